@@ -1,0 +1,34 @@
+# fv_folder_library(name folder [EXCLUDE file...])
+# Builds every .cpp of a folder into one static library. Files are globbed so
+# that a new source file needs no edit here.
+function(fv_folder_library name folder)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+  foreach(ex IN LISTS ARG_EXCLUDE)
+    list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/${folder}/${ex})
+  endforeach()
+  if(NOT sources)
+    set(stub ${CMAKE_BINARY_DIR}/stubs/${name}_empty.cpp)
+    file(WRITE ${stub} "// ${folder}/ has no sources yet\n")
+    set(sources ${stub})
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+endfunction()
+
+# fv_test_folder(name folder LABELS label...)
+# One GoogleTest executable per test folder; every test in it carries the labels.
+function(fv_test_folder name folder)
+  cmake_parse_arguments(ARG "" "" "LABELS;LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE fv_all GTest::gtest GTest::gtest_main ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+    PROPERTIES LABELS "${ARG_LABELS}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

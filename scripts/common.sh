@@ -1,0 +1,28 @@
+# Shared by ./play and ./test: install what is missing, then build.
+set -euo pipefail
+
+FV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+FV_PACKAGES=(build-essential cmake ninja-build pkg-config
+  libsfml-dev libsdl2-dev libtinyxml-dev libopenal-dev libgtk-3-dev
+  libcairo2-dev libsndfile1-dev libgtest-dev libgmock-dev
+  xvfb xauth xdotool libgl1-mesa-dri fonts-dejavu-core)
+
+fv_install_packages() {
+  local missing=()
+  for p in "${FV_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -eq 0 ]; then return 0; fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# fv_build DIR [cmake options...]
+fv_build() {
+  local dir="$1"; shift
+  cmake -S "$FV_ROOT" -B "$FV_ROOT/$dir" -G Ninja "$@" > /dev/null
+  cmake --build "$FV_ROOT/$dir" -j "$(nproc)"
+}
