@@ -1,0 +1,119 @@
+#pragma once
+// The game's voices and music stream over the SFML audio module, with the
+// SFML-1-style names the game's code was written against.
+//
+// Two back ends, chosen once before any buffer is loaded:
+// - real: SFML over OpenAL. A Sound owns no OpenAL source until its first
+//   Play, because the game declares more voices than OpenAL Soft allows
+//   sources (256) and most of them never sound in a run.
+// - silent: no OpenAL call at all; status still behaves as if playing, with
+//   time taken from an explicit clock the caller advances. Used by tests and
+//   when the machine has no audio device.
+
+namespace sf {
+class SoundBuffer;
+class Sound;
+class Music;
+}
+
+enum class SoundStatus { Stopped, Paused, Playing };
+
+// Probes the audio device once. With no device the game switches to silent
+// mode and writes one message to standard error. Returns true when sound
+// reaches a device. Calling it again returns the first answer.
+bool InitAudio();
+// Forces the back end (tests). Call before any buffer, sound or music is used.
+void SetSilentAudio(bool silent);
+bool IsSilentAudio();
+// Advances the silent clock: a non-looping silent sound stops once it has
+// played for its buffer's duration (divided by its pitch).
+void AdvanceSilentAudio(float seconds);
+float SilentAudioTime();
+
+class SoundBuffer {
+public:
+    SoundBuffer();
+    ~SoundBuffer();
+    SoundBuffer(const SoundBuffer&) = delete;
+    SoundBuffer& operator=(const SoundBuffer&) = delete;
+
+    // Loads (or reloads) the samples; false when the file cannot be read.
+    // Sounds bound to this buffer stay bound across a reload.
+    bool LoadFromFile(const char* path);
+    bool IsLoaded() const { return loaded; }
+    float GetDuration() const { return duration; }
+
+private:
+    friend class Sound;
+    sf::SoundBuffer* buffer;  // real mode only, made on the first load
+    float duration;           // seconds
+    bool loaded;
+};
+
+class Sound {
+public:
+    Sound();
+    explicit Sound(const SoundBuffer& buffer, bool loop = false, float pitch = 1.f, float volume = 100.f);
+    ~Sound();
+    Sound(const Sound&) = delete;
+    Sound& operator=(const Sound&) = delete;
+
+    void SetBuffer(const SoundBuffer& buffer);
+    const SoundBuffer* GetBuffer() const { return soundBuffer; }
+    void Play();
+    void Pause();
+    void Stop();
+    void SetLoop(bool loop);
+    bool GetLoop() const { return looping; }
+    void SetPitch(float pitch);
+    float GetPitch() const { return pitch; }
+    void SetVolume(float volume);  // 0 to 100
+    float GetVolume() const { return volume; }
+    SoundStatus GetStatus() const;
+    // True once this voice holds an OpenAL source (real mode, after a Play).
+    bool HasSource() const { return voice != nullptr; }
+
+private:
+    sf::Sound* voice;  // made on the first Play in real mode
+    const SoundBuffer* soundBuffer;
+    bool looping;
+    float pitch;
+    float volume;
+    // Silent mode: status and the silent-clock time the current play started
+    // (shifted by what was played before a pause).
+    SoundStatus silentStatus;
+    double silentStart;
+    double silentPlayed;
+};
+
+class Music {
+public:
+    Music();
+    ~Music();
+    Music(const Music&) = delete;
+    Music& operator=(const Music&) = delete;
+
+    // Opens a file for streaming, replacing the current track. On failure the
+    // stream has no source: playing it does nothing.
+    bool OpenFromFile(const char* path);
+    bool IsOpen() const { return opened; }
+    void Play();
+    void Pause();
+    void Stop();
+    void SetLoop(bool loop);
+    bool GetLoop() const { return looping; }
+    void SetVolume(float volume);  // 0 to 100
+    float GetVolume() const { return volume; }
+    float GetDuration() const { return duration; }
+    SoundStatus GetStatus() const;
+
+private:
+    sf::Music* stream;  // real mode only, made on the first open
+    bool opened;
+    bool looping;
+    float volume;
+    float duration;
+    SoundStatus silentStatus;
+    double silentStart;
+    double silentPlayed;
+};
