@@ -7,6 +7,7 @@
 class SoundBuffer;
 class Sound;
 class ObjectSoundSet;
+struct SpriteTexture;
 
 constexpr int soundBufferCount = 21;
 
@@ -79,3 +80,84 @@ extern ObjectSoundSet objectSounds[50];
 // Loads the 21 buffers and binds every sound object and object voice, in the
 // catalogue's order. Does nothing when sound effects are switched off.
 void LoadSounds();
+
+// ---------------------------------------------------------------------------
+// Pictures. Every picture that is not a level picture, loaded once at start-up
+// and again after a device rebuild. Where a picture has a variant (the level's
+// "MR" picture set, a button's black and white state) the two are consecutive
+// records of a two-element array: drawing adds the variant or highlight
+// index (0 or 1) to the first.
+
+// In-game pictures and the Vop ("data//sprite//").
+extern SpriteTexture enemyEyeSprite;            // source 0, 0, 80, 50
+extern SpriteTexture enemyBodySprites[2];       // plain, MR; source 0, 0, 80, 80
+extern SpriteTexture bigGearCwSprites[2];
+extern SpriteTexture bigGearCcwSprites[2];
+extern SpriteTexture smallGearCwSprites[2];
+extern SpriteTexture smallGearCcwSprites[2];
+extern SpriteTexture cannonSprites[2];
+extern SpriteTexture spikeVopSprites[2];        // source 23, 23, 105, 105 each
+extern SpriteTexture airVopSprites[2];
+extern SpriteTexture rockVopSprites[2];
+extern SpriteTexture beginnerVopSprites[2];
+extern SpriteTexture angryVopSprites[2];
+extern SpriteTexture eliteVopSprites[2];
+// Rows: spike, air, rock, beginner, angry, elite; columns: face, mouth.
+extern SpriteTexture vopFaceSprites[6][2];
+extern SpriteTexture trailParticleSprites[3];
+// Goal sign: [0] post, [1] post MR, [2] board, [3] board MR.
+constexpr int goalPostIndex = 0;
+constexpr int goalBoardIndex = 2;
+extern SpriteTexture goalShield[4];
+extern SpriteTexture arrowSprite;
+
+// Menu and scenery pictures.
+extern SpriteTexture worldCircleSprite;
+extern SpriteTexture sceneryTree1, sceneryTree2, sceneryTree3, sceneryTree4;
+extern SpriteTexture sceneryTree5, sceneryTree8;
+extern SpriteTexture sceneryHill1, sceneryHill2, sceneryHill3, sceneryHill4;
+extern SpriteTexture sceneryWindmillWheel, sceneryWindmillTower;
+extern SpriteTexture sunSprite;
+extern SpriteTexture blackSprite;
+extern SpriteTexture logoSprite;
+extern SpriteTexture skySprite;                 // sky.png with the shader, else sky_strong.png
+
+// Screen buttons: [0] "_black", [1] "_white" (highlighted).
+extern SpriteTexture stanButton[2];
+extern SpriteTexture backButton[2];
+extern SpriteTexture exitButton[2];
+extern SpriteTexture creditsButton[2];
+extern SpriteTexture optionsButton[2];
+extern SpriteTexture resetButton[2];
+extern SpriteTexture levelButton[2];
+extern SpriteTexture bossButton[2];
+extern SpriteTexture checkMarkSprite;
+// Vop-kind buttons, kinds beginner, spike, air, rock, angry, elite.
+extern SpriteTexture kindButtonBlack[6];
+extern SpriteTexture kindButtonWhite[6];
+// Chapter titles of the five level pages, in the game's language.
+extern SpriteTexture chapterTitles[5];
+
+// One row of the picture catalogue: the record, its file and, where the
+// picture is always drawn cropped, its source rectangle (left, top, right,
+// bottom; all 0 for none).
+struct PictureEntry {
+    SpriteTexture* picture;
+    const char* file;
+    int sourceRect[4];
+};
+constexpr int inGamePictureCount = 45;
+constexpr int menuPictureCount = 45;
+// In-game and Vop pictures, then the menu and scenery pictures (the sky and
+// the chapter titles depend on options and are chosen apart).
+extern const PictureEntry inGamePictureTable[inGamePictureCount];
+extern const PictureEntry menuPictureTable[menuPictureCount];
+
+// The sky picture for the shader option, and the chapter-title file of page
+// 0..4 for a language (nullptr for an unknown language).
+const char* SkyPictureFile(int shaderOption);
+const char* ChapterTitleFile(int language, int page);
+
+// Loads the whole catalogue: pictures (with the log line), the chapter
+// titles of the language, the three fonts, and the sounds when sound is on.
+void LoadResources();
