@@ -1,0 +1,41 @@
+#pragma once
+// Pictures: drawable textures and CPU-readable pixel surfaces.
+#include <cstdint>
+
+// A drawable picture. Textures are power-of-two sized: a file whose sides are
+// not powers of two is scaled up (bilinear) to the next powers of two, and
+// every texture coordinate refers to that size (a 100 x 60 file becomes a
+// 128 x 64 texture). Opaque: only platform/ sees inside.
+struct PlatformTexture;
+
+// Loads a picture file ('\\' in the path is taken as '/'). Null when the file
+// is missing or unreadable. With the Recording batch backend no GPU texture
+// is made (no display needed): the record carries its size, id and path only.
+PlatformTexture* CreateTextureFromFile(const char* path);
+void DestroyTexture(PlatformTexture* texture);
+int TextureWidth(const PlatformTexture* texture);   // power-of-two size
+int TextureHeight(const PlatformTexture* texture);
+uint32_t TextureId(const PlatformTexture* texture);  // unique per load, never 0
+const char* TexturePath(const PlatformTexture* texture);
+
+// The next power of two at or above n (1 for n <= 1).
+int NextPowerOfTwo(int n);
+
+// Plain pixel memory for pictures the game samples (the collision picture).
+// Pixels are A8R8G8B8 words (alpha in the top byte), row after row; pixel
+// (x, y) is pixels[y * pitch + x]. Needs no display.
+struct PixelSurface {
+    int32_t width, height;
+    int32_t pitch;       // in pixels
+    uint32_t* pixels;    // null when there is no surface
+};
+
+// Makes a width x height surface of zero pixels and fills it from the file,
+// scaled to the surface size when the file's size differs (nearest pixel, so
+// the exact colours the game compares against survive). Returns false when
+// the surface cannot be made (size not positive or too large): then nothing
+// is held. A missing or unreadable file still returns true and leaves the
+// zero (transparent black, nothing solid) pixels; *fileLoaded tells which.
+bool CreateSurfaceFromFile(const char* path, int width, int height, PixelSurface* surface,
+                           bool* fileLoaded);
+void DestroySurface(PixelSurface* surface);
