@@ -1,0 +1,325 @@
+#include "platform/Audio.h"
+
+#include <SFML/Audio/InputSoundFile.hpp>
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <string>
+
+namespace {
+
+enum class AudioMode { Undecided, Real, Silent };
+
+AudioMode audioMode = AudioMode::Undecided;
+double silentClock = 0.0;
+
+// The OpenAL device is opened once through the library itself (loaded at run
+// time, the game links only SFML): SFML has no way to say whether a device
+// exists, and without one every sound would print an OpenAL error.
+bool ProbeAudioDevice()
+{
+    void* library = dlopen("libopenal.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return false;
+    using OpenDevice = void* (*)(const char*);
+    using CloseDevice = char (*)(void*);
+    const auto openDevice = reinterpret_cast<OpenDevice>(dlsym(library, "alcOpenDevice"));
+    const auto closeDevice = reinterpret_cast<CloseDevice>(dlsym(library, "alcCloseDevice"));
+    bool found = false;
+    if (openDevice && closeDevice) {
+        void* device = openDevice(nullptr);
+        if (device) {
+            found = true;
+            closeDevice(device);
+        }
+    }
+    dlclose(library);
+    return found;
+}
+
+bool Silent()
+{
+    if (audioMode == AudioMode::Undecided) InitAudio();
+    return audioMode == AudioMode::Silent;
+}
+
+// Data paths may come with Windows separators.
+std::string PlatformPath(const char* path)
+{
+    std::string p = path ? path : "";
+    for (char& c : p)
+        if (c == '\\') c = '/';
+    return p;
+}
+
+bool SilentFileDuration(const char* path, float* duration)
+{
+    sf::InputSoundFile file;
+    if (!file.openFromFile(PlatformPath(path))) return false;
+    *duration = file.getDuration().asSeconds();
+    return true;
+}
+
+SoundStatus FromSfml(sf::SoundSource::Status status)
+{
+    switch (status) {
+    case sf::SoundSource::Playing: return SoundStatus::Playing;
+    case sf::SoundSource::Paused: return SoundStatus::Paused;
+    default: return SoundStatus::Stopped;
+    }
+}
+
+// Status of a silent voice: a non-looping one has stopped once the clock
+// passed the end of its samples.
+SoundStatus SilentStatus(SoundStatus status, bool looping, double start, float length)
+{
+    if (status == SoundStatus::Playing && !looping && silentClock - start >= length)
+        return SoundStatus::Stopped;
+    return status;
+}
+
+}  // namespace
+
+bool InitAudio()
+{
+    if (audioMode == AudioMode::Undecided) {
+        if (ProbeAudioDevice()) {
+            audioMode = AudioMode::Real;
+        } else {
+            audioMode = AudioMode::Silent;
+            std::fprintf(stderr, "FlorpVops: no audio device found; the game runs without sound.\n");
+        }
+    }
+    return audioMode == AudioMode::Real;
+}
+
+void SetSilentAudio(bool silent) { audioMode = silent ? AudioMode::Silent : AudioMode::Real; }
+
+bool IsSilentAudio() { return Silent(); }
+
+void AdvanceSilentAudio(float seconds)
+{
+    if (seconds > 0.f) silentClock += seconds;
+}
+
+float SilentAudioTime() { return static_cast<float>(silentClock); }
+
+// ---------------------------------------------------------------- SoundBuffer
+
+SoundBuffer::SoundBuffer() : buffer(nullptr), duration(0.f), loaded(false) {}
+
+SoundBuffer::~SoundBuffer() { delete buffer; }
+
+bool SoundBuffer::LoadFromFile(const char* path)
+{
+    // A failed (re)load keeps what was loaded before.
+    if (Silent()) {
+        float seconds = 0.f;
+        if (!SilentFileDuration(path, &seconds)) return false;
+        duration = seconds;
+        loaded = true;
+        return true;
+    }
+    if (!buffer) buffer = new sf::SoundBuffer;
+    if (!buffer->loadFromFile(PlatformPath(path))) return false;
+    duration = buffer->getDuration().asSeconds();
+    loaded = true;
+    return true;
+}
+
+// ---------------------------------------------------------------- Sound
+
+Sound::Sound()
+    : voice(nullptr), soundBuffer(nullptr), looping(false), pitch(1.f), volume(100.f),
+      silentStatus(SoundStatus::Stopped), silentStart(0.0), silentPlayed(0.0)
+{
+}
+
+Sound::Sound(const SoundBuffer& buffer, bool loop, float pitchValue, float volumeValue) : Sound()
+{
+    soundBuffer = &buffer;
+    looping = loop;
+    pitch = pitchValue;
+    volume = volumeValue;
+}
+
+Sound::~Sound() { delete voice; }
+
+void Sound::SetBuffer(const SoundBuffer& buffer)
+{
+    Stop();
+    soundBuffer = &buffer;
+    if (voice) {
+        if (buffer.buffer)
+            voice->setBuffer(*buffer.buffer);
+        else
+            voice->resetBuffer();
+    }
+}
+
+void Sound::Play()
+{
+    if (Silent()) {
+        if (!soundBuffer || !soundBuffer->loaded) {
+            silentStatus = SoundStatus::Stopped;
+            return;
+        }
+        const SoundStatus now = GetStatus();
+        silentStart = now == SoundStatus::Paused ? silentClock - silentPlayed : silentClock;
+        silentStatus = SoundStatus::Playing;
+        return;
+    }
+    if (!soundBuffer || !soundBuffer->buffer) return;
+    if (!voice) {
+        // The OpenAL source is made here, not at construction: most voices
+        // never play, and OpenAL limits the number of sources.
+        voice = new sf::Sound;
+        voice->setLoop(looping);
+        voice->setPitch(pitch);
+        voice->setVolume(volume);
+    }
+    if (voice->getBuffer() != soundBuffer->buffer) voice->setBuffer(*soundBuffer->buffer);
+    voice->play();
+}
+
+void Sound::Pause()
+{
+    if (Silent()) {
+        if (GetStatus() == SoundStatus::Playing) {
+            silentPlayed = silentClock - silentStart;
+            silentStatus = SoundStatus::Paused;
+        } else {
+            silentStatus = GetStatus();
+        }
+        return;
+    }
+    if (voice) voice->pause();
+}
+
+void Sound::Stop()
+{
+    silentStatus = SoundStatus::Stopped;
+    if (voice) voice->stop();
+}
+
+void Sound::SetLoop(bool loop)
+{
+    if (Silent() && looping && !loop && silentStatus == SoundStatus::Playing) {
+        // A looping voice that stops looping finishes its current pass.
+        const float length = soundBuffer ? soundBuffer->duration / (pitch > 0.f ? pitch : 1.f) : 0.f;
+        if (length > 0.f) {
+            const double played = silentClock - silentStart;
+            const double passes = static_cast<double>(static_cast<long long>(played / length));
+            silentStart += passes * length;
+        }
+    }
+    looping = loop;
+    if (voice) voice->setLoop(loop);
+}
+
+void Sound::SetPitch(float value)
+{
+    pitch = value;
+    if (voice) voice->setPitch(value);
+}
+
+void Sound::SetVolume(float value)
+{
+    volume = value;
+    if (voice) voice->setVolume(value);
+}
+
+SoundStatus Sound::GetStatus() const
+{
+    if (audioMode != AudioMode::Silent) return voice ? FromSfml(voice->getStatus()) : SoundStatus::Stopped;
+    const float length = soundBuffer ? soundBuffer->duration / (pitch > 0.f ? pitch : 1.f) : 0.f;
+    return SilentStatus(silentStatus, looping, silentStart, length);
+}
+
+// ---------------------------------------------------------------- Music
+
+Music::Music()
+    : stream(nullptr), opened(false), looping(false), volume(100.f), duration(0.f),
+      silentStatus(SoundStatus::Stopped), silentStart(0.0), silentPlayed(0.0)
+{
+}
+
+Music::~Music() { delete stream; }
+
+bool Music::OpenFromFile(const char* path)
+{
+    // Opening replaces the current track; the old one stops whether or not
+    // the new file can be read.
+    Stop();
+    opened = false;
+    duration = 0.f;
+    if (Silent()) {
+        float seconds = 0.f;
+        if (!SilentFileDuration(path, &seconds)) return false;
+        duration = seconds;
+        opened = true;
+        return true;
+    }
+    if (!stream) {
+        stream = new sf::Music;
+        stream->setLoop(looping);
+        stream->setVolume(volume);
+    }
+    if (!stream->openFromFile(PlatformPath(path))) return false;
+    duration = stream->getDuration().asSeconds();
+    opened = true;
+    return true;
+}
+
+void Music::Play()
+{
+    if (!opened) return;  // an unopened stream is silent, not an error
+    if (Silent()) {
+        // As SFML does: resume after a pause, otherwise start from the beginning.
+        const SoundStatus now = GetStatus();
+        silentStart = now == SoundStatus::Paused ? silentClock - silentPlayed : silentClock;
+        silentStatus = SoundStatus::Playing;
+        return;
+    }
+    stream->play();
+}
+
+void Music::Pause()
+{
+    if (Silent()) {
+        if (GetStatus() == SoundStatus::Playing) {
+            silentPlayed = silentClock - silentStart;
+            silentStatus = SoundStatus::Paused;
+        } else {
+            silentStatus = GetStatus();
+        }
+        return;
+    }
+    if (stream) stream->pause();
+}
+
+void Music::Stop()
+{
+    silentStatus = SoundStatus::Stopped;
+    if (stream) stream->stop();
+}
+
+void Music::SetLoop(bool loop)
+{
+    looping = loop;
+    if (stream) stream->setLoop(loop);
+}
+
+void Music::SetVolume(float value)
+{
+    volume = value;
+    if (stream) stream->setVolume(value);
+}
+
+SoundStatus Music::GetStatus() const
+{
+    if (audioMode != AudioMode::Silent) return stream ? FromSfml(stream->getStatus()) : SoundStatus::Stopped;
+    return SilentStatus(silentStatus, looping, silentStart, duration);
+}
