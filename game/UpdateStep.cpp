@@ -1,0 +1,87 @@
+#include "game/UpdateStep.h"
+
+#include "engine/AudioWrappers.h"
+#include "engine/GraphicsDevice.h"
+#include "engine/InputActions.h"
+#include "engine/Settings.h"
+#include "game/GameStates.h"
+#include "game/InGameUpdate.h"
+#include "game/LevelRecord.h"
+#include "game/MenuScreens.h"
+#include "game/Resources.h"
+#include "gameplay/AnimationPhases.h"
+#include "platform/Audio.h"
+#include "platform/GamePad.h"
+#include "platform/Keyboard.h"
+
+namespace {
+
+constexpr int musicDuckFloor = -20;
+
+bool KeyDown(uint8_t code)
+{
+    return (keyboardState[code] & 0x80) != 0;
+}
+
+void DuckMusic()
+{
+    // The level-pass jingle pushes the music down while it plays.
+    if (levelPassSound.GetStatus() == SoundStatus::Playing) {
+        musicDuck -= 2;
+        if (musicDuck < musicDuckFloor)
+            musicDuck = musicDuckFloor;
+    } else {
+        musicDuck += 1;
+        if (musicDuck > 0)
+            musicDuck = 0;
+    }
+}
+
+}  // namespace
+
+bool CheckDeveloperUnlock()
+{
+    const bool ctrl = KeyDown(DIK_LCONTROL) || KeyDown(DIK_RCONTROL);
+    if (!ctrl || !KeyDown(DIK_F) || !KeyDown(DIK_V))
+        return false;
+    unlockedLevels = maxLevelRecords;
+    for (LevelRecord& record : levelTable)
+        record.bestScore = record.thresholdPoints;
+    WriteGameXml();
+    SaveProgress();
+    return true;
+}
+
+void RunUpdateStep()
+{
+    graphicsContext.PollDirectInput();
+    PollGamepad();
+    DuckMusic();
+    DecayFlashes();
+    musicStream.SetVolume(static_cast<float>(musicVolume + musicDuck));
+    MapInputActions();
+    CheckDeveloperUnlock();
+
+    UpdateInGameBlock();
+    UpdateMainMenu();
+    UpdateOptionsMenu();
+    UpdateLevelPages();
+    UpdateIntroScreen();
+
+    if (ShowsTotalScore(gameState))
+        SumBestScores();
+
+    UpdateCreditsScreen();
+
+    // Outside the game nothing drives the motors; PollGamepad cleared the
+    // vibration, and sending it stops them.
+    if (!rumbleSent)
+        SetPadRumble(padVibration.wLeftMotorSpeed, padVibration.wRightMotorSpeed);
+}
+
+void RunTickUpdates()
+{
+    RunUpdateStep();
+    if (limitTo30Fps != 0)
+        RunUpdateStep();
+}
