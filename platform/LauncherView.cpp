@@ -1,0 +1,102 @@
+#include "platform/LauncherView.h"
+
+#include <SFML/Graphics/Shader.hpp>
+#include <SFML/Window/VideoMode.hpp>
+#include <cstdio>
+#include <gtk/gtk.h>
+#include <sys/stat.h>
+
+#include "platform/Display.h"
+
+int ListFullscreenModes(VideoModeInfo* out, int maxModes)
+{
+    // Without a display SFML's mode query would end the process.
+    if (!DisplayAvailable()) return 0;
+    const std::vector<sf::VideoMode>& modes = sf::VideoMode::getFullscreenModes();
+    int n = 0;
+    for (const sf::VideoMode& mode : modes) {
+        if (n >= maxModes) break;
+        out[n].width = static_cast<int32_t>(mode.width);
+        out[n].height = static_cast<int32_t>(mode.height);
+        out[n].bitsPerPixel = static_cast<int32_t>(mode.bitsPerPixel);
+        ++n;
+    }
+    return n;
+}
+
+bool ProbePixelShaders() { return DisplayAvailable() && sf::Shader::isAvailable(); }
+
+namespace {
+
+GtkWidget* CheckBox(const char* caption, bool checked, bool sensitive)
+{
+    GtkWidget* box = gtk_check_button_new_with_label(caption ? caption : "");
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(box), checked);
+    gtk_widget_set_sensitive(box, sensitive);
+    return box;
+}
+
+bool Checked(GtkWidget* box) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(box)) != FALSE; }
+
+}  // namespace
+
+bool ShowLauncherDialog(LauncherDialog* dialog)
+{
+    if (!gtk_init_check(nullptr, nullptr)) {
+        std::fprintf(stderr, "FlorpVops: cannot open the launcher window (no display?)\n");
+        return false;
+    }
+    GtkWidget* window = gtk_dialog_new();
+    gtk_window_set_title(GTK_WINDOW(window), "FlorpVops");
+    gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
+    gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    gtk_dialog_add_button(GTK_DIALOG(window), dialog->quitCaption ? dialog->quitCaption : "", GTK_RESPONSE_CANCEL);
+    gtk_dialog_add_button(GTK_DIALOG(window), dialog->startCaption ? dialog->startCaption : "", GTK_RESPONSE_OK);
+    gtk_dialog_set_default_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
+
+    GtkWidget* grid = gtk_grid_new();
+    gtk_grid_set_row_spacing(GTK_GRID(grid), 6);
+    gtk_grid_set_column_spacing(GTK_GRID(grid), 18);
+    gtk_container_set_border_width(GTK_CONTAINER(grid), 10);
+
+    struct stat st;
+    if (dialog->bannerPath && stat(dialog->bannerPath, &st) == 0)
+        gtk_grid_attach(GTK_GRID(grid), gtk_image_new_from_file(dialog->bannerPath), 0, 0, 3, 1);
+
+    GtkWidget* fps = CheckBox(dialog->fpsCaption, dialog->fpsChecked, true);
+    GtkWidget* sound = CheckBox(dialog->soundCaption, dialog->soundChecked, true);
+    GtkWidget* music = CheckBox(dialog->musicCaption, dialog->musicChecked, true);
+    GtkWidget* windowed = CheckBox(dialog->windowedCaption, dialog->windowedChecked, true);
+    GtkWidget* shader = CheckBox(dialog->shaderCaption, dialog->shaderChecked, dialog->shaderSensitive);
+    GtkWidget* label = gtk_label_new(dialog->resolutionCaption ? dialog->resolutionCaption : "");
+    gtk_widget_set_halign(label, GTK_ALIGN_START);
+    GtkWidget* combo = gtk_combo_box_text_new();
+    for (int i = 0; i < dialog->entryCount; ++i)
+        gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(combo), dialog->entries[i].text);
+    gtk_combo_box_set_active(GTK_COMBO_BOX(combo), dialog->selectedEntry);
+
+    gtk_grid_attach(GTK_GRID(grid), fps, 0, 1, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), sound, 0, 2, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), music, 0, 3, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), windowed, 1, 1, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), shader, 1, 2, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), label, 2, 1, 1, 1);
+    gtk_grid_attach(GTK_GRID(grid), combo, 2, 2, 1, 1);
+    gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(window))), grid);
+    gtk_widget_show_all(window);
+
+    // Escape and the close box answer as Quit does.
+    const bool start = gtk_dialog_run(GTK_DIALOG(window)) == GTK_RESPONSE_OK;
+    if (start) {
+        dialog->selectedEntry = gtk_combo_box_get_active(GTK_COMBO_BOX(combo));
+        dialog->fpsChecked = Checked(fps);
+        dialog->soundChecked = Checked(sound);
+        dialog->musicChecked = Checked(music);
+        dialog->windowedChecked = Checked(windowed);
+        dialog->shaderChecked = Checked(shader);
+    }
+    gtk_widget_destroy(window);
+    // Let the window really disappear before the game window opens.
+    while (gtk_events_pending()) gtk_main_iteration();
+    return start;
+}
