@@ -41,10 +41,11 @@ struct SpriteTexture {
     void Load(const char* path, bool asSurface = false, int width = 0, int height = 0);
     // The surface's pitch and pixels. A record whose file was missing holds
     // zero pixels (nothing solid) of the requested size. A record with no
-    // surface at all (never loaded as one, or the surface could not be
-    // made) returns pitch 0 and a pointer to one zero word, so a reader
-    // that stays within pitch 0 (y * 0 + 0) reads a safe zero; callers
-    // must not index further into it.
+    // surface at all (never loaded as one, or a size that could not be
+    // held) returns pitch 0 and a row of 65536 zero words: every
+    // pixels[y * 0 + x] with 0 <= x < 65536 reads 0, so a level whose
+    // collision picture is missing plays on empty ground instead of
+    // reading foreign memory.
     PixelLock LockPixels();
     void Release();
     // From now on only this part of the picture is drawn (never cleared).
@@ -76,8 +77,10 @@ float WorldToScreenY(int worldY);
 // times brightness; each truncated toward zero and cut to its low 8 bits
 // without clamping (256 -> 0, -1 -> 255).
 uint32_t PackWorldColour(float red, float green, float blue, float alpha, float brightness);
-// The picture-to-screen transform of DrawSprite: picture point p lands at
-// position + R(2 rotation) S R(-rotation) (p - centre). `centre` is in
-// picture pixels (also with a source rectangle).
+// The sprite-to-screen transform of DrawSprite: sprite point q lands at
+// position + R(2 rotation) S R(-rotation) (q - centre), R(a) turning (1, 0)
+// to (cos a, sin a). Sprite points are picture pixels, counted from the
+// source rectangle's top-left corner when one is set (DrawSprite moves the
+// centre by that corner before calling this).
 AffineTransform SpriteTransform(float x, float y, float rotation, float scaleX, float scaleY,
                                 float centreX, float centreY);

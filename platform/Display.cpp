@@ -1,0 +1,95 @@
+#include "platform/Display.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+// Xlib is reached through dlopen: it is only needed for this probe, and the
+// window system library loads it anyway.
+namespace {
+
+using OpenDisplayFn = void* (*)(const char*);
+using CloseDisplayFn = int (*)(void*);
+
+int probeResult = -1;  // -1 not asked yet, 0 no display, 1 display
+
+bool OpenAndCloseDisplay() {
+    const char* name = std::getenv("DISPLAY");
+    if (name == nullptr || name[0] == '\0') return false;
+    void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
+    if (xlib == nullptr) return false;
+    auto openDisplay = reinterpret_cast<OpenDisplayFn>(dlsym(xlib, "XOpenDisplay"));
+    auto closeDisplay = reinterpret_cast<CloseDisplayFn>(dlsym(xlib, "XCloseDisplay"));
+    bool ok = false;
+    if (openDisplay != nullptr && closeDisplay != nullptr) {
+        void* display = openDisplay(nullptr);
+        if (display != nullptr) {
+            ok = true;
+            closeDisplay(display);
+        }
+    }
+    // Xlib stays loaded: unloading it under a running window system is unsafe.
+    return ok;
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+    if (probeResult < 0) probeResult = OpenAndCloseDisplay() ? 1 : 0;
+    return probeResult == 1;
+}
+
+bool ProbeDisplay() {
+    if (DisplayAvailable()) return true;
+    const char* name = std::getenv("DISPLAY");
+    if (name == nullptr || name[0] == '\0') {
+        std::fprintf(stderr,
+                     "FlorpVops needs a graphical display, but DISPLAY is not set.\n"
+                     "Start it from a desktop session (or under xvfb-run).\n");
+    } else {
+        std::fprintf(stderr,
+                     "FlorpVops cannot open the display \"%s\".\n"
+                     "Check that the X server is running and that you may use it.\n",
+                     name);
+    }
+    return false;
+}
+
+// Caps Lock has no key code in the window system's key events, so its
+// physical state is read from the X server directly (one round trip per
+// update, only while the game window has the focus).
+namespace {
+
+using KeysymToKeycodeFn = unsigned char (*)(void*, unsigned long);
+using QueryKeymapFn = int (*)(void*, char*);
+
+void* keymapDisplay = nullptr;
+QueryKeymapFn queryKeymap = nullptr;
+int capsLockKeycode = 0;
+bool keymapTried = false;
+
+void OpenKeymapDisplay() {
+    keymapTried = true;
+    if (!DisplayAvailable()) return;
+    void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
+    if (xlib == nullptr) return;
+    auto openDisplay = reinterpret_cast<OpenDisplayFn>(dlsym(xlib, "XOpenDisplay"));
+    auto keysymToKeycode = reinterpret_cast<KeysymToKeycodeFn>(dlsym(xlib, "XKeysymToKeycode"));
+    queryKeymap = reinterpret_cast<QueryKeymapFn>(dlsym(xlib, "XQueryKeymap"));
+    if (openDisplay == nullptr || keysymToKeycode == nullptr || queryKeymap == nullptr) return;
+    keymapDisplay = openDisplay(nullptr);
+    if (keymapDisplay == nullptr) return;
+    const unsigned long capsLockKeysym = 0xFFE5;
+    capsLockKeycode = keysymToKeycode(keymapDisplay, capsLockKeysym);
+}
+
+}  // namespace
+
+bool QueryCapsLockHeld() {
+    if (!keymapTried) OpenKeymapDisplay();
+    if (keymapDisplay == nullptr || capsLockKeycode == 0) return false;
+    char keys[32] = {};
+    queryKeymap(keymapDisplay, keys);
+    return (keys[capsLockKeycode / 8] & (1 << (capsLockKeycode % 8))) != 0;
+}
