@@ -39,6 +39,8 @@ void DuckMusic()
 
 }  // namespace
 
+void (*inputPollHook)() = nullptr;
+
 bool CheckDeveloperUnlock()
 {
     const bool ctrl = KeyDown(DIK_LCONTROL) || KeyDown(DIK_RCONTROL);
@@ -56,6 +58,8 @@ void RunUpdateStep()
 {
     graphicsContext.PollDirectInput();
     PollGamepad();
+    if (inputPollHook)
+        inputPollHook();
     DuckMusic();
     DecayFlashes();
     musicStream.SetVolume(static_cast<float>(musicVolume + musicDuck));

@@ -13,3 +13,8 @@ void RunTickUpdates();
 // The developer's chord: either Ctrl key held with F and V opens every
 // level. Returns true when it fired this step.
 bool CheckDeveloperUnlock();
+
+// Test seam: when set, runs right after the input polls of every update
+// step, so a harness can put scripted input where the devices' state would
+// be (keyboardState, the pad state). Null in the game.
+extern void (*inputPollHook)();
