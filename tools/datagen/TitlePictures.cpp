@@ -1,0 +1,136 @@
+// Chapter titles (one set of five per language) and the launcher's banner.
+//
+// A chapter title is 512 x 512 and pivots on the middle of its lowest row,
+// so its two lines of text sit in the lower part of the canvas.
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "tools/datagen/DataCatalogue.h"
+#include "tools/datagen/PaintKit.h"
+
+namespace {
+
+// Indexed by the game's language id - 1 (German, English, French, Italian,
+// Spanish), then by chapter - 1.
+const char* const kChapterWord[5] = {"Kapitel", "Chapter", "Chapitre", "Capitolo",
+                                     "Capítulo"};
+const char* const kChapterName[5][5] = {
+    {"Die Wiese", "Die Zahnradwerke", "Kalte Lichter", "Die Kanonenküste",
+     "Die letzten Hügel"},
+    {"The Meadow", "The Gearworks", "Cold Lights", "Cannon Coast", "The Last Hills"},
+    {"La Prairie", "Les Engrenages", "Lumières froides", "La Côte des canons",
+     "Les dernières collines"},
+    {"Il Prato", "Gli Ingranaggi", "Luci fredde", "La Costa dei cannoni", "Le ultime colline"},
+    {"La Pradera", "Los Engranajes", "Luces frías", "La Costa de los cañones",
+     "Las Últimas colinas"},
+};
+
+}  // namespace
+
+bool GenerateChapterTitle(const DataFile& file, const GenContext& ctx) {
+  int language = file.param / 10 - 1, chapter = file.param % 10 - 1;
+  if (language < 0 || language > 4 || chapter < 0 || chapter > 4) return false;
+  Canvas c = MakeCanvas(512, 512);
+  char heading[64];
+  std::snprintf(heading, sizeof heading, "%s %d", kChapterWord[language], chapter + 1);
+  SelectGameFont(c.cr, ctx, 46);
+  TextWithRim(c.cr, heading, 255, 352, 8, 1.0, 0.8, 0.45);
+  FitTextSize(c.cr, ctx, kChapterName[language][chapter], 84, 490);
+  TextWithRim(c.cr, kChapterName[language][chapter], 255, 432, 10, 1.0, 0.8, 0.45);
+  // A short swash under the name.
+  cairo_set_line_cap(c.cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(c.cr, 150, 492);
+  cairo_curve_to(c.cr, 220, 478, 300, 506, 362, 488);
+  SetGrey(c.cr, 1.0, 0.8);
+  cairo_set_line_width(c.cr, 6);
+  cairo_stroke(c.cr);
+  return SaveCanvas(c, file, ctx);
+}
+
+// The banner is a real 24-bit Windows bitmap, as the launcher loads it.
+bool GenerateBanner(const DataFile& file, const GenContext& ctx) {
+  const int w = 512, h = 128;
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+  cairo_t* cr = cairo_create(s);
+  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h);
+  cairo_pattern_add_color_stop_rgb(sky, 0, 0.55, 0.86, 0.95);
+  cairo_pattern_add_color_stop_rgb(sky, 1, 0.93, 0.98, 0.85);
+  cairo_set_source(cr, sky);
+  cairo_paint(cr);
+  cairo_pattern_destroy(sky);
+  // Sun, hills and a few trees in the game's silhouette look.
+  cairo_arc(cr, 440, 34, 22, 0, 2 * M_PI);
+  cairo_set_source_rgba(cr, 1, 0.95, 0.7, 0.9);
+  cairo_fill(cr);
+  const double hills[][3] = {{60, 150, 90}, {230, 160, 110}, {420, 150, 95}};
+  for (const auto& hill : hills) {
+    cairo_save(cr);
+    cairo_translate(cr, hill[0], h + 40);
+    cairo_scale(cr, hill[1], hill[2]);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    cairo_set_source_rgb(cr, 0.45, 0.72, 0.35);
+    cairo_fill(cr);
+  }
+  for (int i = 0; i < 3; ++i) {
+    double x = 30 + i * 22, y = 86 - i * 4;
+    cairo_rectangle(cr, x - 2, y, 4, 20);
+    cairo_set_source_rgb(cr, 0.15, 0.25, 0.12);
+    cairo_fill(cr);
+    cairo_arc(cr, x, y - 6, 12, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  // The name and a rolling Vop with its glowing trail.
+  FitTextSize(cr, ctx, "FlorpVops", 64, 300);
+  cairo_set_source_rgb(cr, 0.1, 0.1, 0.12);
+  TextCentred(cr, "FlorpVops", 246, 54);
+  for (int i = 0; i < 10; ++i) {
+    cairo_arc(cr, 300 + i * 9, 104 - std::sin(i * 0.6) * 3, 1.5 + i * 0.4, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 0.1, 0.1, 0.12, 0.2 + i * 0.07);
+    cairo_fill(cr);
+  }
+  cairo_arc(cr, 404, 100, 14, 0, 2 * M_PI);
+  cairo_set_source_rgb(cr, 0.1, 0.1, 0.12);
+  cairo_fill(cr);
+  for (int e = -1; e <= 1; e += 2) {
+    cairo_arc(cr, 404 + e * 5 + 2, 96, 3, 0, 2 * M_PI);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+  }
+  cairo_surface_flush(s);
+  bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+
+  // BITMAPFILEHEADER + BITMAPINFOHEADER, bottom-up rows of BGR.
+  const int rowBytes = w * 3;  // 1536, already a multiple of 4
+  const uint32_t pixelBytes = rowBytes * h, fileBytes = 54 + pixelBytes;
+  std::vector<uint8_t> out(fileBytes, 0);
+  auto put16 = [&](size_t at, uint32_t v) { out[at] = v & 255; out[at + 1] = (v >> 8) & 255; };
+  auto put32 = [&](size_t at, uint32_t v) { put16(at, v & 0xffff); put16(at + 2, v >> 16); };
+  out[0] = 'B';
+  out[1] = 'M';
+  put32(2, fileBytes);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, w);
+  put32(22, h);
+  put16(26, 1);
+  put16(28, 24);
+  put32(34, pixelBytes);
+  put32(38, 2835);  // 72 dpi
+  put32(42, 2835);
+  const uint8_t* data = cairo_image_surface_get_data(s);
+  int stride = cairo_image_surface_get_stride(s);
+  for (int y = 0; y < h; ++y) {
+    const uint32_t* src = reinterpret_cast<const uint32_t*>(data + (h - 1 - y) * stride);
+    uint8_t* dst = &out[54 + y * rowBytes];
+    for (int x = 0; x < w; ++x) {
+      dst[x * 3 + 0] = src[x] & 255;
+      dst[x * 3 + 1] = (src[x] >> 8) & 255;
+      dst[x * 3 + 2] = (src[x] >> 16) & 255;
+    }
+  }
+  cairo_destroy(cr);
+  cairo_surface_destroy(s);
+  return ok && WriteOutputFile(OutputPathFor(ctx, file.path), out);
+}
