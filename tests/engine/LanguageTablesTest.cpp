@@ -1,0 +1,124 @@
+#include "engine/LanguageTables.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "TempHome.h"
+#include "platform/UserDirs.h"
+
+namespace {
+
+std::string Lookup(const std::string& ini, const char* section, const char* key, size_t size = 300)
+{
+    char out[400];
+    ReadIniText(ini.data(), ini.size(), section, key, "-", out, size);
+    return out;
+}
+
+TEST(IniReading, SectionAndKeyIgnoreCaseAndValuesAreTrimmed)
+{
+    const std::string ini =
+        "\xEF\xBB\xBF; a comment\r\n"
+        "[MainMenu]\r\n"
+        "  0  =   Start the game  \r\n"
+        "1=\"  quoted  \"\r\n"
+        "KEY=upper\r\n"
+        "2=\r\n"
+        "0=second zero\r\n"
+        "[other]\n"
+        "3=elsewhere\n";
+    EXPECT_EQ(Lookup(ini, "mainmenu", "0"), "Start the game");
+    EXPECT_EQ(Lookup(ini, "MAINMENU", "key"), "upper");
+    EXPECT_EQ(Lookup(ini, "mainmenu", "1"), "  quoted  ");
+    EXPECT_EQ(Lookup(ini, "mainmenu", "2"), "");  // present but empty is not missing
+    EXPECT_EQ(Lookup(ini, "mainmenu", "3"), "-");
+    EXPECT_EQ(Lookup(ini, "other", "3"), "elsewhere");
+    EXPECT_EQ(Lookup(ini, "nosuch", "0"), "-");
+    EXPECT_EQ(Lookup("", "mainmenu", "0"), "-");
+}
+
+TEST(IniReading, LongValuesAreCutTo299BytesAndNeverInsideACharacter)
+{
+    const std::string longText(400, 'x');
+    EXPECT_EQ(Lookup("[s]\n0=" + longText + "\n", "s", "0"), std::string(299, 'x'));
+    // "ä" is two bytes; 298 x then "ä" would end half-way at byte 299.
+    const std::string umlaut = std::string(298, 'x') + "\xC3\xA4" + "yz";
+    EXPECT_EQ(Lookup("[s]\n0=" + umlaut + "\n", "s", "0"), std::string(298, 'x'));
+}
+
+TEST(LanguageChoice, OnlyTheListedLocalesLeaveEnglish)
+{
+    struct Case {
+        int locale;
+        const char* file;
+        int language;
+    };
+    const Case cases[] = {
+        {1031, "data//language//de.ini", 1}, {3079, "data//language//de.ini", 1},
+        {5127, "data//language//de.ini", 1}, {4103, "data//language//de.ini", 1},
+        {2055, "data//language//de.ini", 1}, {1036, "data//language//fr.ini", 3},
+        {3084, "data//language//fr.ini", 3}, {3082, "data//language//es.ini", 5},
+        {1040, "data//language//it.ini", 4}, {2057, "data//language//en.ini", 2},
+        {1043, "data//language//en.ini", 2}, {1034, "data//language//en.ini", 2},
+        {2064, "data//language//en.ini", 2}, {2060, "data//language//en.ini", 2},
+    };
+    for (const Case& c : cases) {
+        int language = 0;
+        EXPECT_STREQ(LanguageFileForLocale(c.locale, &language), c.file) << c.locale;
+        EXPECT_EQ(language, c.language) << c.locale;
+    }
+}
+
+TEST(LanguageChoice, LocaleNamesMapToWindowsLocaleIds)
+{
+    EXPECT_EQ(LocaleIdFromName("de_DE.UTF-8"), 1031);
+    EXPECT_EQ(LocaleIdFromName("de_AT.UTF-8"), 3079);
+    EXPECT_EQ(LocaleIdFromName("de_CH"), 2055);
+    EXPECT_EQ(LocaleIdFromName("de"), 1031);
+    EXPECT_EQ(LocaleIdFromName("fr_CA.UTF-8"), 3084);
+    EXPECT_EQ(LocaleIdFromName("fr_BE.UTF-8"), 2060);
+    EXPECT_EQ(LocaleIdFromName("es_ES.UTF-8@euro"), 3082);
+    EXPECT_EQ(LocaleIdFromName("it_CH.UTF-8"), 2064);
+    EXPECT_EQ(LocaleIdFromName("en_GB.UTF-8"), 2057);
+    EXPECT_EQ(LocaleIdFromName("C.UTF-8"), 1033);
+    EXPECT_EQ(LocaleIdFromName("POSIX"), 1033);
+    EXPECT_EQ(LocaleIdFromName(""), 1033);
+
+    setenv("LC_ALL", "", 1);
+    setenv("LC_MESSAGES", "it_IT.UTF-8", 1);
+    setenv("LANG", "de_DE.UTF-8", 1);
+    EXPECT_EQ(GetSystemLocaleId(), 1040);  // empty LC_ALL does not count
+    setenv("LC_ALL", "fr_FR.UTF-8", 1);
+    EXPECT_EQ(GetSystemLocaleId(), 1036);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    EXPECT_EQ(GetSystemLocaleId(), 1031);
+}
+
+TEST(LanguageTexts, EveryTableIsFilledByKeyAndMissingEntriesReadHyphen)
+{
+    TempHome home;
+    const std::string path = home.path + "/xx.ini";
+    std::string ini = "[predialog]\n0=Caption\n1=Resolution:\n8=Music\n9=beyond the count\n[levelnames]\n";
+    for (int i = 0; i < 46; ++i) ini += std::to_string(i) + "=Level " + std::to_string(i) + "\n";
+    ini += "[elitevoplevel]\n5=last\n";
+    WriteFileBytes(path, ini);
+    LoadLanguageTexts(path.c_str());
+    EXPECT_STREQ(preDialogTexts[0], "Caption");
+    EXPECT_STREQ(preDialogTexts[1], "Resolution:");
+    EXPECT_STREQ(preDialogTexts[2], "-");
+    EXPECT_STREQ(preDialogTexts[8], "Music");
+    EXPECT_STREQ(levelNameTexts[45], "Level 45");
+    EXPECT_STREQ(eliteVopLevelTexts[5], "last");
+    EXPECT_STREQ(ingameTexts[10], "-");
+    EXPECT_STREQ(levelSelectionTexts[30], "-");
+
+    LoadLanguageTexts((home.path + "/missing.ini").c_str());
+    EXPECT_STREQ(preDialogTexts[1], "-");
+    EXPECT_STREQ(levelNameTexts[0], "-");
+    EXPECT_STREQ(spikeVopLevelTexts[4], "-");
+}
+
+}  // namespace
