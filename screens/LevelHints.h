@@ -1,0 +1,10 @@
+#pragma once
+// The tutorial lines written into the background of the introduction levels,
+// and the background decoration pictures (swaying trees, tunnel backs) of a
+// few levels; all of it lies behind the world tiles.
+
+// Opacity of a hint line whose fade point is fadeX: 0 while the Vop is 360
+// or more pixels left of it, rising 2 per pixel, 255 from 232.5 pixels left
+// of it on.
+int HintAlpha(int fadeX);
+void DrawLevelHints();
