@@ -99,6 +99,8 @@ void SetSilentAudio(bool silent) { audioMode = silent ? AudioMode::Silent : Audi
 
 bool IsSilentAudio() { return Silent(); }
 
+void ResetAudioChoice() { audioMode = AudioMode::Undecided; }
+
 void AdvanceSilentAudio(float seconds)
 {
     if (seconds > 0.f) silentClock += seconds;

@@ -25,6 +25,8 @@ bool InitAudio();
 // Forces the back end (tests). Call before any buffer, sound or music is used.
 void SetSilentAudio(bool silent);
 bool IsSilentAudio();
+// Forgets the choice, so the next use probes the device again (tests).
+void ResetAudioChoice();
 // Advances the silent clock: a non-looping silent sound stops once it has
 // played for its buffer's duration (divided by its pitch).
 void AdvanceSilentAudio(float seconds);
