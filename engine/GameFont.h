@@ -14,6 +14,7 @@ struct GameFont {
     // file decides). A missing file falls back to a system font.
     void Load(const char* fontFile, const char* faceName, int height);
     void Release();
+    ~GameFont() { Release(); }
 
     // Box top-left at (x, y).
     void DrawText(const char* text, float x, float y, float scaleX, float scaleY, float rotation,

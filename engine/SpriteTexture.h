@@ -31,6 +31,7 @@ struct SpriteTexture {
     uint8_t useSourceRect = 0;
 
     SpriteTexture() = default;
+    ~SpriteTexture() { Release(); }
     SpriteTexture(const SpriteTexture&) = delete;
     SpriteTexture& operator=(const SpriteTexture&) = delete;
 

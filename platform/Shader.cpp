@@ -1,5 +1,6 @@
 #include "platform/Shader.h"
 
+#include <cstdio>
 #include <new>
 
 #include "platform/Display.h"
@@ -42,6 +43,13 @@ Effect* CreateEffectFromFile(const char* path) {
     if (!EffectsAvailable()) return nullptr;
     char fixedPath[512];
     CopyPathWithSlashes(fixedPath, sizeof fixedPath, path);
+    // A missing file is an ordinary fallback case; a file that does not
+    // compile keeps its compiler messages on the error stream.
+    if (FILE* file = std::fopen(fixedPath, "rb")) {
+        std::fclose(file);
+    } else {
+        return nullptr;
+    }
     Effect* effect = new (std::nothrow) Effect;
     if (effect == nullptr) return nullptr;
     if (!effect->shader.loadFromFile(fixedPath, sf::Shader::Fragment)) {

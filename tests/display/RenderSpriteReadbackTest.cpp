@@ -1,0 +1,134 @@
+// Pictures and text drawn by the SFML backend into an offscreen target, read
+// back pixel by pixel: the transform, source rectangle and colour of a draw
+// show up where the arithmetic says.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/GameFont.h"
+#include "engine/Settings.h"
+#include "engine/SpriteTexture.h"
+#include "gameplay/Camera.h"
+#include "platform/Display.h"
+#include "platform/RenderTarget.h"
+#include "platform/SpritePngWriter.h"
+
+namespace {
+
+constexpr uint32_t kRed = 0xFFFF0000u, kGreen = 0xFF00FF00u, kBlue = 0xFF0000FFu,
+                   kWhite = 0xFFFFFFFFu, kClear = 0xFF202020u;
+
+// 16 x 16: red, green / blue, white quadrants.
+std::vector<uint32_t> Quadrants() {
+    std::vector<uint32_t> argb(256);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            argb[y * 16 + x] = y < 8 ? (x < 8 ? kRed : kGreen) : (x < 8 ? kBlue : kWhite);
+    return argb;
+}
+
+class RenderSpriteReadbackTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!DisplayAvailable()) GTEST_SKIP() << "no X display";
+        batchBackend = BatchBackend::Sfml;
+        target = CreateRenderTarget(64, 64);
+        ASSERT_NE(target, nullptr);
+        SetBatchTarget(target);
+        screenWidth = 64;
+        cameraX = 0;
+        cameraY = 0;
+        screenYOffset = 0;
+        path = testpng::TempPath("quadrants.png");
+        ASSERT_TRUE(testpng::WritePng(path, 16, 16, Quadrants()));
+        picture.Load(path.c_str());
+        ASSERT_NE(picture.texture, nullptr);
+        BatchClear(kClear);
+        BeginSprites();
+    }
+    void TearDown() override {
+        picture.Release();
+        std::remove(path.c_str());
+        SetBatchTarget(nullptr);
+        ReleaseRenderTarget(target);
+        batchBackend = BatchBackend::Recording;
+    }
+    uint32_t Pixel(int x, int y) {
+        if (pixels.empty()) {
+            EndSprites();
+            pixels.resize(64 * 64);
+            EXPECT_TRUE(ReadRenderTargetPixels(target, pixels.data(), 64 * 64));
+        }
+        return pixels[y * 64 + x];
+    }
+    RenderTarget* target = nullptr;
+    std::string path;
+    SpriteTexture picture;
+    std::vector<uint32_t> pixels;
+};
+
+TEST_F(RenderSpriteReadbackTest, ScaledPictureCoversItsBox) {
+    picture.DrawSprite(32, 32, 0, 2, 2, 8, 8, kWhite);  // covers 16..48
+    EXPECT_EQ(Pixel(20, 20), kRed);
+    EXPECT_EQ(Pixel(44, 20), kGreen);
+    EXPECT_EQ(Pixel(20, 44), kBlue);
+    EXPECT_EQ(Pixel(44, 44), kWhite);
+    EXPECT_EQ(Pixel(8, 8), kClear);
+    EXPECT_EQ(Pixel(56, 32), kClear);
+}
+
+TEST_F(RenderSpriteReadbackTest, QuarterTurnIsClockwise) {
+    picture.DrawSprite(32, 32, 1.5707963f, 2, 2, 8, 8, kWhite);
+    // Turned clockwise: the top-left red quadrant comes to the top right.
+    EXPECT_EQ(Pixel(44, 20), kRed);
+    EXPECT_EQ(Pixel(44, 44), kGreen);
+    EXPECT_EQ(Pixel(20, 20), kBlue);
+}
+
+TEST_F(RenderSpriteReadbackTest, SourceRectAndColourModulation) {
+    picture.SetSourceRect(8, 8, 16, 16);  // the white quadrant
+    picture.DrawSprite(32, 32, 0, 4, 4, 12, 12, 0xFF00FF00u);
+    EXPECT_EQ(Pixel(18, 18), kGreen);
+    EXPECT_EQ(Pixel(46, 46), kGreen);
+    EXPECT_EQ(Pixel(12, 12), kClear);
+}
+
+TEST_F(RenderSpriteReadbackTest, HalfAlphaBlendsOverTheFrame) {
+    picture.SetSourceRect(8, 8, 16, 16);
+    picture.DrawSprite(32, 32, 0, 4, 4, 12, 12, 0x80FFFFFFu);
+    const uint32_t p = Pixel(32, 32);
+    const int red = (p >> 16) & 0xFF;
+    EXPECT_NEAR(red, 0x20 + (0xFF - 0x20) * 128 / 255, 2);
+}
+
+TEST_F(RenderSpriteReadbackTest, WorldSpriteFollowsTheCamera) {
+    cameraX = 100;
+    cameraY = 50;
+    picture.SetSourceRect(0, 0, 8, 8);  // red
+    picture.DrawWorldSprite(110, 60, 1, 0, 1, 1, 0, 0, 255, 255, 255, 255, 1);  // at (10, 10)
+    EXPECT_EQ(Pixel(13, 13), kRed);
+    EXPECT_EQ(Pixel(22, 13), kClear);
+}
+
+TEST_F(RenderSpriteReadbackTest, CentredTextInksOnlyItsBox) {
+    GameFont font = {};
+    font.Load("data//FVf.ttf", "Snap ITC", 20);
+    ASSERT_NE(font.font, nullptr);
+    int w = 0, h = 0;
+    MeasureText(font.font, "HH", &w, &h);
+    font.DrawTextCentred("HH", 32, 32, 1, 1, 0, 1, 1, 1, 1);
+    int inked = 0, outside = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            if (Pixel(x, y) == kClear) continue;
+            ++inked;
+            if (x < 32 - w / 2 - 1 || x > 32 + (w + 1) / 2 + 1 || y < 32 - h / 2 - 1 ||
+                y > 32 + (h + 1) / 2 + 1)
+                ++outside;
+        }
+    }
+    EXPECT_GT(inked, 10);
+    EXPECT_EQ(outside, 0);
+}
+
+}  // namespace
