@@ -29,10 +29,16 @@ struct HintSection {
 
 enum SectionId { First, Second, Third, Sprint, Spike, Rock, Air, Angry, Elite };
 
+template <int N>
+constexpr HintSection Section(char (&texts)[N][kTextEntrySize])
+{
+    return {texts, N};
+}
+
 const HintSection sections[] = {
-    {firstLevelTexts, 7},  {secondLevelTexts, 8}, {thirdLevelTexts, 8},
-    {sprintLevelTexts, 7}, {spikeVopLevelTexts, 5}, {rockVopLevelTexts, 7},
-    {airVopLevelTexts, 6}, {angryVopLevelTexts, 5}, {eliteVopLevelTexts, 6},
+    Section(firstLevelTexts),    Section(secondLevelTexts), Section(thirdLevelTexts),
+    Section(sprintLevelTexts),   Section(spikeVopLevelTexts), Section(rockVopLevelTexts),
+    Section(airVopLevelTexts),   Section(angryVopLevelTexts), Section(eliteVopLevelTexts),
 };
 
 // One hint line. The rotation is swayFactor * w + turn, w = sin(swayPhase) / 8.
