@@ -465,7 +465,7 @@ float LowerRowY() { return static_cast<float>(screenHeight - 86); }
 
 void TestLevelButtons(int page) {
     const LevelPageData& data = levelPages[page];
-    const int32_t focus = levelPageFocus[page];
+    const int32_t focus = PressableFocus(levelPageFocus[page]);
     for (int slot = 0; slot < levelButtonsPerPage; ++slot) {
         if (unlockedLevels < LevelButtonNumber(page, slot)) continue;
         const int32_t x = LevelButtonWorldXOf(slot);
@@ -492,7 +492,7 @@ void TestLevelButtons(int page) {
 void TestPageButtons(int page) {
     TestLevelButtons(page);
     const int32_t focus = levelPageFocus[page];
-    SelectVopKind(focus);
+    SelectVopKind(PressableFocus(focus));
     if (MenuButtonPressed(ExitX(), LowerRowY(), focusExit, focus)) DestroyMainWindow();
     if (actionBack || MenuButtonPressed(BackX(), LowerRowY(), focusBack, focus)) {
         transitionIdle = 0;

@@ -23,6 +23,7 @@
 #include "platform/Keyboard.h"
 #include "screens/CreditsRoll.h"
 #include "screens/FocusNavigation.h"
+#include "screens/LevelButtons.h"
 
 void RenderIntroScreen() {
     if (gameState == IntroPresents || gameState == IntroAuthor) DrawIntroScreen();
@@ -72,6 +73,26 @@ void UpdateLevelPages() {
 void OnArriveAtCredits() {
     creditsY = static_cast<float>(screenHeight - 200);
     cameraX = 0;
+}
+
+void ResetMenuState() {
+    introTimer = -65;
+    introAlpha1 = 0;
+    introAlpha2 = 0;
+    menuFocusIdle = 1;
+    lastMouseX = mouseX;
+    lastMouseY = mouseY;
+    navKeyLatch = 0;
+    focusPressBlocked = 0;
+    mainMenuFocus = 7;
+    subMenuFocus = 2;
+    for (int32_t& focus : levelPageFocus) focus = 18;
+    levelFocusReturn = 0;
+    subMenuReturnFocus = 33;
+    resetArmed = 0;
+    resetPressHeld = 0;
+    creditsY = 0.0f;
+    kindHintShown = 0;
 }
 
 // ---------------------------------------------------------------------------
@@ -156,7 +177,7 @@ bool MenuButtonPressed(float x, float y, int32_t focusId, int32_t focus) {
     const bool clicked =
         mouseClicked &&
         IsWithinDistance(static_cast<float>(playerX), static_cast<float>(playerY), x, y, 32.0f);
-    return clicked || (focus == focusId && actionConfirm);
+    return clicked || (PressableFocus(focus) == focusId && actionConfirm);
 }
 
 float MenuWobble() { return SinF(swayPhase) / 5.0f; }

@@ -44,6 +44,10 @@ void UpdateLevelPages();
 // camera at 0; for entering the credits from the game.
 void OnArriveAtCredits();
 
+// Puts every menu value back to its start: intro clock and alphas, focus and
+// mouse mode, reset arming, credits roll, kind hint (a fresh game; tests).
+void ResetMenuState();
+
 // ---------------------------------------------------------------------------
 // Pieces every menu screen shares.
 
@@ -62,7 +66,8 @@ void UpdateMenuPanSpeed(bool vertical);
 void UpdateMenuCamera(bool capAtTop);
 // A screen button: the pointer within 32 px, or the screen's focus on it.
 bool MenuButtonHighlighted(float x, float y, int32_t focusId, int32_t focus);
-// Pressed this tick: pointer within 32 px and a click, or focus and confirm.
+// Pressed this tick: pointer within 32 px and a click, or focus and confirm
+// (not by the key that has just woken keyboard mode).
 bool MenuButtonPressed(float x, float y, int32_t focusId, int32_t focus);
 // sin(swayPhase) / 5: the wobble of the menu pictures.
 float MenuWobble();

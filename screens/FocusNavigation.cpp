@@ -16,6 +16,7 @@ int32_t subMenuFocus = 2;
 int32_t levelPageFocus[5] = {18, 18, 18, 18, 18};
 int32_t levelFocusReturn = 0;
 int32_t subMenuReturnFocus = 33;
+uint8_t focusPressBlocked = 0;
 
 namespace {
 
@@ -87,7 +88,10 @@ void ArmMenuFocus() {
         subMenuFocus = 0;
         for (int32_t& focus : levelPageFocus) focus = 0;
     }
-    if (menuFocusIdle == 0 && !AnyNavigationHeld()) navKeyLatch = 0;
+    if (menuFocusIdle == 0 && !AnyNavigationHeld()) {
+        navKeyLatch = 0;
+        focusPressBlocked = 0;
+    }
     if (menuFocusIdle == 1 && AnyWakeHeld()) {
         menuFocusIdle = 0;
         levelFocusReturn = 0;
@@ -95,10 +99,14 @@ void ArmMenuFocus() {
         mainMenuFocus = 7;
         subMenuFocus = 2;
         for (int32_t& focus : levelPageFocus) focus = 18;
-        // The key that woke keyboard mode must not also move the focus.
+        // The key that woke keyboard mode must not also move the focus, nor
+        // press the default button.
         navKeyLatch = 1;
+        focusPressBlocked = 1;
     }
 }
+
+int32_t PressableFocus(int32_t focus) { return focusPressBlocked ? 0 : focus; }
 
 void NavigateMainMenuFocus() {
     ArmMenuFocus();

@@ -22,6 +22,14 @@ extern int32_t subMenuFocus;         // options menu
 extern int32_t levelPageFocus[5];    // one per level page
 extern int32_t levelFocusReturn;     // level button to go back to on a page
 extern int32_t subMenuReturnFocus;   // options item to go back to from back
+// 1 from the tick a key woke keyboard mode until every navigation key is up:
+// the waking key (Return and Space also confirm) must not press the default
+// button the player never saw focused.
+extern uint8_t focusPressBlocked;
+
+// The focus value a screen compares with its buttons when testing a press by
+// confirm: the screen's focus, or 0 while the waking key is still held.
+int32_t PressableFocus(int32_t focus);
 
 // Mode switch and latch release; the navigation functions call it first.
 void ArmMenuFocus();
