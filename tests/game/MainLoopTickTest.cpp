@@ -1,0 +1,93 @@
+// The fixed tick of the main loop: when a tick is due, that late ticks are
+// dropped, and what one tick does with the stored click and an exit.
+#include <gtest/gtest.h>
+
+#include "engine/MainWindow.h"
+#include "engine/Settings.h"
+#include "game/GameStates.h"
+#include "game/MainLoop.h"
+#include "gameplay/LevelLoading.h"
+#include "tools/harness/Harness.h"
+
+namespace {
+
+class TickClock : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        perfFrequency = 600;
+        ticksPerSecond = 60;
+        tickCounter = 0;
+        nextTickTime = 100;
+    }
+    void TearDown() override { ticksPerSecond = 60; }
+};
+
+TEST_F(TickClock, ATickIsDueOnlyOnceTheClockHasPassedItsTime)
+{
+    EXPECT_FALSE(TickDue(99));
+    EXPECT_FALSE(TickDue(100)) << "strictly after the due time";
+    EXPECT_TRUE(TickDue(101));
+    EXPECT_EQ(tickLength, 10);
+    EXPECT_EQ(nextTickTime, 111) << "counted from the tick, not from the due time";
+    EXPECT_EQ(tickCounter, 1);
+}
+
+TEST_F(TickClock, ALongStallRunsExactlyOneTick)
+{
+    EXPECT_TRUE(TickDue(5000));
+    EXPECT_FALSE(TickDue(5005));
+    EXPECT_FALSE(TickDue(5010));
+    EXPECT_TRUE(TickDue(5011));
+    EXPECT_EQ(tickCounter, 2);
+}
+
+TEST_F(TickClock, ThirtyTicksASecondDoubleTheTickLength)
+{
+    ticksPerSecond = 30;
+    EXPECT_TRUE(TickDue(101));
+    EXPECT_EQ(tickLength, 20);
+    EXPECT_EQ(nextTickTime, 121);
+}
+
+class OneTick : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HarnessConfig config;
+        ASSERT_TRUE(HarnessInit(config));
+    }
+    void TearDown() override { quitPosted = 0; }
+};
+
+TEST_F(OneTick, AClickIsSeenByOneTickAndClearedAfterIt)
+{
+    HarnessStartAtState(Credits);
+    transitionCurtain = 20;
+    barsOpen = 1;
+    HarnessClick();
+    HarnessTick();
+    EXPECT_EQ(mouseClicked, 0);
+    EXPECT_EQ(transitionIdle, 0) << "the credits took the click";
+}
+
+TEST_F(OneTick, AnExitButtonEndsTheLoopAfterItsTick)
+{
+    HarnessConfig config;
+    config.limitTo30Fps = 1;
+    ASSERT_TRUE(HarnessInit(config));
+    HarnessStartAtState(MainMenu);
+    transitionCurtain = 20;
+    barsOpen = 1;
+    HarnessSetPointer(70, screenHeight - 86);  // the exit button
+    HarnessClick();
+    StartClock();
+    nextTickTime = perfNow;  // the first tick is due at once
+    const int before = tickCounter;
+    EXPECT_EQ(RunMainLoop(), 0);
+    EXPECT_EQ(quitPosted, 1);
+    EXPECT_EQ(tickCounter, before + 1) << "no tick runs after the window is gone";
+    EXPECT_EQ(mouseClicked, 0) << "the tick was finished";
+}
+
+}  // namespace
