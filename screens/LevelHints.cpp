@@ -13,7 +13,6 @@
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLoading.h"
-
 #include "gameplay/VopPhysics.h"
 
 namespace {

@@ -12,9 +12,8 @@
 #include "game/Resources.h"
 #include "gameplay/Camera.h"
 #include "gameplay/DangerMeter.h"
-#include "screens/TrailParticles.h"
-
 #include "gameplay/VopPhysics.h"
+#include "screens/TrailParticles.h"
 
 namespace {
 
