@@ -131,7 +131,8 @@ protected:
         config.unlockedLevels = 1;
         HarnessInit(config);
         LoadMenuPictures();
-        HarnessSetPointer(0, 0);
+        // The pointer rests in the middle, where it pans nothing.
+        HarnessSetPointer(config.screenWidth / 2, config.screenHeight / 2);
         ResetMenuState();
         cameraX = cameraY = 0;
     }
