@@ -6,7 +6,7 @@
 
 #include "engine/LanguageTables.h"
 #include "game/InGameRender.h"
-#include "screens/CinemaBars.h"
+#include "game/RenderPass.h"
 
 using namespace drawtest;
 
@@ -66,15 +66,9 @@ protected:
         }
         return -1;
     }
-    // The chain of one in-game frame: the main block, the bars and the level
-    // title common to all screens, then the status line over them.
-    static void DrawFrame()
-    {
-        RenderInGameScreen();
-        DrawCinemaBars(transitionCurtain);
-        DrawLevelTitle();
-        RenderInGameStatusLine();
-    }
+    // The game's chain of one frame: the in-game block, the bars and the
+    // level title common to all screens, then the status line over them.
+    static void DrawFrame() { DrawScreenChain(); }
 };
 
 TEST_F(InGameRenderTest, LayersAreDrawnBackToFront)
