@@ -50,6 +50,7 @@ bool ShowLauncherDialog(LauncherDialog* dialog)
     gtk_window_set_title(GTK_WINDOW(window), "FlorpVops");
     gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
+    gtk_container_set_border_width(GTK_CONTAINER(window), 6);
     gtk_dialog_add_button(GTK_DIALOG(window), dialog->quitCaption ? dialog->quitCaption : "", GTK_RESPONSE_CANCEL);
     gtk_dialog_add_button(GTK_DIALOG(window), dialog->startCaption ? dialog->startCaption : "", GTK_RESPONSE_OK);
     gtk_dialog_set_default_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
