@@ -208,6 +208,9 @@ void Sound::Stop()
 
 void Sound::SetLoop(bool loop)
 {
+    // A silent voice that already ran out stays stopped when looping is
+    // switched on later.
+    if (Silent()) silentStatus = GetStatus();
     if (Silent() && looping && !loop && silentStatus == SoundStatus::Playing) {
         // A looping voice that stops looping finishes its current pass.
         const float length = soundBuffer ? soundBuffer->duration / (pitch > 0.f ? pitch : 1.f) : 0.f;
@@ -223,6 +226,7 @@ void Sound::SetLoop(bool loop)
 
 void Sound::SetPitch(float value)
 {
+    if (Silent()) silentStatus = GetStatus();
     pitch = value;
     if (voice) voice->setPitch(value);
 }
@@ -310,6 +314,7 @@ void Music::Stop()
 
 void Music::SetLoop(bool loop)
 {
+    if (Silent()) silentStatus = GetStatus();
     looping = loop;
     if (stream) stream->setLoop(loop);
 }

@@ -42,6 +42,10 @@ bool Checked(GtkWidget* box) { return gtk_toggle_button_get_active(GTK_TOGGLE_BU
 
 bool ShowLauncherDialog(LauncherDialog* dialog)
 {
+    // GTK would switch the whole process to the user's locale, and a German
+    // decimal comma would then change how every later printf and strtod in
+    // the game treat numbers.
+    gtk_disable_setlocale();
     if (!gtk_init_check(nullptr, nullptr)) {
         std::fprintf(stderr, "FlorpVops: cannot open the launcher window (no display?)\n");
         return false;

@@ -91,6 +91,11 @@ TEST_F(SilentAudio, AVoicePlaysForItsBuffersLengthThenStops)
     AdvanceSilentAudio(0.1f);
     EXPECT_EQ(sound.GetStatus(), SoundStatus::Stopped);
 
+    // A voice that ran out does not come back when looping is switched on.
+    sound.SetLoop(true);
+    EXPECT_EQ(sound.GetStatus(), SoundStatus::Stopped);
+    sound.SetLoop(false);
+
     sound.SetPitch(1.0f);
     sound.Play();
     sound.Stop();
