@@ -133,7 +133,7 @@ void SetRenderStates(bool logLine)
     }
 }
 
-void ApplyBloom()
+void ApplyBloom(RenderTarget* destination)
 {
     if (!ready)
         return;
@@ -142,10 +142,8 @@ void ApplyBloom()
     SetEffectFloat(bloomCombineEffect, "BloomIntensity", p.intensity);
     SetEffectFloat(bloomCombineEffect, "BloomSaturation", p.threshold);
 
-    if (!CopyFrameToRenderTarget(sceneTexture))
-        return;  // the plain frame stays on screen
     DrawEffectPass(bloomExtractEffect, 0, bloomTextures[0]);
     DrawEffectPass(gaussianBlurEffect, 0, bloomTextures[1]);
     DrawEffectPass(gaussianBlurEffect, 1, bloomTextures[2]);
-    DrawEffectPass(bloomCombineEffect, 0, nullptr);
+    DrawEffectPass(bloomCombineEffect, 0, destination);
 }

@@ -47,5 +47,6 @@ bool BloomReady();
 // The fixed drawing state of the device; logs "Scene initialisiert!" when
 // asked to (start-up does, a device rebuild does not).
 void SetRenderStates(bool logLine);
-// The per-frame passes, after the sprite batch of a frame is closed.
-void ApplyBloom();
+// The per-frame passes, after the frame was drawn into sceneTexture: bright
+// pass, two blurs, and the combine into `destination` (null: the window).
+void ApplyBloom(RenderTarget* destination = nullptr);

@@ -7,6 +7,7 @@
 #include "game/InGameRender.h"
 #include "game/MenuScreens.h"
 #include "gameplay/ColourCycle.h"
+#include "platform/SpriteBatch.h"
 #include "screens/CinemaBars.h"
 
 uint32_t FrameClearColour()
@@ -33,13 +34,25 @@ void DrawScreenChain()
     RenderInGameStatusLine();
 }
 
-void RenderFrame()
+void DrawFrameContents()
 {
     ClearFrame(FrameClearColour());
     BeginSprites();
     DrawScreenChain();
     EndSprites();
-    if (BloomReady())
+}
+
+void RenderFrame()
+{
+    if (BloomReady()) {
+        // The frame is drawn straight into the scene texture the effects
+        // read, rather than copied out of the window afterwards.
+        SetBatchTarget(sceneTexture);
+        DrawFrameContents();
+        SetBatchTarget(nullptr);
         ApplyBloom();
+    } else {
+        DrawFrameContents();
+    }
     PresentFrame();
 }

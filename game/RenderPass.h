@@ -11,5 +11,8 @@
 void DrawScreenChain();
 // A whole frame: a bloom frame while the bloom pass is ready, else a plain one.
 void RenderFrame();
+// The screens of one frame drawn into the current batch target, cleared to
+// the frame colour first.
+void DrawFrameContents();
 // Clear colour of every frame: the colour cycle's tint.
 uint32_t FrameClearColour();

@@ -1,0 +1,129 @@
+// The real executable on the virtual display: it starts directly in a level
+// through its test seam, logs its start-up in order, writes the settings
+// files, runs and quits cleanly; without a display it says so and fails.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// The game is built next to the test folder: <build>/florpvops.
+std::string GamePath()
+{
+    char self[PATH_MAX] = {};
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string path = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string();
+    for (int i = 0; i < 2; ++i)
+        path = path.substr(0, path.find_last_of('/'));
+    return path + "/florpvops";
+}
+
+struct RunResult {
+    int exitCode;
+    std::string output;  // standard output and error together
+};
+
+RunResult RunGame(const std::string& environment)
+{
+    const std::string command = "env " + environment + " ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy '" +
+                                GamePath() + "' 2>&1";
+    RunResult result{-1, {}};
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.output.append(buffer, n);
+    const int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string TempHome()
+{
+    char pattern[] = "/tmp/fv-smoke-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    return dir ? dir : "/tmp";
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class SmokeGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (access(GamePath().c_str(), X_OK) != 0)
+            GTEST_SKIP() << "the game is not built at " << GamePath();
+        if (!std::getenv("DISPLAY"))
+            GTEST_SKIP() << "needs a display (run under xvfb-run)";
+        home = TempHome();
+    }
+    std::string home;
+};
+
+TEST_F(SmokeGame, StartsInALevelRunsAndQuitsCleanly)
+{
+    const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=150");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    const char* const lines[] = {
+        "Auswahl-Menue beendet!\n", "Fenster gestartet!\n",   "Direct3D gestartet!\n",
+        "DirectInput gestartet!\n", "DirectSound gestartet!\n", "DirectX gestartet!\n",
+        "Scene initialisiert!\n",   "Level initialisiert (M&L)!\n", "Haupt-Sprites geladen\n",
+        "Level wird geladen:\n",    "Level geladen!\n",
+    };
+    size_t at = 0;
+    for (const char* line : lines) {
+        const size_t found = run.output.find(line, at);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << run.output;
+        at = found;
+    }
+    for (const char* file : {"System.xml", "Options.xml", "Game.xml"})
+        EXPECT_FALSE(ReadFile(home + "/FlorpVops/" + file).empty()) << file;
+}
+
+TEST_F(SmokeGame, RunsWithTheLightEffectsOn)
+{
+    ASSERT_EQ(RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=2").exitCode, 0);
+    const std::string path = home + "/FlorpVops/Options.xml";
+    std::string options = ReadFile(path);
+    const size_t at = options.find("shader=\"");
+    ASSERT_NE(at, std::string::npos) << options;
+    options[at + 8] = '1';
+    std::ofstream(path) << options;
+
+    const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=60");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
+TEST_F(SmokeGame, AnUnknownLevelIsRefusedWithAMessage)
+{
+    const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=46 FLORPVOPS_TEST_TICKS=5");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.output.find("there is no level 46"), std::string::npos) << run.output;
+}
+
+TEST_F(SmokeGame, WithoutADisplayItSaysSoAndFails)
+{
+    const RunResult run = RunGame("-u DISPLAY HOME=" + home + " FLORPVOPS_TEST_LEVEL=7");
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_NE(run.output.find("DISPLAY"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("Fenster gestartet!"), std::string::npos);
+}
+
+}  // namespace
