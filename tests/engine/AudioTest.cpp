@@ -271,6 +271,20 @@ TEST(RealAudio, VoicesTakeAnOpenAlSourceOnlyWhenFirstPlayed)
     EXPECT_EQ(music.GetStatus(), SoundStatus::Playing);
     music.Stop();
     EXPECT_EQ(music.GetStatus(), SoundStatus::Stopped);
+
+    // The music option on the real device.
+    musicEnabled = 0;
+    MusicPlayer player;
+    player.Open(path.c_str(), 1);
+    player.Play();
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_EQ(player.GetStatus(), SoundStatus::Stopped);
+    musicEnabled = 1;
+    player.Open(path.c_str(), 1);
+    player.Play();
+    player.SetVolume(50.0f);
+    EXPECT_EQ(player.GetStatus(), SoundStatus::Playing);
+    player.Stop();
     voices.reset();
     SetSilentAudio(true);
 }
