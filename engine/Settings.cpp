@@ -45,24 +45,37 @@ void JoinPath(char* out, const char* dir, const char* name)
 // empty element with its attributes, each line ended by CR LF.
 struct XmlWriter {
     char text[2048];
-    int length;
+    size_t length = 0;
+    bool overflow = false;
 
     explicit XmlWriter(const char* element)
     {
-        length = std::snprintf(text, sizeof text, "<?xml version=\"1.0\" ?>\r\n<%s", element);
+        Append("<?xml version=\"1.0\" ?>\r\n<");
+        Append(element);
+    }
+    void Append(const char* piece)
+    {
+        const size_t n = std::strlen(piece);
+        if (length + n >= sizeof text) {
+            overflow = true;  // cannot happen with the game's files; never save a cut file
+            return;
+        }
+        std::memcpy(text + length, piece, n);
+        length += n;
     }
     void Attribute(const char* name, int32_t value)
     {
-        length += std::snprintf(text + length, sizeof text - static_cast<size_t>(length),
-                                " %s=\"%d\"", name, static_cast<int>(value));
+        char piece[64];
+        std::snprintf(piece, sizeof piece, " %s=\"%d\"", name, static_cast<int>(value));
+        Append(piece);
     }
     void Save(const char* path)
     {
-        length += std::snprintf(text + length, sizeof text - static_cast<size_t>(length), " />\r\n");
-        if (path[0] == '\0') return;
+        Append(" />\r\n");
+        if (path[0] == '\0' || overflow) return;
         // A failed save cannot be shown in the game; the values stay in
         // memory for this run, and the console says why.
-        if (!ReplaceFileAtomically(path, text, static_cast<size_t>(length)))
+        if (!ReplaceFileAtomically(path, text, length))
             std::fprintf(stderr, "FlorpVops: cannot write %s: %s\n", path, std::strerror(errno));
     }
 };
