@@ -21,6 +21,7 @@
 #include "gameplay/Trail.h"
 #include "platform/Audio.h"
 #include "platform/Display.h"
+#include "platform/SpriteBatch.h"
 
 namespace {
 
@@ -124,6 +125,12 @@ int StartUp()
     Log("Fenster gestartet!");
 
     graphicsContext.CreateGraphicsDevice();
+    if (batchBackend != BatchBackend::Sfml) {
+        // Going on would run the whole game drawing into nothing.
+        std::fprintf(stderr, "FlorpVops: the drawing device for the game window could not be made.\n");
+        ShutDown();
+        return 1;
+    }
     Log("Direct3D gestartet!");
     PresentBlackFrame();
     graphicsContext.InitDirectInput();

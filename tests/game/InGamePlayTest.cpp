@@ -151,6 +151,24 @@ TEST_F(InGamePlay, VopRollsRightAndJumpsUnderScriptedKeys)
     EXPECT_EQ(playerY, restY) << "and it lands on the floor again";
 }
 
+TEST_F(InGamePlay, ThePadSteersTheVopToo)
+{
+    ASSERT_TRUE(HarnessStartLevel(goalSlot));
+    HarnessTicks(60);
+    XInputGamepad pad = {};
+    pad.sThumbLX = 30000;
+    HarnessSetPad(pad);
+    HarnessTicks(30);
+    EXPECT_GT(playerX, 300);
+    const int x = playerX;
+    pad.sThumbLX = 0;
+    pad.wButtons = XINPUT_GAMEPAD_DPAD_LEFT;
+    HarnessSetPad(pad);
+    HarnessTicks(60);
+    EXPECT_LT(playerX, x);
+    HarnessDisconnectPad();
+}
+
 TEST_F(InGamePlay, FallingIntoDeadlyGroundRestartsTheLevelFromItsStart)
 {
     ASSERT_TRUE(HarnessStartLevel(pitSlot));
