@@ -146,8 +146,12 @@ TEST_F(VirtualDevices, AGameControllerIsThePadWithButtonsSticksTriggersAndRumble
     EXPECT_EQ(actionLookDown, 1);
     EXPECT_EQ(actionAttack, 1);
 
-    rumbleEnabled = 1;
     dangerMeter = 100.0f;
+    rumbleStrength = 255;
+    rumbleEnabled = 0;  // rumble off: the pad hears nothing
+    UpdateRumble();
+    EXPECT_EQ(rumbleCalls, 0);
+    rumbleEnabled = 1;
     rumbleStrength = 255;
     UpdateRumble();
     EXPECT_EQ(rumbleCalls, 1);
