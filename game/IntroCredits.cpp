@@ -18,9 +18,6 @@ int32_t introTimer = -65;
 int32_t introAlpha1 = 0;
 int32_t introAlpha2 = 0;
 
-const char* const introPublisherLine = creditsPublisherLine;
-const char* const introAuthorLine = creditsAuthorLine;
-
 namespace {
 
 struct IntroWords {
@@ -84,8 +81,9 @@ void DrawIntroScreen() {
     const float a1 = static_cast<float>(introAlpha1);
     const float a2 = static_cast<float>(introAlpha2);
     const bool first = gameState == IntroPresents;
-    const char* line1 = first ? introPublisherLine : IntroGameByWords(languageId);
-    const char* line2 = first ? IntroPresentsWord(languageId) : introAuthorLine;
+    // The studio and the author are the same in every language.
+    const char* line1 = first ? creditsPublisherLine : IntroGameByWords(languageId);
+    const char* line2 = first ? IntroPresentsWord(languageId) : creditsAuthorLine;
     const float scale1 = a1 / 2000.0f + (first ? 0.55f : 0.3f);
     const float scale2 = a2 / 2000.0f + (first ? 0.3f : 0.5f);
     fontLarge.DrawTextCentred(line1, x, upper, scale1, scale1, 0, 1, 1, 1, a1 / 255.0f);

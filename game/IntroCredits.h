@@ -7,9 +7,6 @@ extern int32_t introTimer;    // +2 per update; starts at -65 for each screen
 extern int32_t introAlpha1;   // opacity of the first line, 0..255
 extern int32_t introAlpha2;   // opacity of the second line
 
-// The studio and author of the intro, the same in every language.
-extern const char* const introPublisherLine;
-extern const char* const introAuthorLine;
 // The intro's "presents" and "a game by" in the game's language.
 const char* IntroPresentsWord(int language);
 const char* IntroGameByWords(int language);

@@ -32,17 +32,19 @@ void AmbientText(float factor, float rgb[3]) {
         rgb[c] = static_cast<float>(static_cast<int32_t>(ambientColour[c] * factor) & 255) / 255.0f;
 }
 
-SpriteTexture* ButtonPictures(const LevelRecord& level) {
-    if (level.bossLevel) return bossButton;
-    if (level.requiredKind == 0) return levelButton;
-    return nullptr;  // the kind pictures are two separate arrays
+// The Vop kind a level asks for, 1..6, or 0 for any (also for a value no
+// kind has, so a bad record cannot index past the kind pictures and texts).
+int32_t RequiredKind(const LevelRecord& level) {
+    return (level.requiredKind >= 1 && level.requiredKind <= 6) ? level.requiredKind : 0;
 }
 
+// Boss, plain, or marked with the kind the level asks for.
 SpriteTexture& ButtonPicture(const LevelRecord& level, bool white) {
-    SpriteTexture* pair = ButtonPictures(level);
-    if (pair) return pair[white ? 1 : 0];
-    const int k = level.requiredKind - 1;
-    return white ? kindButtonWhite[k] : kindButtonBlack[k];
+    const int index = white ? 1 : 0;
+    if (level.bossLevel) return bossButton[index];
+    const int32_t kind = RequiredKind(level);
+    if (kind == 0) return levelButton[index];
+    return white ? kindButtonWhite[kind - 1] : kindButtonBlack[kind - 1];
 }
 
 }  // namespace
@@ -111,7 +113,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
                                           rgb[1], rgb[2], 1.0f);
             }
         } else {
-            FormatText(levelSelectionTexts[2 + level.requiredKind], {"\n"});
+            FormatText(levelSelectionTexts[2 + RequiredKind(level)], {"\n"});
             fontSmall.DrawTextCentred(textBuffer, sx, fy + 80, size, size, wobble, rgb[0], rgb[1],
                                       rgb[2], 1.0f);
         }

@@ -209,3 +209,52 @@ TEST_F(MainMenuTest, TheKeyThatWakesKeyboardModeDoesNotPressTheDefaultButton) {
     PressKey(DIK_RETURN);
     EXPECT_TRUE(ArriveAt(LevelPage1));
 }
+
+TEST_F(ResetTest, AtThirtyFramesOneClickIsNotTakenAsBothPresses) {
+    limitTo30Fps = 1;  // the update step runs twice per tick with the same click
+    ClickAt(resetX, lowerRowY);
+    EXPECT_EQ(1, resetArmed);
+    EXPECT_EQ(1, transitionIdle);
+    HarnessTicks(30);
+    EXPECT_EQ(20, unlockedLevels);
+    HarnessClick();
+    HarnessTick();
+    EXPECT_EQ(0, transitionIdle);
+    ASSERT_TRUE(ArriveAt(MainMenu));
+    EXPECT_EQ(1, unlockedLevels);
+}
+
+TEST_F(MainMenuTest, ThePointerAtTheLeftEdgePansToTheLimitAndTheViewDriftsBack) {
+    OpenScreen(MainMenu);
+    HarnessSetPointer(10, H / 2);
+    HarnessTicks(10);
+    EXPECT_EQ(-60, cameraX);  // 6 px per tick
+    HarnessTicks(40);
+    EXPECT_EQ(-130, cameraX);
+    HarnessSetPointer(W / 2, H / 2);
+    HarnessTicks(10);
+    EXPECT_EQ(-110, cameraX);  // 2 px per tick back
+    HarnessTicks(100);
+    EXPECT_EQ(0, cameraX);
+}
+
+TEST_F(MainMenuTest, TheMenuShowsLogoWorldCircleFiveWorldsAndFourCornerButtons) {
+    OpenScreen(MainMenu);
+    HarnessTick();
+    EXPECT_EQ(1, DrawCount(logoSprite));
+    EXPECT_EQ(1, DrawCount(worldCircleSprite));
+    EXPECT_EQ(5, DrawCount(stanButton[0]) + DrawCount(stanButton[1]));
+    EXPECT_EQ(1, DrawCount(exitButton[0]));
+    EXPECT_EQ(1, DrawCount(optionsButton[0]));
+    EXPECT_EQ(1, DrawCount(resetButton[0]));
+    EXPECT_EQ(1, DrawCount(creditsButton[0]));
+    EXPECT_EQ(2, DrawCount(sunSprite));
+    EXPECT_GT(DrawCount(sceneryHill1), 0);
+    // Without decorations only the black silhouettes stand before the sky.
+    decorationsEnabled = 0;
+    HarnessTick();
+    EXPECT_EQ(0, DrawCount(sunSprite));
+    EXPECT_EQ(0, DrawCount(sceneryHill1));
+    EXPECT_EQ(3, DrawCount(sceneryTree1));
+    decorationsEnabled = 1;
+}
