@@ -11,10 +11,10 @@
 #include "game/MainMenu.h"
 #include "game/MenuScreens.h"
 #include "game/Resources.h"
-#include "platform/Audio.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
+#include "platform/Audio.h"
 #include "screens/FocusNavigation.h"
 #include "screens/TrailParticles.h"
 

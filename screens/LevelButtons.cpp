@@ -7,12 +7,11 @@
 #include "engine/TextFormat.h"
 #include "game/LevelRecord.h"
 #include "game/Resources.h"
-#include "platform/Audio.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
-#include "screens/FocusNavigation.h"
+#include "platform/Audio.h"
 
 uint8_t kindHintShown = 0;
 
