@@ -3,6 +3,7 @@
 // files, runs and quits cleanly; without a display it says so and fails.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -116,6 +117,52 @@ TEST_F(SmokeGame, AnUnknownLevelIsRefusedWithAMessage)
     const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=46 FLORPVOPS_TEST_TICKS=5");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.output.find("there is no level 46"), std::string::npos) << run.output;
+}
+
+TEST_F(SmokeGame, LeavingTheLauncherEndsWithZeroAndKeepsTheSettingsFiles)
+{
+    if (std::system("command -v xdotool > /dev/null") != 0)
+        GTEST_SKIP() << "needs xdotool";
+    const std::string log = home + "/out.txt";
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        setenv("HOME", home.c_str(), 1);
+        setenv("ALSOFT_DRIVERS", "null", 1);
+        if (!std::freopen(log.c_str(), "w", stdout))
+            _exit(126);
+        execl(GamePath().c_str(), "florpvops", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Wait for this process's launcher dialog (other tests may have windows
+    // on the same display), then leave it with Escape.
+    const std::string search = "xdotool search --onlyvisible --pid " + std::to_string(pid) +
+                               " --name '^FlorpVops$'";
+    bool shown = false;
+    for (int i = 0; i < 100 && !shown; ++i) {
+        shown = std::system((search + " > /dev/null 2>&1").c_str()) == 0;
+        if (!shown)
+            usleep(100000);
+    }
+    ASSERT_TRUE(shown) << "the launcher dialog never showed";
+    const int pressed = std::system((search + " windowfocus --sync key Escape > /dev/null 2>&1").c_str());
+    (void)pressed;  // the exit status below tells whether it worked
+    int status = 0;
+    for (int i = 0; i < 100; ++i) {
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            break;
+        usleep(100000);
+        if (i == 99) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            FAIL() << "the launcher did not close";
+        }
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    for (const char* file : {"System.xml", "Options.xml", "Game.xml", "Gamep.xml"})
+        EXPECT_FALSE(ReadFile(home + "/FlorpVops/" + file).empty()) << file;
+    EXPECT_EQ(ReadFile(log).find("Fenster gestartet!"), std::string::npos) << "no window after a cancel";
 }
 
 TEST_F(SmokeGame, WithoutADisplayItSaysSoAndFails)
