@@ -69,6 +69,11 @@ void ReadSettingsWithoutDialog()
 
 }  // namespace
 
+int ScreenYOffsetFor(int height)
+{
+    return height > tallScreenHeight ? tallScreenYOffset : 0;
+}
+
 TestOptions ReadTestOptions()
 {
     TestOptions options;
@@ -155,8 +160,7 @@ int StartUp()
     StartClock();
     musicStream.Play();
     musicStream.SetVolume(static_cast<float>(musicVolume));
-    if (screenHeight > tallScreenHeight)
-        screenYOffset = tallScreenYOffset;
+    screenYOffset = ScreenYOffsetFor(screenHeight);
 
     if (testOptions.startLevel >= 0 && !StartLevelDirectly(testOptions.startLevel)) {
         std::fprintf(stderr, "FlorpVops: there is no level %d (0 to %d).\n",

@@ -13,6 +13,9 @@ int StartUp();
 // The whole program: start-up, main loop, shutdown. Returns the exit code.
 int RunGame();
 
+// The shift of the shifted drawings: 22 on screens taller than 1050 pixels.
+int ScreenYOffsetFor(int height);
+
 // Developer seams for tests of the real executable, read from the
 // environment before start-up:
 //   FLORPVOPS_TEST_LEVEL=n  skip the launcher dialog (the settings files are
