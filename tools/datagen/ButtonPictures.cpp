@@ -115,8 +115,8 @@ void IconColour(cairo_t* cr, bool highlighted) { SetGrey(cr, highlighted ? 0.12 
 void KindIcon(cairo_t* cr, int kind, bool highlighted) {
   // The kind's own body, shrunk into the button and painted in the icon colour.
   cairo_push_group(cr);
-  cairo_translate(cr, 32 - 64 * 0.5, 32 - 64 * 0.5);
-  cairo_scale(cr, 0.5, 0.5);
+  cairo_translate(cr, 32 - 64 * 0.44, 32 - 64 * 0.44);
+  cairo_scale(cr, 0.44, 0.44);
   DrawVopBody(cr, kind, false);
   cairo_pattern_t* shape = cairo_pop_group(cr);
   IconColour(cr, highlighted);

@@ -4,6 +4,7 @@
 // row 510), the wheel on its hub (255, 255), the tower from its top (279, 10)
 // down. The layouts darken them by depth, so they are white with gentle
 // grey shading.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -14,6 +15,10 @@ namespace {
 
 void Trunk(cairo_t* cr, double baseX, double topX, double topY, double baseW, double topW,
            double bend) {
+  // Every tree stands on the foot point the scenery pivots on, with flared
+  // roots wide enough for the layouts' slightly different centres.
+  baseX = 255;
+  baseW = std::max(baseW, 56.0);
   double midY = (511 + topY) / 2;
   cairo_move_to(cr, baseX - baseW / 2, 511);
   cairo_curve_to(cr, baseX - baseW / 2 + bend, midY, topX - topW / 2 + bend, midY, topX - topW / 2,

@@ -93,7 +93,7 @@ void DrawVopBody(cairo_t* cr, int kind, bool mr) {
       cairo_new_path(cr);
       break;
     case kSpike:
-      SpikePath(cr, 29, 40, 14, 0.1);
+      SpikePath(cr, 29, 38.5, 14, 0.1);
       SetGrey(cr, 0.8);
       cairo_set_line_width(cr, 3);
       cairo_stroke_preserve(cr);
@@ -111,7 +111,7 @@ void DrawVopBody(cairo_t* cr, int kind, bool mr) {
       // Two feather tufts on the crown.
       for (int s = -1; s <= 1; s += 2) {
         cairo_save(cr);
-        cairo_translate(cr, kCx + s * 7, kCy - 30);
+        cairo_translate(cr, kCx + s * 7, kCy - 26);
         cairo_rotate(cr, s * 0.45);
         cairo_scale(cr, 0.35, 1.0);
         cairo_arc(cr, 0, -4, 9, 0, 2 * M_PI);
