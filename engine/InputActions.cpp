@@ -34,8 +34,7 @@ constexpr double kDeadZone = 7864.07958984375;
 constexpr int kInGame = 15;
 
 // Every key that attacks: all letters, the number row with minus, both
-// Ctrl and Shift keys and a few punctuation keys, so a player mashing any
-// key near the left hand attacks.
+// Ctrl and Shift keys and a few punctuation keys.
 const uint8_t kAttackKeys[] = {
     DIK_A, DIK_B, DIK_C, DIK_D, DIK_E, DIK_F, DIK_G, DIK_H, DIK_I, DIK_J, DIK_K, DIK_L, DIK_M,
     DIK_N, DIK_O, DIK_P, DIK_Q, DIK_R, DIK_S, DIK_T, DIK_U, DIK_V, DIK_W, DIK_X, DIK_Y, DIK_Z,
