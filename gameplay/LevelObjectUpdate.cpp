@@ -148,8 +148,10 @@ void MoveBouncer(LevelObject& o, int slot)
 {
     if (o.objVelY > 0.0f) {
         o.objY += static_cast<int>(o.objVelY);
-        for (int t = 0; t < 50; ++t)
-            if (o.objY > o.homeY - 17 + t) o.squash = static_cast<float>(70 - t) / 70.0f;
+        // The last t in 0..49 with objY > homeY - 17 + t sets the squash.
+        int t = o.objY - o.homeY + 16;
+        if (t > 49) t = 49;
+        if (t >= 0) o.squash = static_cast<float>(70 - t) / 70.0f;
     }
     if (o.objY >= o.homeY + 13) {
         o.objY = o.homeY + 12;
@@ -158,10 +160,18 @@ void MoveBouncer(LevelObject& o, int slot)
     }
     if (o.objVelY < 0.0f) {
         for (int k = 0; static_cast<float>(k) > o.objVelY; --k) o.objY -= 1;
+        // The last t in 0..299 with top + t < objY sets the squash. The test
+        // only grows with t, so the estimate is corrected with the very test.
         const float top = static_cast<float>(o.homeY + 13) + 15.0f * o.bounceSpeed;
-        for (int t = 0; t < 300; ++t)
-            if (top + static_cast<float>(t) < static_cast<float>(o.objY))
-                o.squash = static_cast<float>(350 - t) / 350.0f;
+        const float y = static_cast<float>(o.objY);
+        auto below = [&](int t) { return top + static_cast<float>(t) < y; };
+        if (below(0)) {
+            const float guess = y - top;
+            int t = guess >= 299.0f ? 299 : static_cast<int>(guess);
+            while (t < 299 && below(t + 1)) ++t;
+            while (t > 0 && !below(t)) --t;
+            o.squash = static_cast<float>(350 - t) / 350.0f;
+        }
     }
     o.objVelY += 0.25f;
 }

@@ -113,6 +113,44 @@ TEST_F(LevelObjectsTest, ABouncerBouncesAboutItsRestPosition)
     EXPECT_EQ(lowest - highest, 220);
 }
 
+// The bouncer's squash as its rule reads, loop by loop.
+void ReferenceBouncerStep(LevelObject& o)
+{
+    if (o.objVelY > 0.0f) {
+        o.objY += static_cast<int>(o.objVelY);
+        for (int t = 0; t < 50; ++t)
+            if (o.objY > o.homeY - 17 + t) o.squash = static_cast<float>(70 - t) / 70.0f;
+    }
+    if (o.objY >= o.homeY + 13) {
+        o.objY = o.homeY + 12;
+        o.objVelY = o.bounceSpeed;
+    }
+    if (o.objVelY < 0.0f) {
+        for (int k = 0; static_cast<float>(k) > o.objVelY; --k) o.objY -= 1;
+        for (int t = 0; t < 300; ++t)
+            if (static_cast<float>(o.homeY + 13) + 15.0f * o.bounceSpeed + static_cast<float>(t) <
+                static_cast<float>(o.objY))
+                o.squash = static_cast<float>(350 - t) / 350.0f;
+    }
+    o.objVelY += 0.25f;
+}
+
+TEST_F(LevelObjectsTest, BouncerSquashFollowsItsRuleEveryTick)
+{
+    for (float bounce : {7.5f, 10.0f, 11.0f, 12.3f, 16.0f, 25.0f}) {
+        LevelObject& b = Put(0, MakeBouncerObject(1000, 600, 0, 0, 10, 1));
+        b.bounceSpeed = -bounce;
+        b.objVelY = -bounce;
+        LevelObject reference = b;
+        for (int t = 0; t < 400; ++t) {
+            UpdateLevelObjects();
+            ReferenceBouncerStep(reference);
+            ASSERT_EQ(b.objY, reference.objY) << bounce << " tick " << t;
+            ASSERT_EQ(b.squash, reference.squash) << bounce << " tick " << t;
+        }
+    }
+}
+
 TEST_F(LevelObjectsTest, TrailHeatKillsAtExactly255)
 {
     LevelObject& w = Put(0, MakeWalkerObject(1000, 560, 900, 1100, 2, 0));
