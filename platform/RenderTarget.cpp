@@ -45,6 +45,7 @@ RenderTarget* CreateRenderTarget(int width, int height) {
 }
 
 void ReleaseRenderTarget(RenderTarget* target) {
+    FlushSpriteBatch();
     if (target == nullptr) return;
     if (BatchTarget() == target) SetBatchTarget(nullptr);
     delete target;
@@ -54,12 +55,14 @@ int RenderTargetWidth(const RenderTarget* target) { return target ? target->widt
 int RenderTargetHeight(const RenderTarget* target) { return target ? target->height : 0; }
 
 void ClearRenderTarget(RenderTarget* target, uint32_t argb) {
+    FlushSpriteBatch();
     if (target == nullptr) return;
     target->target.clear(ColourFromArgb(argb));
     target->target.display();
 }
 
 bool CopyFrameToRenderTarget(RenderTarget* target) {
+    FlushSpriteBatch();
     if (target == nullptr) return false;
     RenderTarget* frame = BatchTarget();
     if (frame == target) return false;
@@ -82,6 +85,7 @@ bool CopyFrameToRenderTarget(RenderTarget* target) {
 }
 
 bool ReadRenderTargetPixels(RenderTarget* target, uint32_t* argb, int capacity) {
+    FlushSpriteBatch();
     if (target == nullptr || argb == nullptr) return false;
     if (capacity < target->width * target->height) return false;
     target->target.display();

@@ -48,3 +48,7 @@ void DrawFontText(sf::RenderTarget& target, const PlatformFont* font, const char
 
 // Physical state of the Caps Lock key (Display.cpp); false without X.
 bool QueryCapsLockHeld();
+
+// Sends the pictures the batch has gathered (SpriteBatch.cpp); called before
+// anything else touches a target or a texture the batch may still use.
+void FlushSpriteBatch();

@@ -80,6 +80,7 @@ void SetEffectTexture(Effect* effect, const char* name, RenderTarget* texture) {
 }
 
 bool DrawEffectPass(Effect* effect, int pass, RenderTarget* destination) {
+    FlushSpriteBatch();
     if (effect == nullptr || !PrepareUnitTexture()) return false;
     sf::RenderTarget* target = destination ? &destination->target : CurrentSfmlTarget();
     if (target == nullptr) return false;

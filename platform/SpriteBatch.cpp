@@ -38,19 +38,69 @@ sf::Transform ToSfml(const AffineTransform& t) {
     return sf::Transform(t.m00, t.m01, t.tx, t.m10, t.m11, t.ty, 0.f, 0.f, 1.f);
 }
 
+// Consecutive pictures from the same texture go to the graphics card as one
+// draw call: their corners are transformed here into a fixed vertex buffer,
+// which is sent when the texture or target changes or anything else draws.
+constexpr int kPendingQuads = 2048;
+sf::Vertex pendingVertices[kPendingQuads * 6];
+int pendingCount = 0;
+const sf::Texture* pendingTexture = nullptr;
+sf::RenderTarget* pendingTarget = nullptr;
+
+void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const AffineTransform& t,
+               float left, float top, float width, float height, sf::Color colour) {
+    if (pendingCount > 0 &&
+        (target != pendingTarget || texture != pendingTexture ||
+         pendingCount + 6 > kPendingQuads * 6)) {
+        FlushSpriteBatch();
+    }
+    pendingTarget = target;
+    pendingTexture = texture;
+    const float cornersX[4] = {0.f, width, width, 0.f};
+    const float cornersY[4] = {0.f, 0.f, height, height};
+    sf::Vertex corners[4];
+    for (int i = 0; i < 4; ++i) {
+        const float x = cornersX[i], y = cornersY[i];
+        corners[i] = sf::Vertex(sf::Vector2f(t.m00 * x + t.m01 * y + t.tx, t.m10 * x + t.m11 * y + t.ty),
+                                colour, sf::Vector2f(left + x, top + y));
+    }
+    sf::Vertex* out = pendingVertices + pendingCount;
+    out[0] = corners[0];
+    out[1] = corners[1];
+    out[2] = corners[2];
+    out[3] = corners[0];
+    out[4] = corners[2];
+    out[5] = corners[3];
+    pendingCount += 6;
+}
+
 }  // namespace
+
+void FlushSpriteBatch() {
+    if (pendingCount == 0) return;
+    const sf::RenderStates states(sf::BlendAlpha, sf::Transform::Identity, pendingTexture, nullptr);
+    pendingTarget->draw(pendingVertices, static_cast<std::size_t>(pendingCount), sf::Triangles,
+                        states);
+    pendingCount = 0;
+    pendingTexture = nullptr;
+    pendingTarget = nullptr;
+}
 
 sf::RenderTarget* CurrentSfmlTarget() {
     if (batchTarget != nullptr) return &batchTarget->target;
     return gameWindow;
 }
 
-void SetBatchTarget(RenderTarget* target) { batchTarget = target; }
+void SetBatchTarget(RenderTarget* target) {
+    FlushSpriteBatch();
+    batchTarget = target;
+}
 RenderTarget* BatchTarget() { return batchTarget; }
 
 void BatchBegin() {}
 
 void BatchEnd() {
+    FlushSpriteBatch();
     // An offscreen target's texture is complete only after display().
     if (batchBackend == BatchBackend::Sfml && batchTarget != nullptr) batchTarget->target.display();
 }
@@ -60,6 +110,7 @@ void BatchClear(uint32_t argb) {
         if (BatchRecord* record = NextRecord(BatchDrawKind::Clear)) record->colour = argb;
         return;
     }
+    FlushSpriteBatch();
     if (sf::RenderTarget* target = CurrentSfmlTarget()) target->clear(ColourFromArgb(argb));
 }
 
@@ -68,6 +119,7 @@ void BatchPresent() {
         NextRecord(BatchDrawKind::Present);
         return;
     }
+    FlushSpriteBatch();
     if (batchTarget != nullptr) {
         batchTarget->target.display();
     } else if (gameWindow != nullptr) {
@@ -93,15 +145,15 @@ void BatchDrawTexture(const PlatformTexture* texture, const AffineTransform& tra
     }
     sf::RenderTarget* target = CurrentSfmlTarget();
     if (target == nullptr || texture->gpu == nullptr) return;
-    sf::Sprite sprite(*texture->gpu);
     if (sourceRect != nullptr) {
-        sprite.setTextureRect(sf::IntRect(sourceRect->left, sourceRect->top,
-                                          sourceRect->right - sourceRect->left,
-                                          sourceRect->bottom - sourceRect->top));
+        QueueQuad(target, texture->gpu, transform, static_cast<float>(sourceRect->left),
+                  static_cast<float>(sourceRect->top),
+                  static_cast<float>(sourceRect->right - sourceRect->left),
+                  static_cast<float>(sourceRect->bottom - sourceRect->top), ColourFromArgb(argb));
+    } else {
+        QueueQuad(target, texture->gpu, transform, 0.f, 0.f, static_cast<float>(texture->width),
+                  static_cast<float>(texture->height), ColourFromArgb(argb));
     }
-    sprite.setColor(ColourFromArgb(argb));
-    sf::RenderStates states(sf::BlendAlpha, ToSfml(transform), nullptr, nullptr);
-    target->draw(sprite, states);
 }
 
 void BatchDrawText(const PlatformFont* font, const char* text, int boxWidth, int boxHeight,
@@ -122,6 +174,7 @@ void BatchDrawText(const PlatformFont* font, const char* text, int boxWidth, int
     }
     sf::RenderTarget* target = CurrentSfmlTarget();
     if (target == nullptr) return;
+    FlushSpriteBatch();
     DrawFontText(*target, font, text, boxWidth, ToSfml(transform), ColourFromArgb(argb));
 }
 

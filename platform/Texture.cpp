@@ -116,6 +116,7 @@ PlatformTexture* CreateTextureFromFile(const char* path) {
 }
 
 void DestroyTexture(PlatformTexture* texture) {
+    FlushSpriteBatch();
     if (texture == nullptr) return;
     delete texture->gpu;
     delete texture;

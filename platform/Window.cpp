@@ -73,6 +73,7 @@ bool OpenGameWindow(int width, int height, bool windowed, const char* title) {
 }
 
 void CloseGameWindow() {
+    FlushSpriteBatch();
     if (gameWindow == nullptr) return;
     gameWindow->close();
     delete gameWindow;

@@ -110,6 +110,24 @@ TEST_F(RenderSpriteReadbackTest, WorldSpriteFollowsTheCamera) {
     EXPECT_EQ(Pixel(22, 13), kClear);
 }
 
+TEST_F(RenderSpriteReadbackTest, LaterDrawsCoverEarlierOnesAcrossPictures) {
+    // Draws of one picture are gathered; a draw of another picture between
+    // them must still land in call order.
+    const std::string otherPath = testpng::TempPath("white.png");
+    ASSERT_TRUE(testpng::WritePng(otherPath, 2, 2, {kWhite, kWhite, kWhite, kWhite}));
+    SpriteTexture other;
+    other.Load(otherPath.c_str());
+    std::remove(otherPath.c_str());
+    picture.SetSourceRect(0, 0, 8, 8);                             // red
+    picture.DrawSprite(0, 0, 0, 8, 8, 0, 0, kWhite);                // 64 x 64 red
+    other.DrawSprite(16, 16, 0, 16, 16, 0, 0, 0xFF0000FFu);         // blue over 16..48
+    picture.DrawSprite(24, 24, 0, 2, 2, 0, 0, kWhite);              // red over 24..40
+    EXPECT_EQ(Pixel(4, 4), kRed);
+    EXPECT_EQ(Pixel(18, 18), kBlue);
+    EXPECT_EQ(Pixel(32, 32), kRed);
+    EXPECT_EQ(Pixel(44, 44), kBlue);
+}
+
 TEST_F(RenderSpriteReadbackTest, CentredTextInksOnlyItsBox) {
     GameFont font = {};
     font.Load("data//FVf.ttf", "Snap ITC", 20);
