@@ -6,6 +6,7 @@
 #include "engine/AudioWrappers.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
+#include "game/DeviceReset.h"
 #include "game/GameStates.h"
 #include "game/LevelTable.h"
 #include "gameplay/AnimationPhases.h"
@@ -75,6 +76,8 @@ bool ReadPictureSize(const char* path, bool& isPng, int& width, int& height)
     return true;
 }
 
+}  // namespace
+
 // The collision picture must cover exactly the level; anything else plays
 // against an empty picture of the level's size, so no probe ever reads
 // outside the pixels it was given.
@@ -113,6 +116,8 @@ void LoadCollisionPicture(const LevelRecord& record)
     const PixelLock lock = collTexture.LockPixels();
     UseCollisionPixels(lock.pixels, lock.pitch, w, h);
 }
+
+namespace {
 
 void SetLevelColourCycle(const LevelRecord& record)
 {
@@ -183,6 +188,7 @@ void LoadLevel(LevelRecord record)
     velY = 0.0f;
     ClearTrailAlpha();
     std::printf(" -Variablen angepasst!\n");
+    deviceWasReset = 0;
     std::printf(" -Alte Welt released!\n");
 
     if (levelPicturesEnabled) {

@@ -47,5 +47,10 @@ void ProvideCollisionPicture(const uint32_t* pixels, int pitch, int width, int h
 int StartingTimeBonus(const LevelRecord& record);
 
 void LoadLevel(LevelRecord record);
+// Loads and locks the record's collision picture (or the override or the
+// provided picture) and points the probes at it; a missing picture or one
+// whose size is not the level's plays as an empty picture of the level's
+// size. LoadLevel calls it; a device rebuild may call it again.
+void LoadCollisionPicture(const LevelRecord& record);
 void RestartLevel();
 void SaveCheckpoint(int objectIndex);
