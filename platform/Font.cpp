@@ -15,6 +15,7 @@ struct PlatformFont {
     hb_face_t* face;
     hb_font_t* font;
     sf::Font* sfmlFont;
+    sf::Text* lineText;     // reused for every line drawn with this font
     int32_t pixelHeight;    // one text line
     uint32_t characterSize; // em size that makes ascender - descender fill a line
     int32_t upem;
@@ -71,6 +72,7 @@ void FreeFont(PlatformFont* font) {
     hb_font_destroy(font->font);
     hb_face_destroy(font->face);
     hb_blob_destroy(font->blob);
+    delete font->lineText;
     delete font->sfmlFont;
     delete font;
 }
@@ -109,6 +111,13 @@ PlatformFont* TryLoad(const char* path, int pixelHeight) {
     const double ascenderPixels = lineUnits > 0 ? extents.ascender * scale : font->pixelHeight;
     font->baselineShift = static_cast<float>(ascenderPixels - font->characterSize);
     font->spaceAdvance = GlyphAdvance(font, ' ');
+    font->lineText = new (std::nothrow) sf::Text;
+    if (font->lineText == nullptr) {
+        FreeFont(font);
+        return nullptr;
+    }
+    font->lineText->setFont(*font->sfmlFont);
+    font->lineText->setCharacterSize(font->characterSize);
     return font;
 }
 
@@ -168,10 +177,9 @@ const char* FontFilePath(const PlatformFont* font) { return font ? font->path : 
 
 void DrawFontText(sf::RenderTarget& target, const PlatformFont* font, const char* text,
                   int boxWidth, const sf::Transform& transform, sf::Color colour) {
-    // One text object reused for every line, so drawing keeps its buffers.
-    static sf::Text* lineText = new sf::Text;
-    lineText->setFont(*font->sfmlFont);
-    lineText->setCharacterSize(font->characterSize);
+    // The font's own text object is reused for every line, so drawing keeps
+    // its buffers.
+    sf::Text* lineText = font->lineText;
     lineText->setFillColor(colour);
     int lineIndex = 0;
     const char* line = text;
