@@ -6,3 +6,7 @@
 
 // dataRoot stands for "data"; returns false when the sheet cannot be written.
 bool MakeContactSheet(const std::string& dataRoot, const std::string& outPath);
+
+// Mock-ups of a level, a snow level, an "MR" level and the main menu built
+// from the generated pictures as the game draws them.
+bool MakeScenePreview(const std::string& dataRoot, const std::string& outPath);

@@ -387,6 +387,10 @@ struct Composer {
   }
 
   std::vector<float> Compose() {
+    // The tune leads the mix; bass and drums stay under it.
+    s.leadGain *= 1.4f;
+    s.bassGain *= 0.7f;
+    s.drumGain *= 0.75f;
     Pad();
     Bass();
     Arp();

@@ -243,37 +243,37 @@ void Brow(cairo_t* cr, double x0, double y0, double x1, double y1) {
 
 void DrawFace(cairo_t* cr, int kind) {
   FaceLayout f = LayoutFor(kind);
-  double ex = 8.5, ey = f.cy - 6;  // eyes sit a little above the pin point
+  double ex = 9.5, ey = f.cy - 7;  // eyes sit a little above the pin point
   switch (kind) {
     case kBeginner:
-      Eye(cr, f.cx - ex, ey, 6.5, 7.5, 3.4);
-      Eye(cr, f.cx + ex, ey, 6.5, 7.5, 3.4);
+      Eye(cr, f.cx - ex, ey, 7.5, 8.5, 3.9);
+      Eye(cr, f.cx + ex, ey, 7.5, 8.5, 3.9);
       break;
     case kSpike:
-      Eye(cr, f.cx - ex, ey, 6, 6.5, 3.2);
-      Eye(cr, f.cx + ex, ey, 6, 6.5, 3.2);
+      Eye(cr, f.cx - ex, ey, 7, 7.5, 3.6);
+      Eye(cr, f.cx + ex, ey, 7, 7.5, 3.6);
       Brow(cr, f.cx - ex - 6, ey - 11, f.cx - ex + 5, ey - 8);
       Brow(cr, f.cx + ex - 5, ey - 8, f.cx + ex + 6, ey - 11);
       break;
     case kAir:
-      Eye(cr, f.cx - ex, ey, 6.5, 5.5, 3.0);
-      Eye(cr, f.cx + ex, ey, 6.5, 5.5, 3.0);
+      Eye(cr, f.cx - ex, ey, 7.5, 6.5, 3.5);
+      Eye(cr, f.cx + ex, ey, 7.5, 6.5, 3.5);
       break;
     case kRock:
-      Eye(cr, f.cx - ex, ey + 1, 6, 5, 3.0);
-      Eye(cr, f.cx + ex, ey + 1, 6, 5, 3.0);
+      Eye(cr, f.cx - ex, ey + 1, 7, 6, 3.4);
+      Eye(cr, f.cx + ex, ey + 1, 7, 6, 3.4);
       Brow(cr, f.cx - ex - 7, ey - 6, f.cx - ex + 6, ey - 6);
       Brow(cr, f.cx + ex - 6, ey - 6, f.cx + ex + 7, ey - 6);
       break;
     case kAngry:
-      Eye(cr, f.cx - ex, ey + 1, 6, 6, 3.4);
-      Eye(cr, f.cx + ex, ey + 1, 6, 6, 3.4);
+      Eye(cr, f.cx - ex, ey + 1, 7, 7, 3.8);
+      Eye(cr, f.cx + ex, ey + 1, 7, 7, 3.8);
       Brow(cr, f.cx - ex - 7, ey - 10, f.cx - 2, ey - 4);
       Brow(cr, f.cx + 2, ey - 4, f.cx + ex + 7, ey - 10);
       break;
     case kElite:
-      Eye(cr, f.cx - ex, ey, 6.5, 4.5, 2.8);
-      Eye(cr, f.cx + ex, ey, 6.5, 4.5, 2.8);
+      Eye(cr, f.cx - ex, ey, 7.5, 5.5, 3.2);
+      Eye(cr, f.cx + ex, ey, 7.5, 5.5, 3.2);
       Brow(cr, f.cx - ex - 7, ey - 6, f.cx - ex + 6, ey - 9);
       Brow(cr, f.cx + ex - 6, ey - 9, f.cx + ex + 7, ey - 6);
       break;
