@@ -1,0 +1,37 @@
+// Layouts still to be written: no rows yet.
+#include "scenery/SceneryLayouts.h"
+
+constexpr SceneryLayout layout32{nullptr, 0};
+constexpr SceneryLayout record5Layout{nullptr, 0};
+constexpr SceneryLayout layout10{nullptr, 0};
+constexpr SceneryLayout layout15{nullptr, 0};
+constexpr SceneryLayout layout7{nullptr, 0};
+constexpr SceneryLayout layout8{nullptr, 0};
+constexpr SceneryLayout record0Layout{nullptr, 0};
+constexpr SceneryLayout record6Layout{nullptr, 0};
+constexpr SceneryLayout record11Layout{nullptr, 0};
+constexpr SceneryLayout record12Layout{nullptr, 0};
+constexpr SceneryLayout record13Layout{nullptr, 0};
+constexpr SceneryLayout record14Layout{nullptr, 0};
+constexpr SceneryLayout record16Layout{nullptr, 0};
+constexpr SceneryLayout record17Layout{nullptr, 0};
+constexpr SceneryLayout record18Layout{nullptr, 0};
+constexpr SceneryLayout record20Layout{nullptr, 0};
+constexpr SceneryLayout record21Layout{nullptr, 0};
+constexpr SceneryLayout record24Layout{nullptr, 0};
+constexpr SceneryLayout record25Layout{nullptr, 0};
+constexpr SceneryLayout record26Layout{nullptr, 0};
+constexpr SceneryLayout record27Layout{nullptr, 0};
+constexpr SceneryLayout record28Layout{nullptr, 0};
+constexpr SceneryLayout record19Layout{nullptr, 0};
+constexpr SceneryLayout record22Layout{nullptr, 0};
+constexpr SceneryLayout record23Layout{nullptr, 0};
+constexpr SceneryLayout record29Layout{nullptr, 0};
+constexpr SceneryLayout record30Layout{nullptr, 0};
+constexpr SceneryLayout record40Layout{nullptr, 0};
+constexpr SceneryLayout record41Layout{nullptr, 0};
+constexpr SceneryLayout record43Layout{nullptr, 0};
+constexpr SceneryLayout layout34{nullptr, 0};
+constexpr SceneryLayout layout39{nullptr, 0};
+constexpr SceneryLayout layout4{nullptr, 0};
+constexpr SceneryLayout screenAnchoredLayout{nullptr, 0};
