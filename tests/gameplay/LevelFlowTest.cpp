@@ -282,6 +282,30 @@ TEST_F(LevelFlowTest, TimeBonusFallsOnePointPer80TicksUntilTheGoal)
     EXPECT_EQ(timeBonus, 0);
 }
 
+TEST_F(LevelFlowTest, DamagedLevelDataStaysInsideTheTables)
+{
+    LevelRecord bad = record;
+    bad.objectCount = 99;
+    bad.recordId = 77;
+    bad.tileRows = 9;
+    bad.tileCols = 40;
+    bad.decorCount = 12;
+    bad.colourFadeTicks = 0;
+    bad.objects[0].objKind = 55;
+    vopKind = 9;
+    difficulty = 7;
+    Load(bad, picture);
+    EXPECT_EQ(timeBonus, 0);  // no kind: no time factor
+    actionAttack = 1;
+    for (int t = 0; t < 300; ++t) SimulateLevelTick();
+    ReachGoal();
+    EXPECT_EQ(levelDone, 1);  // scored nothing, wrote nothing outside the table
+    RestartLevel();
+    SaveCheckpoint(-3);
+    SaveCheckpoint(50);
+    EXPECT_EQ(currentLevel.recordId, 77);
+}
+
 TEST_F(LevelFlowTest, ARestartAfterTheLevelTableIsFilledComesBackAsDefined)
 {
     InitLevelTable();
