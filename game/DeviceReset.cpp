@@ -8,7 +8,6 @@
 #include "game/GameStates.h"
 #include "game/LevelRecord.h"
 #include "game/Resources.h"
-#include "gameplay/CollisionPicture.h"
 #include "gameplay/LevelLoading.h"
 
 uint8_t deviceWasReset = 0;
@@ -29,11 +28,10 @@ void ReloadLevelPictures()
     for (int i = 0; i < decor; ++i)
         levelDecor[i].Load(currentLevel.decorFiles[i]);
 
-    collTexture.Load(currentLevel.collFile, true, currentLevel.width, currentLevel.height);
-    const PixelLock lock = collTexture.LockPixels();
-    // A picture that is missing or of the wrong size plays as empty ground
-    // instead of being read past its end.
-    UseCollisionPixels(lock.pixels, lock.pitch, currentLevel.width, currentLevel.height);
+    // The same loader as a level start: a missing picture, or one whose
+    // size is not the level's, plays as empty ground instead of being read
+    // past its end.
+    LoadCollisionPicture(currentLevel);
 }
 
 void ResetDevice()
