@@ -157,6 +157,14 @@ TEST(DataFiles, MusicTracksAreLongOggLoops) {
     double sumSq = 0;
     for (float v : s.samples) sumSq += v * v;
     EXPECT_GT(std::sqrt(sumSq / s.samples.size()), 0.05) << path;
+    // The stream loops: its last sample leads smoothly into its first.
+    double stepSq = 0;
+    for (size_t k = 1; k < s.samples.size(); ++k) {
+      double d = s.samples[k] - s.samples[k - 1];
+      stepSq += d * d;
+    }
+    double rmsStep = std::sqrt(stepSq / (s.samples.size() - 1));
+    EXPECT_LE(std::fabs(s.samples.front() - s.samples.back()), std::max(6 * rmsStep, 0.05)) << path;
   }
   EXPECT_EQ(tracks, 10);
 }

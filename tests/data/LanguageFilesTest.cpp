@@ -162,6 +162,10 @@ TEST(LanguageFiles, TextsAreShortCleanUtf8) {
         EXPECT_EQ(text.find('\r'), std::string::npos) << where;
         EXPECT_NE(text.front(), ' ') << where;
         EXPECT_NE(text.back(), ' ') << where;
+        // The reader strips a pair of enclosing quotes; no text may rely on it.
+        bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+        EXPECT_FALSE(quoted) << where;
+        EXPECT_EQ(text.find(';'), std::string::npos) << where << " (reads as a comment in some INI readers)";
       }
     }
   }
