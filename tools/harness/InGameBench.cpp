@@ -2,9 +2,12 @@
 // harness: loading the resource catalogue, loading one level, and one
 // in-game tick (update plus render into the recording sprite batch).
 //
-//   fv_ingame_bench [level record] [ticks]     (run from the project root)
+//   fv_ingame_bench [level record] [ticks] [window]   (from the project root)
+// With "window" the pictures go to the GPU and frames to a real window
+// (needs a display); otherwise the sprite batch only records.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/Settings.h"
 #include "game/GameStates.h"
@@ -28,6 +31,7 @@ int main(int argc, char** argv)
 {
     const int record = argc > 1 ? std::atoi(argv[1]) : 1;
     const int ticks = argc > 2 ? std::atoi(argv[2]) : 3000;
+    const bool window = argc > 3 && std::strcmp(argv[3], "window") == 0;
     if (record < 0 || record >= filledLevelRecords || ticks <= 0) {
         std::fprintf(stderr, "usage: fv_ingame_bench [record 0..%d] [ticks > 0]\n",
                      filledLevelRecords - 1);
@@ -37,7 +41,11 @@ int main(int argc, char** argv)
     HarnessConfig config;
     config.loadLevelPictures = true;
     config.unlockedLevels = 50;
-    HarnessInit(config);
+    config.window = window;
+    if (!HarnessInit(config)) {
+        std::fprintf(stderr, "fv_ingame_bench: no window could be opened\n");
+        return 1;
+    }
 
     const int64_t t0 = ClockTicks();
     LoadResources();
@@ -66,7 +74,8 @@ int main(int argc, char** argv)
 
     std::printf("resources: %.2f ms\n", Milliseconds(t0, t1));
     std::printf("level %d load: %.2f ms\n", record, Milliseconds(t1, t2));
-    std::printf("in-game tick (update + recorded render): %.1f us over %d ticks\n",
+    std::printf("in-game tick (update + %s render): %.1f us over %d ticks\n",
+                window ? "window" : "recorded",
                 Milliseconds(t3, t4) * 1000.0 / ticks, ticks);
     std::printf("  of which render pass: %.1f us (%d draws a frame)\n",
                 Milliseconds(t4, t5) * 1000.0 / ticks, BatchLogCount());
