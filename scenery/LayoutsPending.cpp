@@ -1,16 +1,6 @@
 // Layouts still to be written: no rows yet.
 #include "scenery/SceneryLayouts.h"
 
-constexpr SceneryLayout layout32{nullptr, 0};
-constexpr SceneryLayout record5Layout{nullptr, 0};
-constexpr SceneryLayout layout10{nullptr, 0};
-constexpr SceneryLayout layout15{nullptr, 0};
-constexpr SceneryLayout layout7{nullptr, 0};
-constexpr SceneryLayout layout8{nullptr, 0};
-constexpr SceneryLayout record0Layout{nullptr, 0};
-constexpr SceneryLayout record6Layout{nullptr, 0};
-constexpr SceneryLayout record11Layout{nullptr, 0};
-constexpr SceneryLayout record12Layout{nullptr, 0};
 constexpr SceneryLayout record13Layout{nullptr, 0};
 constexpr SceneryLayout record14Layout{nullptr, 0};
 constexpr SceneryLayout record16Layout{nullptr, 0};
