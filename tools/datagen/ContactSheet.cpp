@@ -35,8 +35,8 @@ void DrawTinted(cairo_t* cr, cairo_surface_t* pic, double x, double y, double bo
 
 bool MakeContactSheet(const std::string& dataRoot, const std::string& outPath) {
   std::vector<const DataFile*> pictures;
-  for (int i = 0; i < dataFileCount; ++i)
-    if (dataFiles[i].kind == DataKind::Png) pictures.push_back(&dataFiles[i]);
+  for (const DataFile& file : DataCatalogue())
+    if (file.kind == DataKind::Png) pictures.push_back(&file);
   int rows = (static_cast<int>(pictures.size()) + kCols - 1) / kCols;
   int width = kCols * kCellW, height = rows * kCellH;
   cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);

@@ -1,15 +1,17 @@
 #include "tools/datagen/DataCatalogue.h"
 
 #include <cstring>
+#include <deque>
+#include <mutex>
 
 namespace {
+
 const DataKind P = DataKind::Png;
-}
 
 // Rows follow the game's own tables: the picture catalogue in load order,
 // then the pictures only level records name, the scenery, the menus, the
 // chapter titles per language, the sounds, the music, texts, shaders, font.
-const DataFile dataFiles[] = {
+const DataFile fixedDataFiles[] = {
   // In-game pictures.
   {"data//sprite//gegner1eye.png", P, GenerateEnemyPicture, 0, 1},
   {"data//sprite//gegner1body.png", P, GenerateEnemyPicture, 1, 1},
@@ -184,11 +186,37 @@ const DataFile dataFiles[] = {
   {"data//FVf-LICENCE.txt", DataKind::Text, CopyFontLicence, 0, 1},
 };
 
-const int dataFileCount = static_cast<int>(sizeof(dataFiles) / sizeof(dataFiles[0]));
+void AddFixedDataFiles(std::vector<DataFile>& rows) {
+  rows.insert(rows.end(), std::begin(fixedDataFiles), std::end(fixedDataFiles));
+}
+
+// Every source of catalogue rows, in order.
+const CatalogueSource catalogueSources[] = {
+    AddFixedDataFiles,
+};
+
+}  // namespace
+
+const char* KeepPath(const std::string& path) {
+  static std::mutex lock;
+  static std::deque<std::string> kept;  // a deque never moves its strings
+  std::lock_guard<std::mutex> guard(lock);
+  kept.push_back(path);
+  return kept.back().c_str();
+}
+
+const std::vector<DataFile>& DataCatalogue() {
+  static const std::vector<DataFile> rows = [] {
+    std::vector<DataFile> all;
+    for (CatalogueSource source : catalogueSources) source(all);
+    return all;
+  }();
+  return rows;
+}
 
 const DataFile* FindDataFile(const char* path) {
-  for (int i = 0; i < dataFileCount; ++i) {
-    if (std::strcmp(dataFiles[i].path, path) == 0) return &dataFiles[i];
+  for (const DataFile& file : DataCatalogue()) {
+    if (std::strcmp(file.path, path) == 0) return &file;
   }
   return nullptr;
 }

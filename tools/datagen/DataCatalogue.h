@@ -1,6 +1,16 @@
-// The one table of every file the game names in its data folder, each with
-// the generator that makes it. The generator and the data tests both walk it.
+// The one catalogue of every file the game names in its data folder, each
+// with the generator that makes it. The generator and the data tests both
+// walk it.
+//
+// Adding a family of files: write its generator in a file of its own
+// (declared in DataGen.h), then either add rows to the fixed table in
+// DataCatalogue.cpp or, for names that are computed (the level folders'
+// tiles, say), write a CatalogueSource that appends rows and list it in
+// catalogueSources there.
 #pragma once
+#include <string>
+#include <vector>
+
 #include "tools/datagen/DataGen.h"
 
 enum class DataKind { Png, Bmp, Wav, Ogg, Ttf, Text, Ini, Shader };
@@ -13,8 +23,12 @@ struct DataFile {
   int cost;             // rough work, so the slowest files start first
 };
 
-extern const DataFile dataFiles[];
-extern const int dataFileCount;
+// The whole catalogue, built once on first use (safe from any thread).
+const std::vector<DataFile>& DataCatalogue();
+
+// Appends catalogue rows; computed paths are kept alive with KeepPath.
+typedef void (*CatalogueSource)(std::vector<DataFile>& rows);
+const char* KeepPath(const std::string& path);
 
 // Picture parameters shared by the families and the tests.
 enum VopKindId { kBeginner = 1, kSpike = 2, kAir = 3, kRock = 4, kAngry = 5, kElite = 6 };

@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
   while (ctx.outRoot.size() > 1 && ctx.outRoot.back() == '/') ctx.outRoot.pop_back();
 
   std::vector<const DataFile*> work;
-  for (int i = 0; i < dataFileCount; ++i) {
-    if (only.empty() || std::strstr(dataFiles[i].path, only.c_str())) work.push_back(&dataFiles[i]);
+  for (const DataFile& file : DataCatalogue()) {
+    if (only.empty() || std::strstr(file.path, only.c_str())) work.push_back(&file);
   }
   std::stable_sort(work.begin(), work.end(),
                    [](const DataFile* a, const DataFile* b) { return a->cost > b->cost; });
