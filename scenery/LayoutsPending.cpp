@@ -1,11 +1,6 @@
 // Layouts still to be written: no rows yet.
 #include "scenery/SceneryLayouts.h"
 
-constexpr SceneryLayout record13Layout{nullptr, 0};
-constexpr SceneryLayout record14Layout{nullptr, 0};
-constexpr SceneryLayout record16Layout{nullptr, 0};
-constexpr SceneryLayout record17Layout{nullptr, 0};
-constexpr SceneryLayout record18Layout{nullptr, 0};
 constexpr SceneryLayout record20Layout{nullptr, 0};
 constexpr SceneryLayout record21Layout{nullptr, 0};
 constexpr SceneryLayout record24Layout{nullptr, 0};
