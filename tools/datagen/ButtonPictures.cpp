@@ -84,10 +84,7 @@ void IconPath(cairo_t* cr, int icon, double c, double s) {
       cairo_fill(cr);
       break;
     }
-    default:  // the plain level button: a small ring
-      cairo_set_line_width(cr, s * 0.22);
-      cairo_arc(cr, c, c, s * 0.5, 0, 2 * M_PI);
-      cairo_stroke(cr);
+    default:  // the plain button carries the game's own label or tick
       break;
   }
 }

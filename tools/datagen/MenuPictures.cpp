@@ -98,7 +98,7 @@ void BlackBar(cairo_t* cr) {
 void Logo(cairo_t* cr, const GenContext& ctx) {
   // Only rows 131..299 are drawn by the game.
   FitTextSize(cr, ctx, "FlorpVops", 120, 470);
-  TextWithRim(cr, "FlorpVops", kC, 200, 10, 1.0, 0.85, 0.55);
+  TextWithRim(cr, "FlorpVops", kC, 200, 0, 1.0, 0.85, 0.0);
   // A rolling Vop and its trail under the name.
   for (int i = 0; i < 9; ++i) {
     double x = 120 + i * 26, y = 268 - std::sin(i * 0.5) * 6;

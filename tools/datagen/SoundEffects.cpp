@@ -301,7 +301,12 @@ bool GenerateSoundEffect(const DataFile& file, const GenContext& ctx) {
     case 20: b = LevelPass(); break;
     default: return false;
   }
-  Normalise(b, 0.85f);
+  // Rolling and movement loops run under everything else, so they sit lower
+  // than the one-shot events.
+  float peak = 0.85f;
+  if (file.param >= 8 && file.param <= 12) peak = 0.5f;
+  if (file.param == 7) peak = 0.6f;
+  Normalise(b, peak);
   if (!loop) FadeEdges(b, 16, Samples(0.01));
   std::vector<uint8_t> wav = EncodeWav(b);
   return !wav.empty() && WriteOutputFile(OutputPathFor(ctx, file.path), wav);
