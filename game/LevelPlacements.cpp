@@ -1,31 +1,16 @@
 // =============================================================================
-// LEVEL DESIGN: object placements
+// GENERATED FILE -- do not edit. Written by tools/levelgen from the level
+// design sources levels/rec*.lvl; regenerate with
+//     <build>/tools/levelgen/fv_levelgen --placements game/LevelPlacements.cpp
+// from the project root (levels/README.md). tests/levels checks that this
+// file matches the sources.
 // =============================================================================
-// The level definitions fix, per record, the number of object slots, the empty
-// slots, how many objects of each kind live there, the checkpoint object and
-// the marks (picture variant, colours, pre-heating, drawn with the objects),
-// and they give a few placements in full (record 0, parts of record 10, the
-// bouncer rows of records 2 to 5, the checkpoint objects). Every other
-// position, bound, speed, angle and trigger is level design, and this file is
-// its one place.
-//
-// PLACEHOLDER: until the level designer replaces it, the placement below is
-// generated, not designed. For each open slot, in slot order, it places the
-// kinds still missing from the record's counts (walkers, bouncers, droppers,
-// gears, cannons; record 10 places its gears first, as its definition orders
-// them), spread evenly in x along the way from the start to the goal, at the
-// start's height:
-//   - walkers patrol 150 px either side at speed 4 and settle onto the ground;
-//   - bouncers bounce in place (bounce 10);
-//   - droppers hang 150 px above the start height and drop when the Vop
-//     passes under them;
-//   - gears turn above the top of the world, out of reach of every route;
-//   - cannons stand at the top of the world and sweep from -60 to 60 degrees.
-// The last open slots stay empty, as many as the record has empty slots.
-// The marks the definitions count but do not place go to the first objects
-// that lack them. tests/gameplay/LevelTableTest.cpp checks every record's
-// counts, so a designed placement that breaks them is caught.
-// =============================================================================
+// The level definitions fix, per record, the slot count, the empty slots, how
+// many objects of each kind live there, the checkpoint object and the marks;
+// they give a few placements in full. Every other position, bound, speed,
+// angle and trigger is level design and comes from the design sources.
+// A record without a design source gets a plain placeholder spread along the
+// way from its start to its goal, so the counts always hold.
 
 #include "game/LevelDefinitions.h"
 #include "gameplay/LevelObjectFactories.h"
@@ -43,28 +28,26 @@ namespace {
 
 const int defaultKindOrder[objectCountColumns] = {CountWalker, CountBouncer, CountDropper, CountGear30,
                                                   CountGear40, CountGear50, CountGear60, CountCannon};
-const int gearsFirstKindOrder[objectCountColumns] = {CountGear30, CountGear40, CountGear50, CountGear60,
-                                                     CountWalker, CountBouncer, CountDropper, CountCannon};
 
-int ColumnOfKind(int32_t kind)
+[[maybe_unused]] int ColumnOfKind(int32_t kind)
 {
     for (int c = 0; c < objectCountColumns; ++c)
         if (KindOfCountColumn(c) == kind) return c;
     return -1;
 }
 
-LevelObject PlaceholderObject(int column, int32_t x, const LevelRecord& r)
+[[maybe_unused]] bool IsLive(const LevelObject& o) { return o.objState != ObjInactive; }
+
+[[maybe_unused]] LevelObject PlaceholderObject(int column, int32_t x, const LevelRecord& r)
 {
     const int32_t y = r.startY;
     switch (column) {
     case CountWalker:
-        return MakeWalkerObject(x, y, static_cast<float>(x - 150), static_cast<float>(x + 150), 4, false);
+        return MakeWalkerObject(x, y, static_cast<float>(x - 150), static_cast<float>(x + 150), 4, 0);
     case CountBouncer:
-        return MakeBouncerObject(x, y + 40, 0, 0, 10, true);
-    case CountDropper: {
-        const int32_t hang = y - 150 > 40 ? y - 150 : 40;
-        return MakeCeilingDropperObject(x, hang, static_cast<float>(x - 75), 0);
-    }
+        return MakeBouncerObject(x, y + 40, 0, 0, 10, 1);
+    case CountDropper:
+        return MakeCeilingDropperObject(x, y - 150 > 40 ? y - 150 : 40, static_cast<float>(x - 75), 0);
     case CountGear30:
     case CountGear40:
         return MakeGearObject(x - 249, -649, 0.0f, 0.02f, KindOfCountColumn(column));
@@ -76,70 +59,12 @@ LevelObject PlaceholderObject(int column, int32_t x, const LevelRecord& r)
     }
 }
 
-bool IsLive(const LevelObject& o) { return o.objState != ObjInactive; }
-
-void AddVariantMarks(LevelRecord& r, int wanted)
-{
-    int have = 0;
-    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && r.objects[j].mrVariant;
-    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
-        LevelObject& o = r.objects[j];
-        if (IsLive(o) && !o.mrVariant) {
-            o.mrVariant = 1;
-            ++have;
-        }
-    }
-}
-
-bool IsColoured(const LevelObject& o) { return o.objColour[0] != 0 || o.objColour[1] != 0 || o.objColour[2] != 0; }
-
-void AddColourMarks(LevelRecord& r, int wanted)
-{
-    int have = 0;
-    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && IsColoured(r.objects[j]);
-    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
-        LevelObject& o = r.objects[j];
-        if (IsLive(o) && !IsColoured(o)) {
-            for (int c = 0; c < 3; ++c) o.objColour[c] = r.colourKeys[0][c];
-            if (!IsColoured(o)) o.objColour[0] = 200;
-            ++have;
-        }
-    }
-}
-
-void AddDrawnWithObjects(LevelRecord& r, int wanted)
-{
-    int have = 0;
-    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
-        LevelObject& o = r.objects[j];
-        if (IsLive(o) && o.objKind >= KindBigGearCw) {
-            o.drawWithObjects = 1;
-            ++have;
-        }
-    }
-}
-
-void AddPreHeat(LevelRecord& r, int heat, int wanted)
-{
-    int have = 0;
-    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && r.objects[j].heat == heat;
-    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
-        LevelObject& o = r.objects[j];
-        const bool enemy = o.objKind == KindWalker || o.objKind == KindBouncer;
-        if (IsLive(o) && enemy && !o.checkpointObject && o.heat == 0) {
-            o.heat = static_cast<float>(heat);
-            ++have;
-        }
-    }
-}
-
-}  // namespace
-
-void PlaceLevelObjects(int rec, LevelRecord& r, const bool given[maxLevelObjects])
+// Records without a design source: the kinds still missing, in kind order,
+// spread evenly between the start and the goal.
+[[maybe_unused]] void PlaceholderPlacement(int rec, LevelRecord& r, const bool given[])
 {
     const LevelObjectsRow& row = levelObjects[rec];
     const int slots = row.slots < maxLevelObjects ? row.slots : maxLevelObjects;
-
     int missing[objectCountColumns];
     for (int c = 0; c < objectCountColumns; ++c) missing[c] = row.kinds[c];
     int openSlots = 0, emptyLeft = row.empty;
@@ -156,28 +81,1759 @@ void PlaceLevelObjects(int rec, LevelRecord& r, const bool given[maxLevelObjects
         if (c >= 0) --missing[c];
     }
     const int toPlace = openSlots - (emptyLeft > 0 ? emptyLeft : 0);
-
     int lo = (r.startX < r.goalX ? r.startX : r.goalX) + 300;
     int hi = (r.startX < r.goalX ? r.goalX : r.startX) - 300;
     if (hi <= lo) {
         lo = 200;
         hi = r.width - 200;
     }
-
-    const int* order = rec == 10 ? gearsFirstKindOrder : defaultKindOrder;
     int placed = 0, orderIndex = 0;
     for (int j = 0; j < slots; ++j) {
         if (given[j]) continue;
-        if (placed >= toPlace) break;  // the rest stay empty
-        while (orderIndex < objectCountColumns && missing[order[orderIndex]] <= 0) ++orderIndex;
+        if (placed >= toPlace) break;
+        while (orderIndex < objectCountColumns && missing[defaultKindOrder[orderIndex]] <= 0) ++orderIndex;
         if (orderIndex >= objectCountColumns) break;
-        const int column = order[orderIndex];
+        const int column = defaultKindOrder[orderIndex];
         const int32_t x = lo + static_cast<int32_t>(static_cast<int64_t>(hi - lo) * (placed + 1) / (toPlace + 1));
         r.objects[j] = PlaceholderObject(column, x, r);
         --missing[column];
         ++placed;
     }
+}
 
+// The marks the definitions count but the placements did not set go to the
+// first live objects that lack them.
+[[maybe_unused]] void AddVariantMarks(LevelRecord& r, int wanted)
+{
+    int have = 0;
+    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && r.objects[j].mrVariant;
+    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
+        LevelObject& o = r.objects[j];
+        if (IsLive(o) && !o.mrVariant) {
+            o.mrVariant = 1;
+            ++have;
+        }
+    }
+}
+
+[[maybe_unused]] bool IsColoured(const LevelObject& o) { return o.objColour[0] != 0 || o.objColour[1] != 0 || o.objColour[2] != 0; }
+
+[[maybe_unused]] void AddColourMarks(LevelRecord& r, int wanted)
+{
+    int have = 0;
+    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && IsColoured(r.objects[j]);
+    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
+        LevelObject& o = r.objects[j];
+        if (IsLive(o) && !IsColoured(o)) {
+            for (int c = 0; c < 3; ++c) o.objColour[c] = r.colourKeys[0][c];
+            if (!IsColoured(o)) o.objColour[0] = 200;
+            ++have;
+        }
+    }
+}
+
+[[maybe_unused]] void AddDrawnWithObjects(LevelRecord& r, int wanted)
+{
+    int have = 0;
+    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && r.objects[j].drawWithObjects;
+    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
+        LevelObject& o = r.objects[j];
+        if (IsLive(o) && o.objKind >= KindBigGearCw && !o.drawWithObjects) {
+            o.drawWithObjects = 1;
+            ++have;
+        }
+    }
+}
+
+[[maybe_unused]] void AddPreHeat(LevelRecord& r, int heat, int wanted)
+{
+    int have = 0;
+    for (int j = 0; j < r.objectCount; ++j) have += IsLive(r.objects[j]) && r.objects[j].heat == heat;
+    for (int j = 0; j < r.objectCount && have < wanted; ++j) {
+        LevelObject& o = r.objects[j];
+        const bool enemy = o.objKind == KindWalker || o.objKind == KindBouncer;
+        if (IsLive(o) && enemy && !o.checkpointObject && o.heat == 0) {
+            o.heat = static_cast<float>(heat);
+            ++have;
+        }
+    }
+}
+
+[[maybe_unused]] void SetColourOf(LevelObject& o, float r, float g, float b)
+{
+    o.objColour[0] = r;
+    o.objColour[1] = g;
+    o.objColour[2] = b;
+}
+
+// rec00.lvl
+void PlaceRecord0(LevelRecord& r, const bool given[])
+{
+    (void)r;
+    (void)given;
+}
+
+// rec01.lvl
+void PlaceRecord1(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1018, 524, 908.0f, 1128.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1156, 523, 1046.0f, 1266.0f, 4, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1293, 522, 1183.0f, 1403.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1430, 521, 1320.0f, 1540.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1568, 520, 1458.0f, 1678.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1705, 519, 1595.0f, 1815.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1843, 518, 1733.0f, 1953.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1980, 517, 1870.0f, 2090.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(2117, 516, 2007.0f, 2227.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(2255, 515, 2145.0f, 2365.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(2392, 514, 2282.0f, 2502.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(2530, 513, 2420.0f, 2640.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(2667, 512, 2557.0f, 2777.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(2805, 511, 2695.0f, 2915.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(2942, 510, 2832.0f, 3052.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(3079, 509, 2969.0f, 3189.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(3217, 508, 3107.0f, 3327.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3354, 507, 3244.0f, 3464.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3492, 506, 3382.0f, 3602.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3629, 505, 3519.0f, 3739.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(3766, 504, 3656.0f, 3876.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(3904, 503, 3794.0f, 4014.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(4041, 502, 3931.0f, 4151.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(4179, 501, 4069.0f, 4289.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(4316, 500, 4206.0f, 4426.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(4453, 499, 4343.0f, 4563.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(4591, 498, 4481.0f, 4701.0f, 4, 0);
+}
+
+// rec02.lvl
+void PlaceRecord2(LevelRecord& r, const bool given[])
+{
+    if (!given[6]) r.objects[6] = MakeWalkerObject(938, 624, 828.0f, 1048.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2093, 648, 1983.0f, 2203.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3248, 674, 3138.0f, 3358.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(4403, 702, 4293.0f, 4513.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5558, 732, 5448.0f, 5668.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(7291, 828, 0.0f, 0.0f, 10, 1);
+}
+
+// rec03.lvl
+void PlaceRecord3(LevelRecord& r, const bool given[])
+{
+    if (!given[11]) r.objects[11] = MakeWalkerObject(641, 689, 531.0f, 751.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(967, 665, 857.0f, 1077.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1293, 630, 1183.0f, 1403.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1619, 525, 1509.0f, 1729.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(1945, 410, 1835.0f, 2055.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2271, 410, 2161.0f, 2381.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2597, 410, 2487.0f, 2707.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(3575, 616, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(3330, 588, 0.0f, 0.0f, 10, 1);
+}
+
+// rec04.lvl
+void PlaceRecord4(LevelRecord& r, const bool given[])
+{
+    if (!given[12]) r.objects[12] = MakeWalkerObject(689, 471, 579.0f, 799.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1209, 239, 1134.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1469, 487, 1359.0f, 1579.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(1988, 255, 1913.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2248, 504, 2138.0f, 2358.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(2768, 272, 2693.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(3288, 286, 3213.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(3807, 301, 3732.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(4327, 316, 4252.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(4846, 331, 4771.0f, 0.0f);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(5366, 347, 5291.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(5886, 365, 5811.0f, 0.0f);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6405, 383, 6330.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6925, 403, 6850.0f, 0.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(7445, 427, 7370.0f, 0.0f);
+}
+
+// rec05.lvl
+void PlaceRecord5(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(758, 486, 648.0f, 868.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1194, 499, 1084.0f, 1304.0f, 4, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1629, 513, 1519.0f, 1739.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(3153, 630, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(3371, 651, 0.0f, 0.0f, 10, 1);
+}
+
+// rec06.lvl
+void PlaceRecord6(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(936, 322, 826.0f, 1046.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1508, 373, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(2081, 344, 1971.0f, 2191.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(2653, 396, 0.0f, 0.0f, 10, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(3226, 368, 3116.0f, 3336.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(3798, 382, 3688.0f, 3908.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(4371, 398, 4261.0f, 4481.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4943, 418, 4833.0f, 5053.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5516, 420, 5406.0f, 5626.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6088, 551, 5978.0f, 6198.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6661, 664, 6551.0f, 6771.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(7233, 791, 7123.0f, 7343.0f, 4, 0);
+    if (!given[13]) r.objects[13] = LevelObject();
+}
+
+// rec07.lvl
+void PlaceRecord7(LevelRecord& r, const bool given[])
+{
+    (void)r;
+    (void)given;
+}
+
+// rec08.lvl
+void PlaceRecord8(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1349, 404, 1239.0f, 1459.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2997, 581, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(4645, 685, 4535.0f, 4755.0f, 4, 0);
+    if (!given[3]) r.objects[3] = LevelObject();
+}
+
+// rec09.lvl
+void PlaceRecord9(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(728, 360, 618.0f, 838.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1136, 433, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1544, 188, 1469.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1952, 479, 1842.0f, 2062.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(2360, 558, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeCeilingDropperObject(2768, 323, 2693.0f, 0.0f);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3176, 630, 3066.0f, 3286.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(3584, 690, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeCeilingDropperObject(3992, 410, 3917.0f, 0.0f);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(4400, 650, 4290.0f, 4510.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(4808, 690, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(5216, 410, 5141.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(5624, 650, 5514.0f, 5734.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(6032, 690, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(6440, 410, 6365.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6848, 650, 6738.0f, 6958.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(7256, 690, 0.0f, 0.0f, 10, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(7664, 650, 7554.0f, 7774.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(8072, 650, 7962.0f, 8182.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(8480, 650, 8370.0f, 8590.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(8888, 650, 8778.0f, 8998.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(9296, 650, 9186.0f, 9406.0f, 4, 0);
+}
+
+// rec10.lvl
+void PlaceRecord10(LevelRecord& r, const bool given[])
+{
+    if (!given[3]) r.objects[3] = MakeGearObject(1398, 701, 0.0f, 0.02f, 60);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(1869, 592, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeGearObject(1795, 710, 0.0f, 0.02f, 30);
+    if (!given[6]) r.objects[6] = MakeGearObject(1970, 717, 0.0f, 0.02f, 40);
+    if (!given[7]) r.objects[7] = MakeGearObject(2271, 726, 0.0f, 0.02f, 50);
+    if (!given[8]) r.objects[8] = MakeGearObject(2446, 734, 0.0f, 0.02f, 60);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(2917, 627, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeGearObject(2843, 745, 0.0f, 0.02f, 30);
+    if (!given[11]) r.objects[11] = MakeGearObject(3018, 755, 0.0f, 0.02f, 40);
+    if (!given[12]) r.objects[12] = MakeGearObject(3319, 766, 0.0f, 0.02f, 50);
+    if (!given[13]) r.objects[13] = MakeGearObject(3494, 776, 0.0f, 0.02f, 60);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(3965, 679, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeGearObject(3891, 796, 0.0f, 0.02f, 30);
+    if (!given[16]) r.objects[16] = MakeGearObject(4065, 796, 0.0f, 0.02f, 40);
+    if (!given[17]) r.objects[17] = MakeGearObject(4367, 797, 0.0f, 0.02f, 50);
+    if (!given[18]) r.objects[18] = MakeGearObject(4542, 797, 0.0f, 0.02f, 60);
+    if (!given[19]) r.objects[19] = MakeGearObject(4764, 801, 0.0f, 0.02f, 30);
+    if (!given[20]) r.objects[20] = MakeGearObject(4939, 805, 0.0f, 0.02f, 40);
+    if (!given[21]) r.objects[21] = MakeGearObject(5240, 810, 0.0f, 0.02f, 50);
+    if (!given[22]) r.objects[22] = MakeGearObject(5415, 813, 0.0f, 0.02f, 60);
+    if (!given[23]) r.objects[23] = MakeGearObject(5463, 816, 0.0f, 0.02f, 30);
+    if (!given[24]) r.objects[24] = MakeGearObject(5764, 820, 0.0f, 0.02f, 50);
+    if (!given[25]) r.objects[25] = MakeGearObject(5939, 824, 0.0f, 0.02f, 60);
+    if (!given[26]) r.objects[26] = MakeGearObject(6114, 828, 0.0f, 0.02f, 50);
+    if (!given[27]) r.objects[27] = MakeGearObject(6288, 831, 0.0f, 0.02f, 60);
+    if (!given[28]) r.objects[28] = MakeGearObject(6463, 835, 0.0f, 0.02f, 50);
+    if (!given[29]) r.objects[29] = MakeGearObject(6638, 838, 0.0f, 0.02f, 60);
+    if (!given[30]) r.objects[30] = MakeGearObject(6812, 842, 0.0f, 0.02f, 50);
+    if (!given[37]) r.objects[37] = MakeGearObject(6987, 845, 0.0f, 0.02f, 60);
+    if (!given[38]) r.objects[38] = MakeGearObject(7162, 849, 0.0f, 0.02f, 50);
+    if (!given[39]) r.objects[39] = MakeGearObject(7336, 853, 0.0f, 0.02f, 60);
+}
+
+// rec11.lvl
+void PlaceRecord11(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(771, 376, 661.0f, 881.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1083, 421, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1396, 146, 1321.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1708, 396, 1598.0f, 1818.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(2021, 442, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2333, 168, 2258.0f, 0.0f);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2645, 419, 2535.0f, 2755.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2958, 465, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeCeilingDropperObject(3270, 192, 3195.0f, 0.0f);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3583, 445, 3473.0f, 3693.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3895, 493, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(4208, 222, 4133.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4520, 479, 4410.0f, 4630.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4833, 535, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(5145, 258, 5070.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(5457, 543, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(5770, 266, 5695.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(6082, 551, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(6395, 274, 6320.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(6707, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(7020, 283, 6945.0f, 0.0f);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(7332, 289, 7257.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(7645, 295, 7570.0f, 0.0f);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(7957, 301, 7882.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(8269, 307, 8194.0f, 0.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(8582, 313, 8507.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(8894, 319, 8819.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(9207, 325, 9132.0f, 0.0f);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(9519, 331, 9444.0f, 0.0f);
+}
+
+// rec12.lvl
+void PlaceRecord12(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(730, 502, 620.0f, 840.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1071, 498, 961.0f, 1181.0f, 4, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1412, 494, 1302.0f, 1522.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1752, 490, 1642.0f, 1862.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2093, 486, 1983.0f, 2203.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2434, 482, 2324.0f, 2544.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2775, 478, 2665.0f, 2885.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3116, 473, 3006.0f, 3226.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3457, 468, 3347.0f, 3567.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3798, 463, 3688.0f, 3908.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(4138, 458, 4028.0f, 4248.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(4479, 453, 4369.0f, 4589.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(4820, 448, 4710.0f, 4930.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(5161, 443, 5051.0f, 5271.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5502, 438, 5392.0f, 5612.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5843, 432, 5733.0f, 5953.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6184, 426, 6074.0f, 6294.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6524, 419, 6414.0f, 6634.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(6865, 412, 6755.0f, 6975.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(7206, 404, 7096.0f, 7316.0f, 4, 0);
+    if (!given[20]) r.objects[20] = LevelObject();
+    if (!given[21]) r.objects[21] = LevelObject();
+}
+
+// rec13.lvl
+void PlaceRecord13(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(628, 491, 518.0f, 738.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(764, 530, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(900, 249, 825.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1036, 479, 926.0f, 1146.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(1172, 518, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(1308, 237, 1233.0f, 0.0f);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1444, 460, 1334.0f, 1554.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(1580, 498, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(1716, 188, 1641.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(1852, 428, 1742.0f, 1962.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(1988, 468, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(2124, 428, 2014.0f, 2234.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(2260, 468, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(2396, 468, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(2532, 468, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(2668, 468, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(2804, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(2940, 799, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(3076, 808, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(3212, 819, 0.0f, 0.0f, 10, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(3348, 834, 0.0f, 0.0f, 10, 1);
+}
+
+// rec14.lvl
+void PlaceRecord14(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(822, 395, 712.0f, 932.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(856, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(641, 551, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(675, 551, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(836, 552, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(870, 552, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1026, 401, 916.0f, 1136.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(1060, 441, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeGearObject(845, 557, 0.0f, 0.02f, 30);
+    if (!given[9]) r.objects[9] = MakeGearObject(880, 557, 0.0f, 0.02f, 40);
+    if (!given[10]) r.objects[10] = MakeGearObject(1041, 558, 0.0f, 0.02f, 50);
+    if (!given[11]) r.objects[11] = MakeGearObject(1075, 559, 0.0f, 0.02f, 60);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1231, 408, 1121.0f, 1341.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(1265, 448, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeGearObject(1050, 564, 0.0f, 0.02f, 30);
+    if (!given[15]) r.objects[15] = MakeGearObject(1084, 564, 0.0f, 0.02f, 40);
+    if (!given[16]) r.objects[16] = MakeGearObject(1245, 565, 0.0f, 0.02f, 50);
+    if (!given[17]) r.objects[17] = MakeGearObject(1279, 566, 0.0f, 0.02f, 60);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1436, 417, 1326.0f, 1546.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1470, 457, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(1504, 417, 1394.0f, 1614.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(1538, 457, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(1572, 417, 1462.0f, 1682.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1606, 457, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1640, 457, 0.0f, 0.0f, 10, 1);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1674, 457, 0.0f, 0.0f, 10, 1);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1708, 457, 0.0f, 0.0f, 10, 1);
+}
+
+// rec15.lvl
+void PlaceRecord15(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(839, 571, 729.0f, 949.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(949, 611, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(809, 727, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(919, 730, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1155, 735, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1265, 740, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1496, 587, 1386.0f, 1606.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(1606, 627, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeGearObject(1466, 743, 0.0f, 0.02f, 30);
+    if (!given[9]) r.objects[9] = MakeGearObject(1576, 746, 0.0f, 0.02f, 40);
+    if (!given[10]) r.objects[10] = MakeGearObject(1812, 752, 0.0f, 0.02f, 50);
+    if (!given[11]) r.objects[11] = MakeGearObject(1922, 757, 0.0f, 0.02f, 60);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(2153, 604, 2043.0f, 2263.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(2263, 644, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeGearObject(2123, 760, 0.0f, 0.02f, 30);
+    if (!given[15]) r.objects[15] = MakeGearObject(2233, 764, 0.0f, 0.02f, 40);
+    if (!given[16]) r.objects[16] = MakeGearObject(2469, 770, 0.0f, 0.02f, 50);
+    if (!given[17]) r.objects[17] = MakeGearObject(2579, 775, 0.0f, 0.02f, 60);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(2810, 623, 2700.0f, 2920.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(2920, 663, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeGearObject(2780, 779, 0.0f, 0.02f, 40);
+    if (!given[21]) r.objects[21] = MakeGearObject(3017, 784, 0.0f, 0.02f, 50);
+    if (!given[22]) r.objects[22] = MakeGearObject(3126, 790, 0.0f, 0.02f, 60);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(3358, 638, 3248.0f, 3468.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(3467, 678, 0.0f, 0.0f, 10, 1);
+    if (!given[25]) r.objects[25] = MakeGearObject(3455, 795, 0.0f, 0.02f, 50);
+    if (!given[26]) r.objects[26] = MakeGearObject(3564, 800, 0.0f, 0.02f, 60);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(3796, 649, 3686.0f, 3906.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeBouncerObject(3905, 689, 0.0f, 0.0f, 10, 1);
+    if (!given[29]) r.objects[29] = MakeGearObject(3893, 806, 0.0f, 0.02f, 50);
+    if (!given[30]) r.objects[30] = MakeGearObject(4002, 812, 0.0f, 0.02f, 60);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(4234, 662, 4124.0f, 4344.0f, 4, 0);
+    if (!given[32]) r.objects[32] = MakeBouncerObject(4343, 702, 0.0f, 0.0f, 10, 1);
+    if (!given[33]) r.objects[33] = MakeGearObject(4331, 819, 0.0f, 0.02f, 50);
+    if (!given[34]) r.objects[34] = MakeWalkerObject(4562, 669, 4452.0f, 4672.0f, 4, 0);
+    if (!given[35]) r.objects[35] = MakeBouncerObject(4672, 709, 0.0f, 0.0f, 10, 1);
+    if (!given[36]) r.objects[36] = MakeWalkerObject(4781, 669, 4671.0f, 4891.0f, 4, 0);
+    if (!given[37]) r.objects[37] = MakeBouncerObject(4891, 709, 0.0f, 0.0f, 10, 1);
+    if (!given[38]) r.objects[38] = MakeWalkerObject(5000, 669, 4890.0f, 5110.0f, 4, 0);
+    if (!given[39]) r.objects[39] = MakeWalkerObject(5110, 669, 5000.0f, 5220.0f, 4, 0);
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+}
+
+// rec16.lvl
+void PlaceRecord16(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(703, 361, 593.0f, 813.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(991, 405, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(1029, 526, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1444, 536, 0.0f, 0.02f, 50);
+    if (!given[4]) r.objects[4] = MakeGearObject(1731, 546, 0.0f, 0.02f, 60);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2141, 399, 2031.0f, 2251.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2428, 444, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeGearObject(2594, 567, 0.0f, 0.02f, 50);
+    if (!given[8]) r.objects[8] = MakeGearObject(2881, 580, 0.0f, 0.02f, 60);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3291, 435, 3181.0f, 3401.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3578, 487, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeGearObject(3744, 600, 0.0f, 0.02f, 50);
+    if (!given[12]) r.objects[12] = MakeGearObject(4031, 590, 0.0f, 0.02f, 60);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4441, 423, 4331.0f, 4551.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4728, 457, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5016, 411, 4906.0f, 5126.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(5303, 444, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5591, 397, 5481.0f, 5701.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(5878, 430, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(6166, 382, 6056.0f, 6276.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(6453, 373, 6343.0f, 6563.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6741, 364, 6631.0f, 6851.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7028, 353, 6918.0f, 7138.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(7316, 340, 7206.0f, 7426.0f, 4, 0);
+}
+
+// rec17.lvl
+void PlaceRecord17(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(734, 353, 624.0f, 844.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(883, 392, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(783, 507, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(933, 504, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1209, 502, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1358, 498, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1629, 338, 1519.0f, 1739.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(1778, 377, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeGearObject(1678, 492, 0.0f, 0.02f, 30);
+    if (!given[9]) r.objects[9] = MakeGearObject(1954, 490, 0.0f, 0.02f, 50);
+    if (!given[10]) r.objects[10] = MakeGearObject(2104, 486, 0.0f, 0.02f, 60);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(2375, 326, 2265.0f, 2485.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(2524, 365, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeGearObject(2424, 480, 0.0f, 0.02f, 30);
+    if (!given[14]) r.objects[14] = MakeGearObject(2700, 477, 0.0f, 0.02f, 50);
+    if (!given[15]) r.objects[15] = MakeGearObject(2849, 473, 0.0f, 0.02f, 60);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(3120, 313, 3010.0f, 3230.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(3270, 352, 0.0f, 0.0f, 10, 1);
+    if (!given[18]) r.objects[18] = MakeGearObject(3297, 468, 0.0f, 0.02f, 50);
+    if (!given[19]) r.objects[19] = MakeGearObject(3446, 464, 0.0f, 0.02f, 60);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(3717, 302, 3607.0f, 3827.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(3866, 341, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeGearObject(3893, 457, 0.0f, 0.02f, 50);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(4164, 295, 4054.0f, 4274.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeGearObject(4192, 451, 0.0f, 0.02f, 50);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(4463, 288, 4353.0f, 4573.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(4612, 287, 4502.0f, 4722.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(4761, 285, 4651.0f, 4871.0f, 4, 0);
+}
+
+// rec18.lvl
+void PlaceRecord18(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(866, 560, 756.0f, 976.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1230, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCannonObject(1593.0f, 590.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1957, 561, 1847.0f, 2067.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(2320, 601, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeCannonObject(2684.0f, 591.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(3047, 602, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeCannonObject(3411.0f, 592.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(3774, 603, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeCannonObject(4138.0f, 593.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(4502, 604, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeCannonObject(4865.0f, 594.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5229, 605, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCannonObject(5592.0f, 595.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(5956, 606, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeCannonObject(6319.0f, 596.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[16]) r.objects[16] = MakeCannonObject(6683.0f, 597.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[17]) r.objects[17] = MakeCannonObject(7046.0f, 599.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[18]) r.objects[18] = MakeCannonObject(7410.0f, 600.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = LevelObject();
+    if (!given[20]) r.objects[20] = LevelObject();
+    if (!given[21]) r.objects[21] = LevelObject();
+}
+
+// rec19.lvl
+void PlaceRecord19(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(821, 427, 711.0f, 931.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1093, 469, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1365, 191, 1290.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(1388, 592, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1909, 442, 1799.0f, 2019.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2181, 484, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeCeilingDropperObject(2453, 206, 2378.0f, 0.0f);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2725, 452, 2615.0f, 2835.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(2998, 494, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeCeilingDropperObject(3270, 217, 3195.0f, 0.0f);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3542, 462, 3432.0f, 3652.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3814, 505, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(4086, 228, 4011.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4358, 474, 4248.0f, 4468.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4630, 517, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4902, 240, 4827.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5174, 487, 5064.0f, 5284.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(5447, 250, 5372.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(5719, 498, 5609.0f, 5829.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(5991, 262, 5916.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(6263, 269, 6188.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(6535, 277, 6460.0f, 0.0f);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(6807, 285, 6732.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(7079, 293, 7004.0f, 0.0f);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(7351, 301, 7276.0f, 0.0f);
+    if (!given[25]) r.objects[25] = LevelObject();
+}
+
+// rec20.lvl
+void PlaceRecord20(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(914, 436, 804.0f, 1024.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1374, 487, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1833, 458, 1723.0f, 1943.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(2292, 509, 0.0f, 0.0f, 10, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2752, 481, 2642.0f, 2862.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(3211, 533, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(3671, 506, 3561.0f, 3781.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(4130, 559, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4589, 533, 4479.0f, 4699.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(5049, 587, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5508, 562, 5398.0f, 5618.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(5968, 578, 5858.0f, 6078.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(6427, 595, 6317.0f, 6537.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(6886, 614, 6776.0f, 6996.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(7346, 636, 7236.0f, 7456.0f, 4, 0);
+    if (!given[15]) r.objects[15] = LevelObject();
+    if (!given[16]) r.objects[16] = LevelObject();
+    if (!given[17]) r.objects[17] = LevelObject();
+    if (!given[18]) r.objects[18] = LevelObject();
+    if (!given[19]) r.objects[19] = LevelObject();
+    if (!given[20]) r.objects[20] = LevelObject();
+    if (!given[21]) r.objects[21] = LevelObject();
+}
+
+// rec21.lvl
+void PlaceRecord21(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(634, 366, 524.0f, 744.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(824, 407, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(765, 524, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(954, 528, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1271, 533, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1460, 537, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeCannonObject(1772.0f, 414.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1962, 388, 1852.0f, 2072.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(2151, 429, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeGearObject(2092, 546, 0.0f, 0.02f, 30);
+    if (!given[10]) r.objects[10] = MakeGearObject(2282, 550, 0.0f, 0.02f, 40);
+    if (!given[11]) r.objects[11] = MakeGearObject(2598, 555, 0.0f, 0.02f, 50);
+    if (!given[12]) r.objects[12] = MakeGearObject(2788, 559, 0.0f, 0.02f, 60);
+    if (!given[13]) r.objects[13] = MakeCannonObject(3099.0f, 437.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(3289, 411, 3179.0f, 3399.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(3479, 452, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeGearObject(3419, 569, 0.0f, 0.02f, 30);
+    if (!given[17]) r.objects[17] = MakeGearObject(3609, 573, 0.0f, 0.02f, 40);
+    if (!given[18]) r.objects[18] = MakeGearObject(3926, 579, 0.0f, 0.02f, 50);
+    if (!given[19]) r.objects[19] = MakeGearObject(4115, 583, 0.0f, 0.02f, 60);
+    if (!given[20]) r.objects[20] = MakeCannonObject(4427.0f, 461.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(4616, 435, 4506.0f, 4726.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(4806, 476, 0.0f, 0.0f, 10, 1);
+    if (!given[23]) r.objects[23] = MakeGearObject(4874, 594, 0.0f, 0.02f, 50);
+    if (!given[24]) r.objects[24] = MakeGearObject(5063, 599, 0.0f, 0.02f, 60);
+    if (!given[25]) r.objects[25] = MakeCannonObject(5375.0f, 477.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(5564, 492, 0.0f, 0.0f, 10, 1);
+    if (!given[27]) r.objects[27] = MakeGearObject(5632, 610, 0.0f, 0.02f, 50);
+    if (!given[28]) r.objects[28] = MakeGearObject(5822, 615, 0.0f, 0.02f, 60);
+    if (!given[29]) r.objects[29] = MakeCannonObject(6133.0f, 494.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[30]) r.objects[30] = MakeBouncerObject(6323, 509, 0.0f, 0.0f, 10, 1);
+    if (!given[31]) r.objects[31] = MakeCannonObject(6513.0f, 500.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[32]) r.objects[32] = MakeCannonObject(6702.0f, 506.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[33]) r.objects[33] = MakeCannonObject(6892.0f, 512.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[34]) r.objects[34] = MakeCannonObject(7081.0f, 518.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[35]) r.objects[35] = MakeCannonObject(7271.0f, 524.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[36]) r.objects[36] = MakeCannonObject(7461.0f, 529.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+}
+
+// rec22.lvl
+void PlaceRecord22(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(677, 533, 567.0f, 787.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(912, 564, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(899, 671, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1134, 652, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1496, 633, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1732, 614, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeCannonObject(2089.0f, 468.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2324, 418, 2214.0f, 2434.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(2559, 441, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeGearObject(2546, 555, 0.0f, 0.02f, 30);
+    if (!given[10]) r.objects[10] = MakeGearObject(2781, 568, 0.0f, 0.02f, 40);
+    if (!given[11]) r.objects[11] = MakeGearObject(3143, 583, 0.0f, 0.02f, 50);
+    if (!given[12]) r.objects[12] = MakeGearObject(3378, 596, 0.0f, 0.02f, 60);
+    if (!given[13]) r.objects[13] = MakeCannonObject(3736.0f, 483.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(3971, 466, 3861.0f, 4081.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(4206, 512, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeGearObject(4320, 635, 0.0f, 0.02f, 50);
+    if (!given[17]) r.objects[17] = MakeGearObject(4555, 649, 0.0f, 0.02f, 60);
+    if (!given[18]) r.objects[18] = MakeCannonObject(4912.0f, 537.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(5147, 561, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeGearObject(5261, 684, 0.0f, 0.02f, 50);
+    if (!given[21]) r.objects[21] = MakeGearObject(5496, 700, 0.0f, 0.02f, 60);
+    if (!given[22]) r.objects[22] = MakeCannonObject(5853.0f, 588.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(6088, 613, 0.0f, 0.0f, 10, 1);
+    if (!given[25]) r.objects[25] = MakeGearObject(6202, 737, 0.0f, 0.02f, 50);
+    if (!given[26]) r.objects[26] = MakeGearObject(6437, 754, 0.0f, 0.02f, 60);
+    if (!given[27]) r.objects[27] = MakeCannonObject(6794.0f, 644.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[28]) r.objects[28] = MakeGearObject(6908, 788, 0.0f, 0.02f, 60);
+    if (!given[29]) r.objects[29] = MakeCannonObject(7265.0f, 678.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+}
+
+// rec23.lvl
+void PlaceRecord23(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(753, 498, 643.0f, 863.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1153, 545, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1554, 512, 1444.0f, 1664.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(1954, 559, 0.0f, 0.0f, 10, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2355, 526, 2245.0f, 2465.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2756, 573, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(3156, 540, 3046.0f, 3266.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(3557, 588, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3957, 556, 3847.0f, 4067.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(4358, 604, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(4758, 572, 4648.0f, 4868.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(5159, 621, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(5559, 590, 5449.0f, 5669.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(5960, 599, 5850.0f, 6070.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(6360, 609, 6250.0f, 6470.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6761, 619, 6651.0f, 6871.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(7162, 630, 7052.0f, 7272.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(7562, 641, 7452.0f, 7672.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(7963, 653, 7853.0f, 8073.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(8363, 666, 8253.0f, 8473.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(8764, 681, 8654.0f, 8874.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(9164, 698, 9054.0f, 9274.0f, 4, 0);
+}
+
+// rec24.lvl
+void PlaceRecord24(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeBouncerObject(569, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(627, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(685, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(742, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(800, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(858, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(915, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(973, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(1031, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(1088, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(1146, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(1204, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(1261, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(1319, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(1377, 622, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = LevelObject();
+    if (!given[16]) r.objects[16] = LevelObject();
+    if (!given[17]) r.objects[17] = LevelObject();
+    if (!given[18]) r.objects[18] = LevelObject();
+    if (!given[19]) r.objects[19] = LevelObject();
+    if (!given[20]) r.objects[20] = LevelObject();
+    if (!given[21]) r.objects[21] = LevelObject();
+}
+
+// rec25.lvl
+void PlaceRecord25(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(323, 460, 213.0f, 433.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(370, 500, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(167, 616, 0.0f, 0.02f, 40);
+    if (!given[3]) r.objects[3] = MakeGearObject(341, 617, 0.0f, 0.02f, 50);
+    if (!given[4]) r.objects[4] = MakeGearObject(388, 617, 0.0f, 0.02f, 60);
+    if (!given[5]) r.objects[5] = MakeCannonObject(556.0f, 490.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(603, 472, 493.0f, 713.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(650, 525, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeGearObject(575, 654, 0.0f, 0.02f, 50);
+    if (!given[9]) r.objects[9] = MakeCannonObject(743.0f, 539.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(790, 522, 680.0f, 900.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(837, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(883, 522, 773.0f, 993.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(930, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(977, 522, 867.0f, 1087.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(1024, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(1070, 522, 960.0f, 1180.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(1117, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1164, 522, 1054.0f, 1274.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1210, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(1257, 522, 1147.0f, 1367.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(1304, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(1350, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1397, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1444, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1491, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1537, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(1584, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[28]) r.objects[28] = MakeBouncerObject(1631, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[29]) r.objects[29] = MakeBouncerObject(1677, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[30]) r.objects[30] = MakeBouncerObject(1724, 562, 0.0f, 0.0f, 10, 1);
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+    if (!given[35]) r.objects[35] = LevelObject();
+    if (!given[36]) r.objects[36] = LevelObject();
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+}
+
+// rec26.lvl
+void PlaceRecord26(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(524, 611, 414.0f, 634.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(536, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(548, 371, 473.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(438, 768, 0.0f, 0.02f, 50);
+    if (!given[4]) r.objects[4] = MakeGearObject(451, 768, 0.0f, 0.02f, 60);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(585, 611, 475.0f, 695.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(597, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeCeilingDropperObject(609, 371, 534.0f, 0.0f);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(622, 611, 512.0f, 732.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(634, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeCeilingDropperObject(646, 371, 571.0f, 0.0f);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(658, 611, 548.0f, 768.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(671, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(683, 371, 608.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(695, 611, 585.0f, 805.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(707, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(720, 611, 610.0f, 830.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(732, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(744, 611, 634.0f, 854.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(756, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(769, 611, 659.0f, 879.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(781, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(793, 611, 683.0f, 903.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(806, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(818, 611, 708.0f, 928.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(830, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(842, 611, 732.0f, 952.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(855, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[28]) r.objects[28] = MakeBouncerObject(867, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[29]) r.objects[29] = MakeBouncerObject(879, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[30]) r.objects[30] = MakeBouncerObject(891, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[31]) r.objects[31] = MakeBouncerObject(904, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[32]) r.objects[32] = MakeBouncerObject(916, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[33]) r.objects[33] = MakeBouncerObject(928, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[34]) r.objects[34] = MakeBouncerObject(940, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[35]) r.objects[35] = MakeBouncerObject(953, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[36]) r.objects[36] = MakeBouncerObject(965, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[37]) r.objects[37] = MakeBouncerObject(977, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[38]) r.objects[38] = MakeBouncerObject(989, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[39]) r.objects[39] = MakeBouncerObject(1002, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[40]) r.objects[40] = MakeBouncerObject(1014, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[41]) r.objects[41] = MakeBouncerObject(1026, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[42]) r.objects[42] = MakeBouncerObject(1038, 651, 0.0f, 0.0f, 10, 1);
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec27.lvl
+void PlaceRecord27(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(324, 385, 214.0f, 434.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(372, 425, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(171, 543, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(346, 550, 0.0f, 0.02f, 50);
+    if (!given[4]) r.objects[4] = MakeCannonObject(517.0f, 428.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(565, 404, 455.0f, 675.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(613, 449, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(662, 409, 552.0f, 772.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(710, 449, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(758, 409, 648.0f, 868.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(806, 453, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(855, 428, 745.0f, 965.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(903, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(951, 441, 841.0f, 1061.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(999, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(1048, 441, 938.0f, 1158.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(1096, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(1144, 441, 1034.0f, 1254.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(1192, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1241, 441, 1131.0f, 1351.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(1289, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(1337, 441, 1227.0f, 1447.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(1386, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1434, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1482, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1530, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1579, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(1627, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[28]) r.objects[28] = MakeBouncerObject(1675, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[29]) r.objects[29] = MakeBouncerObject(1723, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[30]) r.objects[30] = LevelObject();
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+}
+
+// rec28.lvl
+void PlaceRecord28(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(850, 368, 740.0f, 960.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(860, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(871, 128, 796.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(759, 525, 0.0f, 0.02f, 50);
+    if (!given[4]) r.objects[4] = MakeGearObject(770, 525, 0.0f, 0.02f, 60);
+    if (!given[5]) r.objects[5] = MakeCannonObject(902.0f, 398.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(913, 368, 803.0f, 1023.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(924, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(934, 128, 859.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeGearObject(823, 525, 0.0f, 0.02f, 50);
+    if (!given[10]) r.objects[10] = MakeCannonObject(955.0f, 398.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(966, 368, 856.0f, 1076.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(976, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(987, 128, 912.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeGearObject(875, 525, 0.0f, 0.02f, 50);
+    if (!given[15]) r.objects[15] = MakeCannonObject(1008.0f, 398.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(1018, 368, 908.0f, 1128.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(1029, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(1040, 128, 965.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeGearObject(928, 525, 0.0f, 0.02f, 50);
+    if (!given[20]) r.objects[20] = MakeCannonObject(1061.0f, 398.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(1071, 368, 961.0f, 1181.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(1082, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(1092, 128, 1017.0f, 0.0f);
+    if (!given[24]) r.objects[24] = MakeGearObject(981, 525, 0.0f, 0.02f, 50);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(1113, 368, 1003.0f, 1223.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1124, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(1134, 128, 1059.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(1145, 368, 1035.0f, 1255.0f, 4, 0);
+    if (!given[29]) r.objects[29] = MakeBouncerObject(1156, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1166, 128, 1091.0f, 0.0f);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(1177, 368, 1067.0f, 1287.0f, 4, 0);
+    if (!given[32]) r.objects[32] = MakeBouncerObject(1187, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[33]) r.objects[33] = MakeCeilingDropperObject(1198, 128, 1123.0f, 0.0f);
+    if (!given[34]) r.objects[34] = MakeWalkerObject(1208, 368, 1098.0f, 1318.0f, 4, 0);
+    if (!given[35]) r.objects[35] = MakeBouncerObject(1219, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[36]) r.objects[36] = MakeCeilingDropperObject(1229, 128, 1154.0f, 0.0f);
+    if (!given[37]) r.objects[37] = MakeWalkerObject(1240, 368, 1130.0f, 1350.0f, 4, 0);
+    if (!given[38]) r.objects[38] = MakeBouncerObject(1250, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[39]) r.objects[39] = MakeCeilingDropperObject(1261, 128, 1186.0f, 0.0f);
+    if (!given[40]) r.objects[40] = MakeWalkerObject(1272, 368, 1162.0f, 1382.0f, 4, 0);
+    if (!given[41]) r.objects[41] = MakeBouncerObject(1282, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[42]) r.objects[42] = MakeBouncerObject(1293, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[43]) r.objects[43] = MakeBouncerObject(1303, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[44]) r.objects[44] = MakeBouncerObject(1314, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[45]) r.objects[45] = MakeBouncerObject(1324, 408, 0.0f, 0.0f, 10, 1);
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec29.lvl
+void PlaceRecord29(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(668, 377, 558.0f, 778.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1045, 415, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1422, 133, 1347.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(1550, 528, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeCannonObject(2176.0f, 400.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2554, 368, 2444.0f, 2664.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2931, 406, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeCeilingDropperObject(3308, 124, 3233.0f, 0.0f);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3685, 363, 3575.0f, 3795.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(4062, 401, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeCeilingDropperObject(4439, 119, 4364.0f, 0.0f);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(4816, 358, 4706.0f, 4926.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5193, 396, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(5570, 114, 5495.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5948, 352, 5838.0f, 6058.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(6325, 390, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6702, 348, 6592.0f, 6812.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(7079, 346, 6969.0f, 7189.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(7456, 344, 7346.0f, 7566.0f, 4, 0);
+    if (!given[19]) r.objects[19] = LevelObject();
+    if (!given[20]) r.objects[20] = LevelObject();
+    if (!given[21]) r.objects[21] = LevelObject();
+    if (!given[22]) r.objects[22] = LevelObject();
+    if (!given[23]) r.objects[23] = LevelObject();
+    if (!given[24]) r.objects[24] = LevelObject();
+    if (!given[25]) r.objects[25] = LevelObject();
+    if (!given[26]) r.objects[26] = LevelObject();
+    if (!given[27]) r.objects[27] = LevelObject();
+    if (!given[28]) r.objects[28] = LevelObject();
+    if (!given[29]) r.objects[29] = LevelObject();
+}
+
+// rec30.lvl
+void PlaceRecord30(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(690, 628, 580.0f, 800.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(940, 675, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1191, 403, 1116.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(1192, 816, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(1570, 834, 0.0f, 0.02f, 60);
+    if (!given[5]) r.objects[5] = MakeCannonObject(1942.0f, 725.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2193, 712, 2083.0f, 2303.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2444, 761, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2694, 491, 2619.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeCannonObject(2945.0f, 783.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3195, 775, 3085.0f, 3305.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(3446, 834, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(3696, 562, 3621.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeCannonObject(3947.0f, 832.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4197, 803, 4087.0f, 4307.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(4448, 843, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(4698, 563, 4623.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCannonObject(4949.0f, 834.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(5199, 804, 5089.0f, 5309.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(5450, 844, 0.0f, 0.0f, 10, 1);
+    if (!given[21]) r.objects[21] = MakeCannonObject(5700.0f, 834.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(5951, 805, 5841.0f, 6061.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6202, 805, 6092.0f, 6312.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(6452, 805, 6342.0f, 6562.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(6703, 805, 6593.0f, 6813.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(6953, 805, 6843.0f, 7063.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(7204, 806, 7094.0f, 7314.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(7454, 807, 7344.0f, 7564.0f, 4, 0);
+}
+
+// rec31.lvl
+void PlaceRecord31(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(730, 618, 620.0f, 840.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(972, 657, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1214, 376, 1139.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(1207, 771, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1575, 772, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeCannonObject(1939.0f, 644.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2181, 613, 2071.0f, 2291.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2423, 652, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2664, 371, 2589.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeCannonObject(2906.0f, 640.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3148, 610, 3038.0f, 3258.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3390, 649, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3631, 368, 3556.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeCannonObject(3873.0f, 637.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4115, 607, 4005.0f, 4225.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(4357, 646, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeCannonObject(4599.0f, 635.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(4840, 604, 4730.0f, 4950.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeCannonObject(5082.0f, 633.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(5324, 602, 5214.0f, 5434.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(5566, 601, 5456.0f, 5676.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(5807, 600, 5697.0f, 5917.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6049, 599, 5939.0f, 6159.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6291, 598, 6181.0f, 6401.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(6533, 597, 6423.0f, 6643.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(6774, 596, 6664.0f, 6884.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(7016, 595, 6906.0f, 7126.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(7258, 595, 7148.0f, 7368.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(7500, 595, 7390.0f, 7610.0f, 4, 0);
+    if (!given[29]) r.objects[29] = LevelObject();
+}
+
+// rec32.lvl
+void PlaceRecord32(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(738, 403, 628.0f, 848.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(996, 448, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1254, 173, 1179.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1512, 424, 1402.0f, 1622.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(1770, 469, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2027, 435, 1917.0f, 2137.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2285, 482, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2543, 450, 2433.0f, 2653.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(2801, 499, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3059, 472, 2949.0f, 3169.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3316, 536, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(3574, 500, 3464.0f, 3684.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(3832, 540, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4090, 500, 3980.0f, 4200.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4348, 540, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4606, 502, 4496.0f, 4716.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(4863, 503, 4753.0f, 4973.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5121, 504, 5011.0f, 5231.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(5379, 505, 5269.0f, 5489.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(5637, 506, 5527.0f, 5747.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(5895, 507, 5785.0f, 6005.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6152, 508, 6042.0f, 6262.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6410, 510, 6300.0f, 6520.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(6668, 512, 6558.0f, 6778.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(6926, 514, 6816.0f, 7036.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(7184, 517, 7074.0f, 7294.0f, 4, 0);
+    if (!given[27]) r.objects[27] = LevelObject();
+    if (!given[28]) r.objects[28] = LevelObject();
+    if (!given[29]) r.objects[29] = LevelObject();
+}
+
+// rec33.lvl
+void PlaceRecord33(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1025, 376, 915.0f, 1135.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1305, 422, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1586, 148, 1511.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1867, 401, 1757.0f, 1977.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(2147, 447, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2428, 414, 2318.0f, 2538.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2709, 461, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2989, 428, 2879.0f, 3099.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(3270, 475, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3550, 442, 3440.0f, 3660.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3831, 490, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(4112, 458, 4002.0f, 4222.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(4392, 506, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4673, 475, 4563.0f, 4783.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4954, 524, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5234, 493, 5124.0f, 5344.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(5515, 543, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5795, 514, 5685.0f, 5905.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(6076, 565, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(6357, 537, 6247.0f, 6467.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(6637, 590, 0.0f, 0.0f, 10, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(6918, 565, 6808.0f, 7028.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(7199, 623, 0.0f, 0.0f, 10, 1);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(7479, 645, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = LevelObject();
+    if (!given[25]) r.objects[25] = LevelObject();
+    if (!given[26]) r.objects[26] = LevelObject();
+    if (!given[27]) r.objects[27] = LevelObject();
+    if (!given[28]) r.objects[28] = LevelObject();
+    if (!given[29]) r.objects[29] = LevelObject();
+}
+
+// rec34.lvl
+void PlaceRecord34(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(681, 345, 571.0f, 791.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeCeilingDropperObject(925, 100, 850.0f, 0.0f);
+    if (!given[2]) r.objects[2] = MakeGearObject(920, 486, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1163, 476, 0.0f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1534, 467, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1778, 457, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeCannonObject(2143.0f, 320.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2387, 280, 2277.0f, 2497.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2631, 34, 2556.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeGearObject(2753, 419, 0.0f, 0.02f, 50);
+    if (!given[10]) r.objects[10] = MakeCannonObject(3118.0f, 290.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(3362, 260, 3252.0f, 3472.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3606, 20, 3531.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(3849, 260, 3739.0f, 3959.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(4093, 20, 4018.0f, 0.0f);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4337, 260, 4227.0f, 4447.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(4580, 42, 4505.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(4824, 328, 4714.0f, 4934.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(5068, 110, 4993.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(5311, 398, 5201.0f, 5421.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(5555, 181, 5480.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(5799, 472, 5689.0f, 5909.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(6043, 257, 5968.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6286, 551, 6176.0f, 6396.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6530, 338, 6455.0f, 0.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(6774, 397, 6699.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(7017, 456, 6942.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(7261, 515, 7186.0f, 0.0f);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(7505, 574, 7430.0f, 0.0f);
+    if (!given[30]) r.objects[30] = LevelObject();
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+}
+
+// rec35.lvl
+void PlaceRecord35(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(567, 3622, 457.0f, 677.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(661, 3662, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(755, 3382, 680.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(601, 3716, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(695, 3617, 0.0f, 0.02f, 40);
+    if (!given[5]) r.objects[5] = MakeGearObject(916, 3520, 0.0f, 0.02f, 50);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1133, 3263, 1023.0f, 1243.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(1227, 3303, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(1321, 3023, 1246.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeGearObject(1166, 3352, 0.0f, 0.02f, 40);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(1510, 3086, 1400.0f, 1620.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(1604, 3126, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(1698, 2846, 1623.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1793, 3009, 1683.0f, 1903.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(1887, 2769, 1812.0f, 0.0f);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(1981, 2927, 1871.0f, 2091.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(2076, 2687, 2001.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2170, 2837, 2060.0f, 2280.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(2264, 2597, 2189.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(2359, 2737, 2249.0f, 2469.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(2453, 2497, 2378.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(2547, 2627, 2437.0f, 2657.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(2641, 2387, 2566.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(2736, 2499, 2626.0f, 2846.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(2830, 2259, 2755.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(2924, 2349, 2814.0f, 3034.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(3019, 2109, 2944.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(3113, 1917, 3038.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(3207, 1613, 3132.0f, 0.0f);
+    if (!given[29]) r.objects[29] = LevelObject();
+    if (!given[30]) r.objects[30] = LevelObject();
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+}
+
+// rec36.lvl
+void PlaceRecord36(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(324, 791, 214.0f, 434.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(374, 2873, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(423, 2593, 348.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(224, 2989, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(273, 2989, 0.0f, 0.02f, 40);
+    if (!given[5]) r.objects[5] = MakeCannonObject(571.0f, 2863.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(621, 2833, 511.0f, 731.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(670, 2873, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(720, 2593, 645.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeCannonObject(769.0f, 2863.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(819, 2833, 709.0f, 929.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(868, 2873, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(918, 2593, 843.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeCannonObject(967.0f, 2863.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1016, 2833, 906.0f, 1126.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(1066, 2873, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(1115, 2593, 1040.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCannonObject(1165.0f, 2863.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1214, 2833, 1104.0f, 1324.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1264, 2873, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(1313, 2593, 1238.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeCannonObject(1362.0f, 2863.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(1412, 2833, 1302.0f, 1522.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1461, 2873, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(1511, 2593, 1436.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(1560, 2833, 1450.0f, 1670.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1610, 2593, 1535.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(1659, 2833, 1549.0f, 1769.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(1709, 2593, 1634.0f, 0.0f);
+    if (!given[29]) r.objects[29] = MakeWalkerObject(1758, 2833, 1648.0f, 1868.0f, 4, 0);
+    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1807, 2593, 1732.0f, 0.0f);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(1857, 2833, 1747.0f, 1967.0f, 4, 0);
+    if (!given[32]) r.objects[32] = MakeCeilingDropperObject(1906, 2593, 1831.0f, 0.0f);
+    if (!given[33]) r.objects[33] = MakeWalkerObject(1956, 2833, 1846.0f, 2066.0f, 4, 0);
+    if (!given[34]) r.objects[34] = MakeCeilingDropperObject(2005, 2593, 1930.0f, 0.0f);
+    if (!given[35]) r.objects[35] = MakeWalkerObject(2055, 2833, 1945.0f, 2165.0f, 4, 0);
+    if (!given[36]) r.objects[36] = MakeCeilingDropperObject(2104, 2593, 2029.0f, 0.0f);
+    if (!given[37]) r.objects[37] = MakeWalkerObject(2154, 2833, 2044.0f, 2264.0f, 4, 0);
+    if (!given[38]) r.objects[38] = MakeCeilingDropperObject(2203, 2593, 2128.0f, 0.0f);
+    if (!given[39]) r.objects[39] = MakeWalkerObject(2252, 2833, 2142.0f, 2362.0f, 4, 0);
+    if (!given[40]) r.objects[40] = MakeCeilingDropperObject(2302, 2593, 2227.0f, 0.0f);
+    if (!given[41]) r.objects[41] = MakeWalkerObject(2351, 2833, 2241.0f, 2461.0f, 4, 0);
+    if (!given[42]) r.objects[42] = MakeCeilingDropperObject(2401, 2593, 2326.0f, 0.0f);
+    if (!given[43]) r.objects[43] = MakeWalkerObject(2450, 2833, 2340.0f, 2560.0f, 4, 0);
+    if (!given[44]) r.objects[44] = MakeWalkerObject(2500, 2833, 2390.0f, 2610.0f, 4, 0);
+    if (!given[45]) r.objects[45] = MakeWalkerObject(2549, 2833, 2439.0f, 2659.0f, 4, 0);
+    if (!given[46]) r.objects[46] = MakeWalkerObject(2598, 2833, 2488.0f, 2708.0f, 4, 0);
+    if (!given[47]) r.objects[47] = MakeWalkerObject(2648, 2833, 2538.0f, 2758.0f, 4, 0);
+    if (!given[48]) r.objects[48] = MakeWalkerObject(2697, 2833, 2587.0f, 2807.0f, 4, 0);
+    if (!given[49]) r.objects[49] = MakeWalkerObject(2747, 2833, 2637.0f, 2857.0f, 4, 0);
+}
+
+// rec37.lvl
+void PlaceRecord37(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(327, 330, 217.0f, 437.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(382, 378, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(437, 112, 362.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(243, 522, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(298, 537, 0.0f, 0.02f, 40);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(602, 395, 492.0f, 712.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(657, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeCeilingDropperObject(712, 155, 637.0f, 0.0f);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(766, 395, 656.0f, 876.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(821, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeCeilingDropperObject(876, 155, 801.0f, 0.0f);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(931, 395, 821.0f, 1041.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(986, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1041, 155, 966.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1096, 395, 986.0f, 1206.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(1151, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(1206, 155, 1131.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(1261, 395, 1151.0f, 1371.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(1316, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(1371, 155, 1296.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(1426, 395, 1316.0f, 1536.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(1481, 435, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(1536, 155, 1461.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(1590, 395, 1480.0f, 1700.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(1645, 155, 1570.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(1700, 395, 1590.0f, 1810.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(1755, 155, 1680.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(1810, 395, 1700.0f, 1920.0f, 4, 0);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1865, 155, 1790.0f, 0.0f);
+    if (!given[30]) r.objects[30] = MakeWalkerObject(1920, 395, 1810.0f, 2030.0f, 4, 0);
+    if (!given[31]) r.objects[31] = MakeCeilingDropperObject(1975, 155, 1900.0f, 0.0f);
+    if (!given[32]) r.objects[32] = MakeWalkerObject(2030, 395, 1920.0f, 2140.0f, 4, 0);
+    if (!given[33]) r.objects[33] = MakeCeilingDropperObject(2085, 155, 2010.0f, 0.0f);
+    if (!given[34]) r.objects[34] = MakeWalkerObject(2140, 395, 2030.0f, 2250.0f, 4, 0);
+    if (!given[35]) r.objects[35] = MakeCeilingDropperObject(2195, 155, 2120.0f, 0.0f);
+    if (!given[36]) r.objects[36] = MakeWalkerObject(2250, 395, 2140.0f, 2360.0f, 4, 0);
+    if (!given[37]) r.objects[37] = MakeCeilingDropperObject(2305, 155, 2230.0f, 0.0f);
+    if (!given[38]) r.objects[38] = MakeCeilingDropperObject(2360, 155, 2285.0f, 0.0f);
+    if (!given[39]) r.objects[39] = MakeCeilingDropperObject(2414, 201, 2339.0f, 0.0f);
+    if (!given[40]) r.objects[40] = MakeCeilingDropperObject(2469, 277, 2394.0f, 0.0f);
+    if (!given[41]) r.objects[41] = MakeCeilingDropperObject(2524, 353, 2449.0f, 0.0f);
+    if (!given[42]) r.objects[42] = MakeCeilingDropperObject(2579, 429, 2504.0f, 0.0f);
+    if (!given[43]) r.objects[43] = MakeCeilingDropperObject(2634, 505, 2559.0f, 0.0f);
+    if (!given[44]) r.objects[44] = MakeCeilingDropperObject(2689, 581, 2614.0f, 0.0f);
+    if (!given[45]) r.objects[45] = MakeCeilingDropperObject(2744, 657, 2669.0f, 0.0f);
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec38.lvl
+void PlaceRecord38(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(614, 459, 504.0f, 724.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(820, 498, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1027, 217, 952.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(984, 613, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(1190, 613, 0.0f, 0.02f, 40);
+    if (!given[5]) r.objects[5] = MakeGearObject(1524, 613, 0.0f, 0.02f, 50);
+    if (!given[6]) r.objects[6] = MakeGearObject(1730, 613, 0.0f, 0.02f, 60);
+    if (!given[7]) r.objects[7] = MakeCannonObject(2059.0f, 486.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(2265, 456, 2155.0f, 2375.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(2471, 495, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeCeilingDropperObject(2678, 214, 2603.0f, 0.0f);
+    if (!given[11]) r.objects[11] = MakeGearObject(2635, 610, 0.0f, 0.02f, 30);
+    if (!given[12]) r.objects[12] = MakeGearObject(2842, 610, 0.0f, 0.02f, 40);
+    if (!given[13]) r.objects[13] = MakeGearObject(3175, 611, 0.0f, 0.02f, 50);
+    if (!given[14]) r.objects[14] = MakeCannonObject(3503.0f, 483.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(3710, 453, 3600.0f, 3820.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(3916, 212, 3841.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeGearObject(3874, 608, 0.0f, 0.02f, 30);
+    if (!given[18]) r.objects[18] = MakeGearObject(4080, 608, 0.0f, 0.02f, 40);
+    if (!given[19]) r.objects[19] = MakeGearObject(4414, 609, 0.0f, 0.02f, 50);
+    if (!given[20]) r.objects[20] = MakeCannonObject(4742.0f, 481.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(4948, 451, 4838.0f, 5058.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeCannonObject(5155.0f, 480.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(5361, 450, 5251.0f, 5471.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(5568, 449, 5458.0f, 5678.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(5774, 448, 5664.0f, 5884.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(5980, 448, 5870.0f, 6090.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(6187, 448, 6077.0f, 6297.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(6393, 448, 6283.0f, 6503.0f, 4, 0);
+    if (!given[29]) r.objects[29] = MakeWalkerObject(6600, 448, 6490.0f, 6710.0f, 4, 0);
+    if (!given[30]) r.objects[30] = MakeWalkerObject(6806, 448, 6696.0f, 6916.0f, 4, 0);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(7012, 448, 6902.0f, 7122.0f, 4, 0);
+    if (!given[32]) r.objects[32] = MakeWalkerObject(7219, 448, 7109.0f, 7329.0f, 4, 0);
+    if (!given[33]) r.objects[33] = MakeWalkerObject(7425, 448, 7315.0f, 7535.0f, 4, 0);
+    if (!given[34]) r.objects[34] = LevelObject();
+    if (!given[35]) r.objects[35] = LevelObject();
+    if (!given[36]) r.objects[36] = LevelObject();
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec39.lvl
+void PlaceRecord39(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(668, 405, 558.0f, 778.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(965, 455, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeGearObject(1140, 583, 0.0f, 0.02f, 50);
+    if (!given[3]) r.objects[3] = MakeGearObject(1438, 603, 0.0f, 0.02f, 60);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1857, 467, 1747.0f, 1967.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2154, 518, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeGearObject(2329, 647, 0.0f, 0.02f, 60);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2748, 513, 2638.0f, 2858.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(3045, 566, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeGearObject(3221, 697, 0.0f, 0.02f, 60);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3640, 566, 3530.0f, 3750.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeGearObject(3815, 739, 0.0f, 0.02f, 60);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(4234, 612, 4124.0f, 4344.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4531, 634, 4421.0f, 4641.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4828, 666, 4718.0f, 4938.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5126, 652, 5016.0f, 5236.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5423, 632, 5313.0f, 5533.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(5720, 619, 5610.0f, 5830.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(6017, 606, 5907.0f, 6127.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(6314, 592, 6204.0f, 6424.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(6611, 577, 6501.0f, 6721.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6909, 560, 6799.0f, 7019.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7206, 541, 7096.0f, 7316.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(7503, 518, 7393.0f, 7613.0f, 4, 0);
+    if (!given[25]) r.objects[25] = LevelObject();
+    if (!given[26]) r.objects[26] = LevelObject();
+    if (!given[27]) r.objects[27] = LevelObject();
+    if (!given[28]) r.objects[28] = LevelObject();
+    if (!given[29]) r.objects[29] = LevelObject();
+    if (!given[30]) r.objects[30] = LevelObject();
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+    if (!given[35]) r.objects[35] = LevelObject();
+    if (!given[36]) r.objects[36] = LevelObject();
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec40.lvl
+void PlaceRecord40(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(724, 720, 614.0f, 834.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeGearObject(725, 876, 0.0f, 0.02f, 40);
+    if (!given[2]) r.objects[2] = MakeGearObject(1102, 877, 0.0f, 0.02f, 50);
+    if (!given[3]) r.objects[3] = MakeGearObject(1352, 877, 0.0f, 0.02f, 60);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1724, 720, 1614.0f, 1834.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeGearObject(1852, 877, 0.0f, 0.02f, 50);
+    if (!given[6]) r.objects[6] = MakeGearObject(2102, 877, 0.0f, 0.02f, 60);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2473, 720, 2363.0f, 2583.0f, 4, 0);
+    if (!given[8]) r.objects[8] = MakeGearObject(2601, 877, 0.0f, 0.02f, 50);
+    if (!given[9]) r.objects[9] = MakeGearObject(2851, 877, 0.0f, 0.02f, 60);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3223, 721, 3113.0f, 3333.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeGearObject(3351, 878, 0.0f, 0.02f, 60);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(3723, 721, 3613.0f, 3833.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(3973, 722, 3863.0f, 4083.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4222, 715, 4112.0f, 4332.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4472, 701, 4362.0f, 4582.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(4722, 694, 4612.0f, 4832.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(4972, 686, 4862.0f, 5082.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(5222, 678, 5112.0f, 5332.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(5472, 670, 5362.0f, 5582.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(5722, 661, 5612.0f, 5832.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(5971, 652, 5861.0f, 6081.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6221, 642, 6111.0f, 6331.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(6471, 631, 6361.0f, 6581.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(6721, 619, 6611.0f, 6831.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(6971, 606, 6861.0f, 7081.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(7221, 591, 7111.0f, 7331.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(7471, 573, 7361.0f, 7581.0f, 4, 0);
+    if (!given[29]) r.objects[29] = LevelObject();
+    if (!given[30]) r.objects[30] = LevelObject();
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+    if (!given[35]) r.objects[35] = LevelObject();
+    if (!given[36]) r.objects[36] = LevelObject();
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec41.lvl
+void PlaceRecord41(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(2126, 863, 2016.0f, 2236.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2224, 903, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(2322, 623, 2247.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(2172, 1011, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(2397, 1002, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(2495, 991, 0.0f, 0.02f, 60);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2716, 824, 2606.0f, 2826.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2814, 864, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2912, 584, 2837.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeGearObject(2889, 972, 0.0f, 0.02f, 50);
+    if (!given[10]) r.objects[10] = MakeGearObject(2987, 959, 0.0f, 0.02f, 60);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(3207, 789, 3097.0f, 3317.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(3306, 829, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(3404, 549, 3329.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeGearObject(3380, 932, 0.0f, 0.02f, 50);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(3601, 756, 3491.0f, 3711.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(3699, 796, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(3797, 491, 3722.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeGearObject(3773, 857, 0.0f, 0.02f, 50);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3994, 700, 3884.0f, 4104.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(4092, 740, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeGearObject(4068, 857, 0.0f, 0.02f, 50);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(4289, 700, 4179.0f, 4399.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeGearObject(4265, 832, 0.0f, 0.02f, 50);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(4485, 651, 4375.0f, 4595.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeGearObject(4462, 784, 0.0f, 0.02f, 50);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(4682, 603, 4572.0f, 4792.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(4780, 603, 4670.0f, 4890.0f, 4, 0);
+    if (!given[29]) r.objects[29] = MakeWalkerObject(4879, 603, 4769.0f, 4989.0f, 4, 0);
+    if (!given[30]) r.objects[30] = MakeWalkerObject(4977, 603, 4867.0f, 5087.0f, 4, 0);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(5075, 603, 4965.0f, 5185.0f, 4, 0);
+    if (!given[32]) r.objects[32] = MakeWalkerObject(5174, 603, 5064.0f, 5284.0f, 4, 0);
+    if (!given[33]) r.objects[33] = MakeWalkerObject(5272, 603, 5162.0f, 5382.0f, 4, 0);
+    if (!given[34]) r.objects[34] = MakeWalkerObject(5370, 603, 5260.0f, 5480.0f, 4, 0);
+    if (!given[35]) r.objects[35] = LevelObject();
+    if (!given[36]) r.objects[36] = LevelObject();
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec42.lvl
+void PlaceRecord42(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(590, 487, 480.0f, 700.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeGearObject(521, 644, 0.0f, 0.02f, 30);
+    if (!given[2]) r.objects[2] = MakeGearObject(701, 651, 0.0f, 0.02f, 40);
+    if (!given[3]) r.objects[3] = MakeGearObject(1008, 659, 0.0f, 0.02f, 50);
+    if (!given[4]) r.objects[4] = MakeGearObject(1188, 665, 0.0f, 0.02f, 60);
+    if (!given[5]) r.objects[5] = MakeCannonObject(1490.0f, 545.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1670, 521, 1560.0f, 1780.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeGearObject(1601, 678, 0.0f, 0.02f, 30);
+    if (!given[8]) r.objects[8] = MakeGearObject(1908, 686, 0.0f, 0.02f, 50);
+    if (!given[9]) r.objects[9] = MakeGearObject(2088, 693, 0.0f, 0.02f, 60);
+    if (!given[10]) r.objects[10] = MakeCannonObject(2391.0f, 573.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(2571, 550, 2461.0f, 2681.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeGearObject(2502, 707, 0.0f, 0.02f, 30);
+    if (!given[13]) r.objects[13] = MakeGearObject(2809, 715, 0.0f, 0.02f, 50);
+    if (!given[14]) r.objects[14] = MakeGearObject(2989, 722, 0.0f, 0.02f, 60);
+    if (!given[15]) r.objects[15] = MakeCannonObject(3291.0f, 602.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(3471, 579, 3361.0f, 3581.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeGearObject(3529, 738, 0.0f, 0.02f, 50);
+    if (!given[18]) r.objects[18] = MakeCannonObject(3831.0f, 618.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(4012, 595, 3902.0f, 4122.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeGearObject(4070, 754, 0.0f, 0.02f, 50);
+    if (!given[21]) r.objects[21] = MakeCannonObject(4372.0f, 634.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(4552, 612, 4442.0f, 4662.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeGearObject(4610, 771, 0.0f, 0.02f, 50);
+    if (!given[24]) r.objects[24] = MakeCannonObject(4912.0f, 651.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(5092, 629, 4982.0f, 5202.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeGearObject(5150, 788, 0.0f, 0.02f, 50);
+    if (!given[27]) r.objects[27] = MakeCannonObject(5452.0f, 669.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(5632, 647, 5522.0f, 5742.0f, 4, 0);
+    if (!given[29]) r.objects[29] = MakeGearObject(5691, 806, 0.0f, 0.02f, 50);
+    if (!given[30]) r.objects[30] = MakeCannonObject(5993.0f, 688.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(6173, 667, 6063.0f, 6283.0f, 4, 0);
+    if (!given[32]) r.objects[32] = MakeCannonObject(6353.0f, 699.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[33]) r.objects[33] = MakeCannonObject(6533.0f, 709.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[34]) r.objects[34] = MakeCannonObject(6713.0f, 718.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[35]) r.objects[35] = MakeCannonObject(6893.0f, 728.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[36]) r.objects[36] = MakeCannonObject(7073.0f, 738.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[37]) r.objects[37] = MakeCannonObject(7253.0f, 747.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[38]) r.objects[38] = MakeCannonObject(7433.0f, 757.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[39]) r.objects[39] = LevelObject();
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec43.lvl
+void PlaceRecord43(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(601, 378, 491.0f, 711.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(803, 421, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1005, 144, 930.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(958, 551, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(1160, 563, 0.0f, 0.02f, 40);
+    if (!given[5]) r.objects[5] = MakeGearObject(1489, 575, 0.0f, 0.02f, 50);
+    if (!given[6]) r.objects[6] = MakeGearObject(1691, 586, 0.0f, 0.02f, 60);
+    if (!given[7]) r.objects[7] = MakeCannonObject(2015.0f, 470.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(2217, 451, 2107.0f, 2327.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(2419, 495, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeCeilingDropperObject(2621, 219, 2546.0f, 0.0f);
+    if (!given[11]) r.objects[11] = MakeGearObject(2574, 626, 0.0f, 0.02f, 40);
+    if (!given[12]) r.objects[12] = MakeCannonObject(3025.0f, 512.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(3227, 493, 3117.0f, 3337.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(3429, 257, 3354.0f, 0.0f);
+    if (!given[15]) r.objects[15] = MakeCannonObject(3631.0f, 539.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(3833, 521, 3723.0f, 3943.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(4035, 285, 3960.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCannonObject(4237.0f, 567.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(4439, 550, 4329.0f, 4549.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(4641, 314, 4566.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(4843, 567, 4733.0f, 4953.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(5045, 331, 4970.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(5247, 585, 5137.0f, 5357.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(5449, 350, 5374.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(5651, 604, 5541.0f, 5761.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(5853, 369, 5778.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(6055, 624, 5945.0f, 6165.0f, 4, 0);
+    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(6257, 389, 6182.0f, 0.0f);
+    if (!given[29]) r.objects[29] = MakeWalkerObject(6459, 646, 6349.0f, 6569.0f, 4, 0);
+    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(6661, 412, 6586.0f, 0.0f);
+    if (!given[31]) r.objects[31] = MakeCeilingDropperObject(6863, 430, 6788.0f, 0.0f);
+    if (!given[32]) r.objects[32] = MakeCeilingDropperObject(7065, 448, 6990.0f, 0.0f);
+    if (!given[33]) r.objects[33] = MakeCeilingDropperObject(7267, 466, 7192.0f, 0.0f);
+    if (!given[34]) r.objects[34] = MakeCeilingDropperObject(7469, 484, 7394.0f, 0.0f);
+    if (!given[35]) r.objects[35] = LevelObject();
+    if (!given[36]) r.objects[36] = LevelObject();
+    if (!given[37]) r.objects[37] = LevelObject();
+    if (!given[38]) r.objects[38] = LevelObject();
+    if (!given[39]) r.objects[39] = LevelObject();
+    if (!given[40]) r.objects[40] = LevelObject();
+    if (!given[41]) r.objects[41] = LevelObject();
+    if (!given[42]) r.objects[42] = LevelObject();
+    if (!given[43]) r.objects[43] = LevelObject();
+    if (!given[44]) r.objects[44] = LevelObject();
+    if (!given[45]) r.objects[45] = LevelObject();
+    if (!given[46]) r.objects[46] = LevelObject();
+    if (!given[47]) r.objects[47] = LevelObject();
+    if (!given[48]) r.objects[48] = LevelObject();
+    if (!given[49]) r.objects[49] = LevelObject();
+}
+
+// rec44.lvl
+void PlaceRecord44(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(722, 450, 612.0f, 832.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1028, 485, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1333, 440, 1223.0f, 1443.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(1638, 474, 0.0f, 0.0f, 10, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1944, 427, 1834.0f, 2054.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2249, 455, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2554, 415, 2444.0f, 2664.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2860, 455, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3165, 415, 3055.0f, 3275.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(3470, 455, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3776, 415, 3666.0f, 3886.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(4081, 454, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4386, 414, 4276.0f, 4496.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4692, 453, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4997, 412, 4887.0f, 5107.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5302, 411, 5192.0f, 5412.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5608, 410, 5498.0f, 5718.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(5913, 409, 5803.0f, 6023.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(6218, 408, 6108.0f, 6328.0f, 4, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(6524, 407, 6414.0f, 6634.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(6829, 407, 6719.0f, 6939.0f, 4, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(7134, 407, 7024.0f, 7244.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7440, 407, 7330.0f, 7550.0f, 4, 0);
+    if (!given[24]) r.objects[24] = LevelObject();
+    if (!given[25]) r.objects[25] = LevelObject();
+    if (!given[26]) r.objects[26] = LevelObject();
+    if (!given[27]) r.objects[27] = LevelObject();
+    if (!given[28]) r.objects[28] = LevelObject();
+    if (!given[29]) r.objects[29] = LevelObject();
+    if (!given[30]) r.objects[30] = LevelObject();
+    if (!given[31]) r.objects[31] = LevelObject();
+    if (!given[32]) r.objects[32] = LevelObject();
+    if (!given[33]) r.objects[33] = LevelObject();
+    if (!given[34]) r.objects[34] = LevelObject();
+}
+
+// rec45.lvl
+void PlaceRecord45(LevelRecord& r, const bool given[])
+{
+    if (!given[0]) r.objects[0] = MakeWalkerObject(731, 600, 621.0f, 841.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(868, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1005, 360, 930.0f, 0.0f);
+    if (!given[3]) r.objects[3] = MakeGearObject(893, 761, 0.0f, 0.02f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(1030, 767, 0.0f, 0.02f, 40);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1416, 617, 1306.0f, 1526.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(1553, 657, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeCeilingDropperObject(1690, 377, 1615.0f, 0.0f);
+    if (!given[8]) r.objects[8] = MakeGearObject(1578, 779, 0.0f, 0.02f, 30);
+    if (!given[9]) r.objects[9] = MakeGearObject(1715, 784, 0.0f, 0.02f, 40);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(2101, 634, 1991.0f, 2211.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2238, 674, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(2376, 394, 2301.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeGearObject(2264, 796, 0.0f, 0.02f, 40);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(2650, 646, 2540.0f, 2760.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(2787, 686, 0.0f, 0.0f, 10, 1);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(2924, 406, 2849.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3061, 652, 2951.0f, 3171.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(3198, 692, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(3335, 412, 3260.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(3472, 659, 3362.0f, 3582.0f, 4, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(3609, 699, 0.0f, 0.0f, 10, 1);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(3746, 419, 3671.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(3883, 666, 3773.0f, 3993.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(4020, 706, 0.0f, 0.0f, 10, 1);
+    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(4157, 426, 4082.0f, 0.0f);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(4294, 674, 4184.0f, 4404.0f, 4, 0);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(4431, 434, 4356.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(4568, 682, 4458.0f, 4678.0f, 4, 0);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(4705, 442, 4630.0f, 0.0f);
+    if (!given[30]) r.objects[30] = MakeWalkerObject(4842, 691, 4732.0f, 4952.0f, 4, 0);
+    if (!given[31]) r.objects[31] = MakeCeilingDropperObject(4979, 451, 4904.0f, 0.0f);
+    if (!given[32]) r.objects[32] = MakeWalkerObject(5116, 700, 5006.0f, 5226.0f, 4, 0);
+    if (!given[33]) r.objects[33] = MakeCeilingDropperObject(5253, 460, 5178.0f, 0.0f);
+    if (!given[34]) r.objects[34] = MakeWalkerObject(5390, 709, 5280.0f, 5500.0f, 4, 0);
+    if (!given[35]) r.objects[35] = MakeCeilingDropperObject(5527, 469, 5452.0f, 0.0f);
+    if (!given[36]) r.objects[36] = MakeCeilingDropperObject(5664, 479, 5589.0f, 0.0f);
+    if (!given[37]) r.objects[37] = MakeCeilingDropperObject(5802, 489, 5727.0f, 0.0f);
+    if (!given[38]) r.objects[38] = MakeCeilingDropperObject(5939, 499, 5864.0f, 0.0f);
+    if (!given[39]) r.objects[39] = MakeCeilingDropperObject(6076, 509, 6001.0f, 0.0f);
+    if (!given[40]) r.objects[40] = MakeCeilingDropperObject(6213, 520, 6138.0f, 0.0f);
+    if (!given[41]) r.objects[41] = MakeCeilingDropperObject(6350, 530, 6275.0f, 0.0f);
+    if (!given[42]) r.objects[42] = MakeCeilingDropperObject(6487, 540, 6412.0f, 0.0f);
+    if (!given[43]) r.objects[43] = MakeCeilingDropperObject(6624, 550, 6549.0f, 0.0f);
+    if (!given[44]) r.objects[44] = MakeCeilingDropperObject(6761, 560, 6686.0f, 0.0f);
+    if (!given[45]) r.objects[45] = MakeCeilingDropperObject(6898, 570, 6823.0f, 0.0f);
+    if (!given[46]) r.objects[46] = MakeCeilingDropperObject(7035, 580, 6960.0f, 0.0f);
+    if (!given[47]) r.objects[47] = MakeCeilingDropperObject(7172, 590, 7097.0f, 0.0f);
+    if (!given[48]) r.objects[48] = MakeCeilingDropperObject(7309, 600, 7234.0f, 0.0f);
+    if (!given[49]) r.objects[49] = MakeCeilingDropperObject(7446, 610, 7371.0f, 0.0f);
+}
+
+}  // namespace
+
+void PlaceLevelObjects(int rec, LevelRecord& r, const bool given[maxLevelObjects])
+{
+    switch (rec) {
+    case 0: PlaceRecord0(r, given); break;
+    case 1: PlaceRecord1(r, given); break;
+    case 2: PlaceRecord2(r, given); break;
+    case 3: PlaceRecord3(r, given); break;
+    case 4: PlaceRecord4(r, given); break;
+    case 5: PlaceRecord5(r, given); break;
+    case 6: PlaceRecord6(r, given); break;
+    case 7: PlaceRecord7(r, given); break;
+    case 8: PlaceRecord8(r, given); break;
+    case 9: PlaceRecord9(r, given); break;
+    case 10: PlaceRecord10(r, given); break;
+    case 11: PlaceRecord11(r, given); break;
+    case 12: PlaceRecord12(r, given); break;
+    case 13: PlaceRecord13(r, given); break;
+    case 14: PlaceRecord14(r, given); break;
+    case 15: PlaceRecord15(r, given); break;
+    case 16: PlaceRecord16(r, given); break;
+    case 17: PlaceRecord17(r, given); break;
+    case 18: PlaceRecord18(r, given); break;
+    case 19: PlaceRecord19(r, given); break;
+    case 20: PlaceRecord20(r, given); break;
+    case 21: PlaceRecord21(r, given); break;
+    case 22: PlaceRecord22(r, given); break;
+    case 23: PlaceRecord23(r, given); break;
+    case 24: PlaceRecord24(r, given); break;
+    case 25: PlaceRecord25(r, given); break;
+    case 26: PlaceRecord26(r, given); break;
+    case 27: PlaceRecord27(r, given); break;
+    case 28: PlaceRecord28(r, given); break;
+    case 29: PlaceRecord29(r, given); break;
+    case 30: PlaceRecord30(r, given); break;
+    case 31: PlaceRecord31(r, given); break;
+    case 32: PlaceRecord32(r, given); break;
+    case 33: PlaceRecord33(r, given); break;
+    case 34: PlaceRecord34(r, given); break;
+    case 35: PlaceRecord35(r, given); break;
+    case 36: PlaceRecord36(r, given); break;
+    case 37: PlaceRecord37(r, given); break;
+    case 38: PlaceRecord38(r, given); break;
+    case 39: PlaceRecord39(r, given); break;
+    case 40: PlaceRecord40(r, given); break;
+    case 41: PlaceRecord41(r, given); break;
+    case 42: PlaceRecord42(r, given); break;
+    case 43: PlaceRecord43(r, given); break;
+    case 44: PlaceRecord44(r, given); break;
+    case 45: PlaceRecord45(r, given); break;
+    default: PlaceholderPlacement(rec, r, given); break;
+    }
+    const LevelObjectsRow& row = levelObjects[rec];
     AddVariantMarks(r, row.variant);
     AddColourMarks(r, row.coloured);
     AddDrawnWithObjects(r, row.drawnWithObjects);

@@ -1,0 +1,274 @@
+#include "tools/levelgen/LevelSource.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+bool ParseNumber(const std::string& word, double& value)
+{
+    if (word.empty()) return false;
+    char* end = nullptr;
+    value = std::strtod(word.c_str(), &end);
+    return end && *end == '\0';
+}
+
+bool ParseMaterial(const std::string& word, Material& m)
+{
+    if (word == "solid") m = Material::Solid;
+    else if (word == "platform") m = Material::Platform;
+    else if (word == "deadly") m = Material::Deadly;
+    else if (word == "empty") m = Material::Empty;
+    else return false;
+    return true;
+}
+
+struct LineReader {
+    const std::string& path;
+    int line;
+    std::string& error;
+    bool Fail(const std::string& what)
+    {
+        error = path + ":" + std::to_string(line) + ": " + what;
+        return false;
+    }
+};
+
+bool Numbers(const std::vector<std::string>& words, size_t from, std::vector<double>& out, LineReader& r)
+{
+    for (size_t i = from; i < words.size(); ++i) {
+        double v;
+        if (!ParseNumber(words[i], v)) return r.Fail("not a number: \"" + words[i] + "\"");
+        out.push_back(v);
+    }
+    return true;
+}
+
+bool AddShape(LevelDesign& d, Material m, std::vector<double> pts, LineReader& r, int closeTo)
+{
+    if (pts.size() % 2 != 0) return r.Fail("points come in x y pairs");
+    TerrainShape s;
+    s.material = m;
+    s.line = r.line;
+    for (size_t i = 0; i < pts.size(); i += 2) {
+        s.xs.push_back(pts[i]);
+        s.ys.push_back(pts[i + 1]);
+    }
+    if (closeTo >= 0) {  // a surface line filled down to the bottom or up to the top
+        if (s.xs.size() < 2) return r.Fail("a surface needs at least two points");
+        for (size_t i = 1; i < s.xs.size(); ++i)
+            if (s.xs[i] < s.xs[i - 1]) return r.Fail("surface points must run left to right");
+        s.xs.push_back(s.xs.back());
+        s.ys.push_back(closeTo);
+        s.xs.push_back(s.xs.front());
+        s.ys.push_back(closeTo);
+    } else if (s.xs.size() < 3) {
+        return r.Fail("a polygon needs at least three points");
+    }
+    d.shapes.push_back(s);
+    return true;
+}
+
+}  // namespace
+
+bool ObjectArgumentCount(const std::string& kind, int& minArgs, int& maxArgs)
+{
+    struct Entry {
+        const char* kind;
+        int lo, hi;
+    };
+    static const Entry entries[] = {
+        {"walker", 5, 6},       // x y left right speed [startLeft]
+        {"bouncer", 3, 5},      // x y bounce [left right]
+        {"dropbouncer", 4, 6},  // x y dy bounce [left right]
+        {"dropper", 4, 4},      // x y trigX trigY
+        {"gear", 5, 5},         // kind x y angle turn
+        {"gearflipped", 5, 5},  // kind x y angle turn
+        {"cannon", 7, 8},       // pivotX pivotY fromDeg toDeg speed speed2 sweep [wrap]
+        {"empty", 0, 0},
+    };
+    for (const Entry& e : entries) {
+        if (kind == e.kind) {
+            minArgs = e.lo;
+            maxArgs = e.hi;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        error = path + ": cannot be read";
+        return false;
+    }
+    d = LevelDesign();
+    d.path = path;
+    std::string raw, text;
+    int lineNo = 0, startLine = 0;
+    LineReader r{path, 0, error};
+    while (std::getline(in, raw)) {
+        ++lineNo;
+        const size_t hash = raw.find('#');
+        if (hash != std::string::npos) raw.erase(hash);
+        if (text.empty()) startLine = lineNo;
+        // A line ending in a backslash continues on the next one.
+        size_t end = raw.find_last_not_of(" \t\r");
+        if (end != std::string::npos && raw[end] == '\\') {
+            text += raw.substr(0, end) + " ";
+            continue;
+        }
+        text += raw;
+        std::istringstream words(text);
+        text.clear();
+        std::vector<std::string> w;
+        for (std::string s; words >> s;) w.push_back(s);
+        if (w.empty()) continue;
+        r.line = startLine;
+        const std::string& key = w[0];
+        std::vector<double> n;
+        if (key == "record") {
+            if (!Numbers(w, 1, n, r) || n.size() != 1) return r.Fail("record takes one number");
+            d.record = static_cast<int>(n[0]);
+        } else if (key == "size") {
+            if (!Numbers(w, 1, n, r) || n.size() != 2) return r.Fail("size takes width and height");
+            d.width = static_cast<int>(n[0]);
+            d.height = static_cast<int>(n[1]);
+        } else if (key == "folder") {
+            if (w.size() != 2) return r.Fail("folder takes one name");
+            d.folder = w[1];
+        } else if (key == "theme") {
+            if (w.size() != 2) return r.Fail("theme takes one name");
+            d.theme = w[1];
+        } else if (key == "draft") {
+            d.draft = true;
+        } else if (key == "ground" || key == "ceiling") {
+            if (d.height <= 0) return r.Fail("size must come before the terrain");
+            if (!Numbers(w, 1, n, r)) return false;
+            if (!AddShape(d, Material::Solid, n, r, key == "ground" ? d.height : 0)) return false;
+        } else if (key == "poly" || key == "rect") {
+            Material m;
+            if (w.size() < 2 || !ParseMaterial(w[1], m)) return r.Fail(key + " needs a material: solid, platform, deadly or empty");
+            if (!Numbers(w, 2, n, r)) return false;
+            if (key == "rect") {
+                if (n.size() != 4) return r.Fail("rect takes x y w h");
+                const double x = n[0], y = n[1], ww = n[2], hh = n[3];
+                if (ww <= 0 || hh <= 0) return r.Fail("rect needs a positive size");
+                n = {x, y, x + ww, y, x + ww, y + hh, x, y + hh};
+            }
+            if (!AddShape(d, m, n, r, -1)) return false;
+        } else if (key == "platform") {
+            if (!Numbers(w, 1, n, r) || n.size() != 3) return r.Fail("platform takes x y width");
+            const double x = n[0], y = n[1], ww = n[2];
+            if (!AddShape(d, Material::Platform, {x, y, x + ww, y, x + ww, y + 4, x, y + 4}, r, -1)) return false;
+        } else if (key == "prop") {
+            if (w.size() < 4) return r.Fail("prop takes a kind, x, y and an optional scale");
+            if (!Numbers(w, 2, n, r) || n.size() < 2 || n.size() > 3) return r.Fail("prop takes x y [scale]");
+            Prop p;
+            p.kind = w[1];
+            p.x = n[0];
+            p.y = n[1];
+            p.scale = n.size() > 2 ? n[2] : 1.0;
+            p.line = r.line;
+            d.props.push_back(p);
+        } else if (key == "decor") {
+            // decor SLOT FILE STYLE x y w h
+            if (w.size() != 8) return r.Fail("decor takes slot, file, style, x, y, w, h");
+            DecorPicture p;
+            double v;
+            if (!ParseNumber(w[1], v)) return r.Fail("decor slot must be a number");
+            p.slot = static_cast<int>(v);
+            p.file = w[2];
+            p.style = w[3];
+            if (!Numbers(w, 4, n, r)) return false;
+            p.x = static_cast<int>(n[0]);
+            p.y = static_cast<int>(n[1]);
+            p.w = static_cast<int>(n[2]);
+            p.h = static_cast<int>(n[3]);
+            if (p.w <= 0 || p.h <= 0) return r.Fail("decor needs a positive size");
+            p.line = r.line;
+            d.decor.push_back(p);
+        } else if (key == "row") {
+            if (w.size() < 3) return r.Fail("row takes a name and numbers");
+            if (!Numbers(w, 2, n, r)) return false;
+            std::vector<int> values;
+            for (double v : n) values.push_back(static_cast<int>(v));
+            d.rows.push_back({w[1], values});
+        } else if (key == "heat" || key == "variant" || key == "colour" || key == "withobjects") {
+            if (!Numbers(w, 1, n, r) || n.empty()) return r.Fail(key + " needs a slot");
+            ObjectMark m;
+            m.slot = static_cast<int>(n[0]);
+            m.field = key;
+            m.args.assign(n.begin() + 1, n.end());
+            m.line = r.line;
+            const size_t want = key == "heat" ? 1 : key == "colour" ? 3 : 0;
+            if (m.args.size() != want) return r.Fail(key + " takes " + std::to_string(want) + " value(s) after the slot");
+            d.marks.push_back(m);
+        } else {
+            int lo, hi;
+            if (!ObjectArgumentCount(key, lo, hi)) return r.Fail("unknown keyword \"" + key + "\"");
+            if (!Numbers(w, 1, n, r) || n.empty()) return r.Fail(key + " needs a slot");
+            PlacedObject o;
+            o.slot = static_cast<int>(n[0]);
+            o.kind = key;
+            o.args.assign(n.begin() + 1, n.end());
+            o.line = r.line;
+            const int count = static_cast<int>(o.args.size());
+            if (count < lo || count > hi)
+                return r.Fail(key + " takes " + std::to_string(lo) + (lo == hi ? "" : " to " + std::to_string(hi)) +
+                              " numbers after the slot");
+            if (o.slot < 0 || o.slot >= 50) return r.Fail("slot outside 0..49");
+            d.objects.push_back(o);
+        }
+    }
+    r.line = lineNo;
+    if (d.record < 0 || d.record > 45) return r.Fail("missing or bad record line");
+    if (d.width <= 0 || d.height <= 0 || d.width % 1024 || d.height % 1024)
+        return r.Fail("size must be whole tiles of 1024");
+    if (d.folder.empty()) return r.Fail("missing folder line");
+    for (size_t i = 0; i < d.objects.size(); ++i)
+        for (size_t j = i + 1; j < d.objects.size(); ++j)
+            if (d.objects[i].slot == d.objects[j].slot) {
+                r.line = d.objects[j].line;
+                return r.Fail("slot " + std::to_string(d.objects[j].slot) + " placed twice");
+            }
+    return true;
+}
+
+bool ReadAllLevelDesigns(const std::string& folder, std::vector<LevelDesign>& designs, std::string& error)
+{
+    designs.clear();
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) {
+        error = folder + ": cannot be opened";
+        return false;
+    }
+    std::vector<std::string> names;
+    while (dirent* e = readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.size() > 7 && name.compare(0, 3, "rec") == 0 && name.compare(name.size() - 4, 4, ".lvl") == 0)
+            names.push_back(name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        LevelDesign d;
+        if (!ReadLevelDesign(folder + "/" + name, d, error)) return false;
+        for (const LevelDesign& other : designs)
+            if (other.record == d.record) {
+                error = d.path + ": record " + std::to_string(d.record) + " already defined by " + other.path;
+                return false;
+            }
+        designs.push_back(d);
+    }
+    std::sort(designs.begin(), designs.end(),
+              [](const LevelDesign& a, const LevelDesign& b) { return a.record < b.record; });
+    return true;
+}

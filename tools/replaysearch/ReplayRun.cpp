@@ -1,0 +1,228 @@
+#include "tools/replaysearch/ReplayRun.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "engine/InputActions.h"
+#include "engine/Settings.h"
+#include "game/GameStates.h"
+#include "game/LevelRecord.h"
+#include "game/LevelTable.h"
+#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelTick.h"
+#include "gameplay/SimRandom.h"
+#include "gameplay/VopPhysics.h"
+#include "gameplay/Trail.h"
+#include "platform/Audio.h"
+
+bool ParseReplayScript(const std::string& text, ReplayScript& script, std::string& error)
+{
+    script = ReplayScript();
+    std::istringstream in(text);
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos) line.erase(hash);
+        std::istringstream words(line);
+        std::string a, b, extra;
+        if (!(words >> a)) continue;
+        if (!(words >> b) || (words >> extra)) {
+            error = "line " + std::to_string(lineNo) + ": expected two words";
+            return false;
+        }
+        char* end = nullptr;
+        if (a == "record" || a == "kind" || a == "difficulty") {
+            const long v = std::strtol(b.c_str(), &end, 10);
+            if (*end) {
+                error = "line " + std::to_string(lineNo) + ": not a number";
+                return false;
+            }
+            (a == "record" ? script.record : a == "kind" ? script.kind : script.difficulty) = static_cast<int>(v);
+            continue;
+        }
+        const long ticks = std::strtol(a.c_str(), &end, 10);
+        if (*end || ticks <= 0 || ticks > 100000) {
+            error = "line " + std::to_string(lineNo) + ": bad tick count \"" + a + "\"";
+            return false;
+        }
+        ReplayStep s;
+        s.ticks = static_cast<int>(ticks);
+        if (b != "-") {
+            for (char c : b) {
+                switch (c) {
+                case 'R': s.right = 1; break;
+                case 'L': s.left = 1; break;
+                case 'J': s.jump = 1; break;
+                case 'A': s.attack = 1; break;
+                case 'U': s.up = 1; break;
+                default:
+                    error = "line " + std::to_string(lineNo) + ": unknown key '" + std::string(1, c) + "'";
+                    return false;
+                }
+            }
+        }
+        script.steps.push_back(s);
+    }
+    if (script.record < 0 || script.record > 45) {
+        error = "missing or bad record line";
+        return false;
+    }
+    if (script.kind < 1 || script.kind > 6 || script.difficulty < 1 || script.difficulty > 3) {
+        error = "kind must be 1..6 and difficulty 1..3";
+        return false;
+    }
+    return true;
+}
+
+bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string& error)
+{
+    std::ifstream in(path);
+    if (!in) {
+        error = path + ": cannot be read";
+        return false;
+    }
+    std::ostringstream s;
+    s << in.rdbuf();
+    if (!ParseReplayScript(s.str(), script, error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    return true;
+}
+
+std::string FormatReplayScript(const ReplayScript& script)
+{
+    std::ostringstream o;
+    o << "record " << script.record << "\nkind " << script.kind << "\ndifficulty " << script.difficulty << "\n";
+    // Merge equal neighbours so the script stays short.
+    ReplayStep pending;
+    auto keys = [](const ReplayStep& s) {
+        std::string k;
+        if (s.right) k += 'R';
+        if (s.left) k += 'L';
+        if (s.jump) k += 'J';
+        if (s.attack) k += 'A';
+        if (s.up) k += 'U';
+        return k.empty() ? std::string("-") : k;
+    };
+    for (const ReplayStep& s : script.steps) {
+        if (pending.ticks > 0 && keys(pending) == keys(s)) {
+            pending.ticks += s.ticks;
+            continue;
+        }
+        if (pending.ticks > 0) o << pending.ticks << " " << keys(pending) << "\n";
+        pending = s;
+    }
+    if (pending.ticks > 0) o << pending.ticks << " " << keys(pending) << "\n";
+    return o.str();
+}
+
+void PrepareReplayWorld()
+{
+    static bool prepared = false;
+    if (prepared) return;
+    prepared = true;
+    SetSilentAudio(true);
+    // Level completion saves progress; keep it away from the player's files.
+    char pattern[] = "/tmp/fv-replay-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    setenv("HOME", made ? made : "/tmp", 1);
+    if (made) mkdir((std::string(made) + "/FlorpVops").c_str(), 0700);
+    unsetenv("XDG_CONFIG_HOME");
+    BuildSettingsPaths();
+    musicEnabled = 0;
+    soundEnabled = 0;
+    levelPicturesEnabled = 0;
+    screenWidth = 1024;
+    screenHeight = 768;
+    SeedSimRandom(1);
+    InitLevelTable();
+    MusicChoice();
+}
+
+void BeginReplayLevel(int record, int kind, int level)
+{
+    PrepareReplayWorld();
+    vopKind = kind;
+    difficulty = level;
+    checkpointsEnabled = 1;
+    unlockedLevels = 1;
+    fadeState = FadeNone;
+    jumpBuffer = 0;
+    jumpLatch = 0;
+    trailHead = 0;
+    for (uint8_t& h : trailHot) h = 0;
+    SeedSimRandom(1);
+    RestoreActionFlags(ActionFlags{});
+    LoadLevel(levelTable[record]);
+}
+
+void StepReplayTick(const ReplayStep& s)
+{
+    ActionFlags flags{};
+    flags.actionRight = s.right;
+    flags.actionLeft = s.left;
+    flags.actionJump = s.jump;
+    flags.actionAttack = s.attack;
+    flags.actionUp = s.up;
+    RestoreActionFlags(flags);
+    SimulateLevelTick();
+    AdvanceLevelTime();
+}
+
+bool ReplayLevelOver() { return levelDone || endState != EndAlive; }
+
+ReplayResult CurrentReplayResult(int record, int ticks)
+{
+    ReplayResult result;
+    const LevelRecord& rec = levelTable[record];
+    result.ticks = ticks;
+    result.finished = levelDone != 0;
+    result.died = endState != EndAlive && !levelDone;
+    result.killScore = killScore;
+    result.timeBonus = timeBonus;
+    result.score = rec.sprintLevel ? timeBonus : killScore + timeBonus;
+    result.playerX = playerX;
+    result.playerY = playerY;
+    result.danger = dangerMeter;
+    if (result.finished) {
+        if (rec.bossLevel) result.passed = true;
+        else if (rec.sprintLevel) result.passed = timeBonus >= rec.thresholdPoints;
+        else result.passed = killScore + timeBonus >= rec.thresholdPoints;
+    }
+    return result;
+}
+
+ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observe)(void*, int), void* context)
+{
+    BeginReplayLevel(script.record, script.kind, script.difficulty);
+    int tick = 0, kills = 0, lastKill = killScore;
+    bool stopped = false;
+    for (size_t i = 0; i < script.steps.size() && !stopped; ++i)
+        for (int t = 0; t < script.steps[i].ticks; ++t) {
+            StepReplayTick(script.steps[i]);
+            ++tick;
+            if (killScore != lastKill) ++kills, lastKill = killScore;
+            if ((observe && !observe(context, tick)) || ReplayLevelOver()) {
+                stopped = true;
+                break;
+            }
+        }
+    for (int t = 0; t < idleTicks && !stopped; ++t) {
+        StepReplayTick(ReplayStep{});
+        ++tick;
+        if (killScore != lastKill) ++kills, lastKill = killScore;
+        if ((observe && !observe(context, tick)) || ReplayLevelOver()) stopped = true;
+    }
+    ReplayResult result = CurrentReplayResult(script.record, tick);
+    result.kills = kills;
+    return result;
+}

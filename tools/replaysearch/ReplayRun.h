@@ -1,0 +1,60 @@
+#pragma once
+// Plays a replay script (record, Vop kind, difficulty, input per tick) on
+// the real gameplay code, headless, and reports how the attempt ended. The
+// level checker's replay test and the replay search both use it.
+//
+// Script format (replays/*.txt), one statement per line, '#' starts a comment:
+//   record 7          level record to play
+//   kind 1            Vop kind (1 beginner .. 6 elite)
+//   difficulty 1      1 .. 3
+//   30 R              hold these keys for 30 ticks: R right, L left, J jump,
+//   1 RJA             A attack, U up (a second jump key); '-' for none
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ReplayStep {
+    int ticks = 0;
+    uint8_t right = 0, left = 0, jump = 0, attack = 0, up = 0;
+};
+
+struct ReplayScript {
+    int record = -1;
+    int kind = 1;
+    int difficulty = 1;
+    std::vector<ReplayStep> steps;
+};
+
+struct ReplayResult {
+    bool finished = false;  // the goal was reached
+    bool died = false;
+    bool passed = false;    // finished and the level's pass rule met
+    int ticks = 0;          // ticks played until the goal, a death or the end
+    int score = 0;          // kill score + time bonus (time bonus alone in sprints)
+    int killScore = 0;
+    int timeBonus = 0;
+    int kills = 0;
+    int playerX = 0, playerY = 0;
+    float danger = 0;
+};
+
+bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string& error);
+bool ParseReplayScript(const std::string& text, ReplayScript& script, std::string& error);
+std::string FormatReplayScript(const ReplayScript& script);
+
+// Once per process: silent audio, a scratch settings folder, no level
+// pictures, the level table filled as at start-up.
+void PrepareReplayWorld();
+
+// Step by step: a level start as the script's header says, one tick with
+// the given keys, whether the attempt has ended, and the result so far.
+void BeginReplayLevel(int record, int kind, int difficulty);
+void StepReplayTick(const ReplayStep& keys);
+bool ReplayLevelOver();
+ReplayResult CurrentReplayResult(int record, int ticks);
+
+// Plays the script from the level start. After the last step the Vop gets no
+// input for up to `idleTicks` more ticks. Stops at the goal or a death.
+// `observe`, when given, is called after every tick.
+ReplayResult PlayReplay(const ReplayScript& script, int idleTicks = 0,
+                        bool (*observe)(void* context, int tick) = nullptr, void* context = nullptr);
