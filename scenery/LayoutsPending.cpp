@@ -1,13 +1,6 @@
 // Layouts still to be written: no rows yet.
 #include "scenery/SceneryLayouts.h"
 
-constexpr SceneryLayout record20Layout{nullptr, 0};
-constexpr SceneryLayout record21Layout{nullptr, 0};
-constexpr SceneryLayout record24Layout{nullptr, 0};
-constexpr SceneryLayout record25Layout{nullptr, 0};
-constexpr SceneryLayout record26Layout{nullptr, 0};
-constexpr SceneryLayout record27Layout{nullptr, 0};
-constexpr SceneryLayout record28Layout{nullptr, 0};
 constexpr SceneryLayout record19Layout{nullptr, 0};
 constexpr SceneryLayout record22Layout{nullptr, 0};
 constexpr SceneryLayout record23Layout{nullptr, 0};
