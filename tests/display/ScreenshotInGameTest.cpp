@@ -82,6 +82,21 @@ TEST_F(ScreenshotInGame, ThePlainFrameShowsTheLevel)
     ReleaseRenderTarget(target);
 }
 
+TEST_F(ScreenshotInGame, TheMainMenuAfterALevelIsDrawnUnderItsBars)
+{
+    PlayFirstLevel(0);
+    HarnessStartAtState(MainMenu);
+    HarnessTicks(60);
+    ASSERT_TRUE(ButtonsLive());
+    RenderTarget* target = CreateRenderTarget(screenWidth, screenHeight);
+    ASSERT_NE(target, nullptr);
+    SetBatchTarget(target);
+    DrawFrameContents();
+    SetBatchTarget(nullptr);
+    EXPECT_TRUE(Keep(target, "main-menu.png"));
+    ReleaseRenderTarget(target);
+}
+
 TEST_F(ScreenshotInGame, TheBloomFrameShowsTheLevelThroughTheEffects)
 {
     PlayFirstLevel(1);
