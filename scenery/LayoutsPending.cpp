@@ -1,9 +1,6 @@
 // Layouts still to be written: no rows yet.
 #include "scenery/SceneryLayouts.h"
 
-constexpr SceneryLayout record19Layout{nullptr, 0};
-constexpr SceneryLayout record22Layout{nullptr, 0};
-constexpr SceneryLayout record23Layout{nullptr, 0};
 constexpr SceneryLayout record29Layout{nullptr, 0};
 constexpr SceneryLayout record30Layout{nullptr, 0};
 constexpr SceneryLayout record40Layout{nullptr, 0};
