@@ -61,10 +61,11 @@ void ReadSettingsWithoutDialog()
     ReadSystemXml();
     ReadOptionsXml();
     ReadGameXml();
-    windowed = 1;
     WriteSystemXml();
     WriteOptionsXml();
     WriteGameXml();
+    // A virtual display has no modes to switch to; the stored choice stays.
+    windowed = 1;
 }
 
 }  // namespace
