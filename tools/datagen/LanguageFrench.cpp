@@ -16,7 +16,7 @@ const LanguageTexts frenchTexts = {
      "Boss vaincu !%sUn nouveau monde%sest ouvert !"},
     // mainmenu
     {"1", "2", "3", "4", "5", "Quitter", "Effacer la progression", "Options", "Crédits", "Mondes",
-     "Score total : %i", "Retour", "Clique encore pour effacer !"},
+     "Score total : %i", "Retour", "Sûr ? Clique encore !"},
     // optionsmenu
     {"Points de%scontrôle", "Vibration", "Difficulté", "Oui", "Non", "Non", "Oui", "Facile", "Normal",
      "Difficile"},
@@ -118,7 +118,7 @@ const LanguageTexts frenchTexts = {
      "Hauteurs%sfurieuses", "La tête%sen bas", "Le chemin%sdu maître", "Vision%stunnel",
      "Sprint des%sengrenages", "Chair%sà canon", "L'antre%sdes chuteuses", "À travers%sles tunnels",
      "Le Vop d'élite", "Le Vop furieux", "Dix mille%spixels", "Boss du pré", "Boss de la côte",
-     "Boss du givre", "Boss des lumières", "Le dernier boss", "Sprint%svert", "Canyon rouge",
+     "Boss du givre", "Boss des%slumières", "Le dernier boss", "Sprint%svert", "Canyon rouge",
      "Course du%sdésert", "Tempête de%scouleurs", "La route%sarc-en-ciel", "Engrenages%sgelés",
      "L'ascension%sglacée", "Profondeurs%sbleues", "Le puits%sgris", "Dernier sprint",
      "Piano du%scouchant", "Le Vop rocher", "À rebours", "Sprint%sdes neiges", "Course dans%sle blizzard",

@@ -16,7 +16,7 @@ const LanguageTexts germanTexts = {
      "Boss besiegt!%sEine neue Welt%sist offen!"},
     // mainmenu
     {"1", "2", "3", "4", "5", "Beenden", "Fortschritt löschen", "Optionen", "Credits", "Welten",
-     "Gesamtpunkte: %i", "Zurück", "Zum Löschen nochmal klicken!"},
+     "Gesamtpunkte: %i", "Zurück", "Sicher? Nochmal klicken!"},
     // optionsmenu
     {"Check-%spoints", "Vibration", "Schwierigkeit", "An", "Aus", "Aus", "An", "Leicht", "Normal",
      "Schwer"},
@@ -42,7 +42,7 @@ const LanguageTexts germanTexts = {
      "Hier geht's los!",
      "Wähle hier%sdeinen Vop!",
      "Gesperrt",
-     "Spiel weiter, um ihn freizuschalten"},
+     "Spiel weiter zum Freischalten"},
     // firstlevel
     {"Willkommen, kleiner Vop!",
      "Rolle mit den%sPfeiltasten",

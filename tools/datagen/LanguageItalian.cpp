@@ -16,7 +16,7 @@ const LanguageTexts italianTexts = {
      "Boss sconfitto!%sUn nuovo mondo%sè aperto!"},
     // mainmenu
     {"1", "2", "3", "4", "5", "Esci", "Azzera i progressi", "Opzioni", "Riconoscimenti", "Mondi",
-     "Punteggio totale: %i", "Indietro", "Clicca ancora per azzerare!"},
+     "Punteggio totale: %i", "Indietro", "Sicuro? Clicca ancora!"},
     // optionsmenu
     {"Check-%spoint", "Vibrazione", "Difficoltà", "Sì", "No", "No", "Sì", "Facile", "Normale",
      "Difficile"},
@@ -42,7 +42,7 @@ const LanguageTexts italianTexts = {
      "Inizia qui!",
      "Scegli qui%sil tuo Vop!",
      "Bloccato",
-     "Continua a giocare per sbloccarlo"},
+     "Gioca ancora per sbloccarlo"},
     // firstlevel
     {"Benvenuto, piccolo Vop!",
      "Rotola con%si tasti freccia",

@@ -16,7 +16,7 @@ const LanguageTexts spanishTexts = {
      "¡Jefe vencido!%s¡Un mundo nuevo%sestá abierto!"},
     // mainmenu
     {"1", "2", "3", "4", "5", "Salir", "Borrar el progreso", "Opciones", "Créditos", "Mundos",
-     "Puntuación total: %i", "Volver", "¡Haz clic otra vez para borrar!"},
+     "Puntuación total: %i", "Volver", "¡Clic otra vez para borrar!"},
     // optionsmenu
     {"Puntos de%scontrol", "Vibración", "Dificultad", "Sí", "No", "No", "Sí", "Fácil", "Normal",
      "Difícil"},
@@ -42,7 +42,7 @@ const LanguageTexts spanishTexts = {
      "¡Empieza aquí!",
      "¡Elige aquí%stu Vop!",
      "Bloqueado",
-     "Sigue jugando para desbloquearlo"},
+     "Juega más para desbloquearlo"},
     // firstlevel
     {"¡Bienvenido, pequeño Vop!",
      "Rueda con las%sflechas",
@@ -113,12 +113,12 @@ const LanguageTexts spanishTexts = {
      "¡La maestría%ste espera!"},
     // levelnames
     {"Salta, estalla%sy puntúa", "El valle%sescondido", "Bajo%slos árboles", "El bosque%sde púas",
-     "Primera%snieve", "Pequeño%ssprint", "El Vop de púas", "Primeras vueltas", "Estela ardiente",
+     "Primera%snieve", "Pequeño%ssprint", "El Vop de púas", "Primeras%svueltas", "Estela ardiente",
      "Colinas de%slos molinos", "Los%sEngranajes", "El largo%srodeo", "El Vop pluma", "Alturas%sfuriosas",
      "Boca%sabajo", "El camino%sdel maestro", "Visión%sde túnel", "Sprint de%sengranajes",
      "Carne de%scañón", "La guarida%sde las caedoras", "A través de%slos túneles", "El Vop de élite",
-     "El Vop furioso", "Diez mil%spíxeles", "Jefe del prado", "Jefe de la costa", "Jefe de la escarcha",
-     "Jefe de las luces", "El último jefe", "Sprint%sverde", "Cañón rojo", "Carrera del%sdesierto",
+     "El Vop furioso", "Diez mil%spíxeles", "Jefe del prado", "Jefe de la costa", "Jefe de%sla escarcha",
+     "Jefe de%slas luces", "El último jefe", "Sprint%sverde", "Cañón rojo", "Carrera del%sdesierto",
      "Tormenta de%scolores", "El camino%sarcoíris", "Engranajes%shelados", "Escalada%shelada",
      "Profundidades%sazules", "El pozo%sgris", "Último sprint", "Piano al%satardecer", "El Vop roca",
      "Al revés", "Sprint en%sla nieve", "Carrera en%sla ventisca", "Campos%sde escarcha",
