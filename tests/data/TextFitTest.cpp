@@ -114,6 +114,27 @@ TEST_F(TextFit, VopKindLinesFitTheirColumn) {
   }
 }
 
+TEST_F(TextFit, LevelPageHintsStayOnScreen) {
+  for (const char* file : kFiles) {
+    texts = Read(file);
+    // Above the first level button, about 160 px from the left edge.
+    ExpectFits(file, "levelselection", 27, kMedium * 0.95, 320);
+    // Beside the arrow, centred 320 px from the left edge.
+    ExpectFits(file, "levelselection", 28, kMedium * 0.75, 640);
+  }
+}
+
+TEST_F(TextFit, LevelHintsFitTheView) {
+  const char* sections[] = {"firstlevel", "secondlevel", "thirdlevel", "sprintlevels", "spikevoplevel",
+                            "rockvoplevel", "airvoplevel", "angryvoplevel", "elitevoplevel"};
+  for (const char* file : kFiles) {
+    texts = Read(file);
+    for (const char* section : sections)
+      for (const auto& entry : texts[section]) ExpectFits(file, section, entry.first, kMedium * 0.9, kScreenW - 60);
+    ExpectFits(file, "firstlevel", 0, kMedium * 1.1, kScreenW - 60);
+  }
+}
+
 TEST_F(TextFit, MenuLabelsStayOnScreen) {
   for (const char* file : kFiles) {
     texts = Read(file);

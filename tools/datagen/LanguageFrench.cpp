@@ -39,7 +39,7 @@ const LanguageTexts frenchTexts = {
      "Vop plume", "Léger et flottant,", "atterrit en douceur",
      "Vop furieux", "Rebondit avec rage", "et chauffe vite",
      "Vop d'élite", "Son danger ne baisse%sjamais", "Pour les vrais%smaîtres",
-     "Commence ici !",
+     "C'est parti !",
      "Choisis ton%sVop ici !",
      "Verrouillé",
      "Continue pour le débloquer"},

@@ -39,7 +39,7 @@ const LanguageTexts germanTexts = {
      "Feder-Vop", "Leicht und schwebend,", "mit sanften Landungen",
      "Zorn-Vop", "Springt voller Wut", "und wird schnell heiß",
      "Elite-Vop", "Seine Gefahr sinkt%snie wieder", "Nur für echte%sMeister",
-     "Hier geht's los!",
+     "Los geht's!",
      "Wähle hier%sdeinen Vop!",
      "Gesperrt",
      "Spiel weiter zum Freischalten"},

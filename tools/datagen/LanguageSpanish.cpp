@@ -39,7 +39,7 @@ const LanguageTexts spanishTexts = {
      "Vop pluma", "Ligero y flotante,", "aterriza con suavidad",
      "Vop furioso", "Rebota con furia", "y se calienta rápido",
      "Vop de élite", "Su peligro no baja%snunca", "Solo para verdaderos%smaestros",
-     "¡Empieza aquí!",
+     "¡Empieza!",
      "¡Elige aquí%stu Vop!",
      "Bloqueado",
      "Juega más para desbloquearlo"},
