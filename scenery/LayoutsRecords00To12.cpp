@@ -9,7 +9,7 @@ using namespace scenery;
 
 // Where trees of tree groups pivot: tree1 and tree5 left of their middle,
 // tree8 right of it.
-constexpr float GroupCentre(SpriteTexture* tree) {
+constexpr float GroupCentre(Pic tree) {
     return tree == T1 || tree == T5 ? 200.0f : tree == T8 ? 300.0f : 255.0f;
 }
 
@@ -17,8 +17,8 @@ enum class Form { Far, Near, Record11Far };
 
 // Centre tree, left tree, right tree, then the hill (H1); record 11's far
 // groups lift their side trees 30 px higher.
-constexpr void Group(RowWriter& w, Form form, int H, int Y, SpriteTexture* centre,
-                     SpriteTexture* left, SpriteTexture* right, float hillScaleX = 1.5f,
+constexpr void Group(RowWriter& w, Form form, int H, int Y, Pic centre,
+                     Pic left, Pic right, float hillScaleX = 1.5f,
                      float hillScaleY = 1.5f) {
     const bool near = form == Form::Near;
     const int sideLift = form == Form::Record11Far ? 30 : 0;
@@ -104,29 +104,29 @@ constexpr SceneryRows<48> BuildRecord0() {
 
 // ---- Record 6.
 
-constexpr SpriteTexture* r6L4Trees[8] = {T5, T2, T2, T5, T5, T5, T2, T2};
+constexpr Pic r6L4Trees[8] = {T5, T2, T2, T5, T5, T5, T2, T2};
 constexpr int r6L4TreeX[8] = {-250, 1150, 2310, 3580, 4720, 5960, 7170, 8320};
 constexpr float r6L4TreeFactor[8] = {0.45f, 0.42f, 0.4f, 0.45f, 0.4f, 0.45f, 0.47f, 0.4f};
-constexpr SpriteTexture* r6L4Hills[8] = {H2, H1, H2, H2, H2, H1, H2, H1};
+constexpr Pic r6L4Hills[8] = {H2, H1, H2, H2, H2, H1, H2, H1};
 constexpr int r6L4HillX[8] = {-200, 1100, 2300, 3500, 4700, 5900, 7100, 8370};
 constexpr int r6L4HillY[8] = {880, 760, 700, 800, 780, 840, 850, 850};
 
-constexpr SpriteTexture* r6L5Trees[7] = {T5, T2, T2, T5, T5, T5, T2};
+constexpr Pic r6L5Trees[7] = {T5, T2, T2, T5, T5, T5, T2};
 constexpr int r6L5TreeX[7] = {550, 1790, 2820, 4170, 5340, 6560, 7700};
 constexpr int r6L5Lift[7] = {240, 240, 210, 240, 240, 240, 240};
 constexpr float r6L5TreeFactor[7] = {0.36f, 0.37f, 0.35f, 0.38f, 0.34f, 0.32f, 0.36f};
-constexpr SpriteTexture* r6L5Hills[7] = {H1, H2, H1, H2, H1, H2, H1};
+constexpr Pic r6L5Hills[7] = {H1, H2, H1, H2, H1, H2, H1};
 constexpr int r6L5HillX[7] = {500, 1700, 2850, 4100, 5300, 6500, 7700};
 constexpr int r6L5HillY[7] = {810, 800, 710, 850, 880, 800, 830};
 
-constexpr SpriteTexture* r6L6Hills[10] = {H2, H2, H1, H2, H1, H2, H2, H1, H2, H2};
+constexpr Pic r6L6Hills[10] = {H2, H2, H1, H2, H1, H2, H2, H1, H2, H2};
 constexpr int r6L6HillX[10] = {400, 1200, 2000, 3000, 3800, 4600, 5510, 6200, 7000, 7850};
 constexpr int r6L6HillY[10] = {950, 850, 850, 850, 910, 850, 1030, 940, 900, 1000};
 
-constexpr SpriteTexture* r6L7Trees[9] = {T5, T5, T2, T2, T2, T5, T5, T5, T5};
+constexpr Pic r6L7Trees[9] = {T5, T5, T2, T2, T2, T5, T5, T5, T5};
 constexpr int r6L7TreeX[9] = {0, 850, 1660, 2310, 3370, 4260, 5840, 6620, 7400};
 constexpr int r6L7Lift[9] = {200, 200, 200, 200, 200, 230, 200, 200, 200};
-constexpr SpriteTexture* r6L7Hills[10] = {H1, H2, H2, H1, H2, H2, H1, H2, H2, H2};
+constexpr Pic r6L7Hills[10] = {H1, H2, H2, H1, H2, H2, H1, H2, H2, H2};
 constexpr int r6L7HillX[10] = {0, 800, 1600, 2300, 3400, 4200, 5800, 6600, 7400, 8200};
 constexpr int r6L7HillY[10] = {1000, 900, 870, 880, 940, 960, 1030, 890, 970, 1000};
 
@@ -194,14 +194,14 @@ constexpr SceneryRows<120> BuildRecord6() {
 
 // ---- Record 11.
 
-constexpr SpriteTexture* r11L5Trees[9] = {T5, T8, T8, T5, T8, T5, T5, T8, T5};
+constexpr Pic r11L5Trees[9] = {T5, T8, T8, T5, T8, T5, T5, T8, T5};
 constexpr int r11L5TreeX[9] = {510, 1730, 2950, 3810, 4950, 6140, 7360, 8520, 9630};
 constexpr float r11L5TreeFactor[9] = {0.42f, 0.43f, 0.44f, 0.42f, 0.45f,
                                       0.42f, 0.46f, 0.44f, 0.42f};
 constexpr int r11L5HillX[9] = {400, 1600, 2800, 3700, 4800, 6000, 7200, 8400, 9500};
 constexpr int r11L5HillY[9] = {900, 750, 700, 820, 720, 840, 840, 840, 920};
 
-constexpr SpriteTexture* r11L6Trees[8] = {T8, T5, T8, T8, T5, T8, T5, T8};
+constexpr Pic r11L6Trees[8] = {T8, T5, T8, T8, T5, T8, T5, T8};
 constexpr float r11L6TreeFactor[8] = {0.35f, 0.36f, 0.35f, 0.34f, 0.36f, 0.37f, 0.38f, 0.36f};
 constexpr int r11L6HillX[10] = {-200, 960, 2200, 3150, 4300, 5400, 6600, 7800, 9000, 10100};
 constexpr int r11L6HillY[10] = {880, 820, 825, 750, 770, 790, 840, 920, 890, 880};

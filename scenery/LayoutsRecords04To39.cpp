@@ -10,7 +10,7 @@ using namespace scenery;
 
 // Tree group kinds: tree1 (F1, N1) or tree8 (F8, N8), far or near.
 constexpr void Group(RowWriter& w, bool tree8, bool near, int H, int Y) {
-    SpriteTexture* tree = tree8 ? T8 : T1;
+    Pic tree = tree8 ? T8 : T1;
     const float c = tree8 && near ? 255.0f : 200.0f;
     const int m = near ? 325 : 330;
     const int l = tree8 ? 290 : 250;
@@ -36,8 +36,8 @@ struct Landscape {
     int frontCount, frontY;
 };
 
-constexpr SpriteTexture* backRow[10] = {H1, H2, H1, H1, H1, H2, H1, H2, H2, H2};
-constexpr SpriteTexture* frontRow[9] = {H2, H2, H2, H2, H2, H2, H2, H1, H2};
+constexpr Pic backRow[10] = {H1, H2, H1, H1, H1, H2, H1, H2, H2, H2};
+constexpr Pic frontRow[9] = {H2, H2, H2, H2, H2, H2, H2, H1, H2};
 
 template <int N>
 constexpr SceneryRows<N> Build(const Landscape& s) {

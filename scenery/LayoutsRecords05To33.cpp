@@ -14,9 +14,9 @@ constexpr float C2 = 255.0f;  // tree2, tree3, tree4
 // The usual tree group: centre tree 330 (far) or 325 (near) above the hill,
 // left tree 400 left and 250 up, right tree 280 right and 290 up.
 constexpr void Group(RowWriter& w, int H, int Y, bool near, RotationKind kind, float scale,
-                     SpriteTexture* centre, SpriteTexture* left, SpriteTexture* right,
+                     Pic centre, Pic left, Pic right,
                      float leanLeft = -0.3f, float leanRight = 0.1f, float centreOfCentre = 0.0f) {
-    auto cx = [](SpriteTexture* t) { return t == T1 ? C1 : C2; };
+    auto cx = [](Pic t) { return t == T1 ? C1 : C2; };
     TreeGroup(w, H, Y, kind, scale,
               {centre, -90, near ? 325 : 330, 0.0f, centreOfCentre != 0.0f ? centreOfCentre : cx(centre)},
               {left, -400, 250, leanLeft, cx(left)}, {right, 280, 290, leanRight, cx(right)});
@@ -26,22 +26,22 @@ constexpr void Group(RowWriter& w, int H, int Y, bool near, RotationKind kind, f
 
 // Tree group with the heights of this layout (they stand 7 px higher on
 // their hills than the shared landscape's hills, the trees where they were).
-constexpr void Group32(RowWriter& w, int H, int Y, bool near, SpriteTexture* centre,
-                       SpriteTexture* left, SpriteTexture* right, SpriteTexture* hill,
+constexpr void Group32(RowWriter& w, int H, int Y, bool near, Pic centre,
+                       Pic left, Pic right, Pic hill,
                        int leftRise, float leanLeft, float leanRight) {
     TreeGroup(w, H, Y, near ? CounterSway : Sway, near ? 0.6f : 0.5f,
               {centre, -90, near ? 318 : 323, 0.0f, C2}, {left, -400, leftRise, leanLeft, C2},
               {right, 280, 283, leanRight, C2}, hill);
 }
 
-constexpr SpriteTexture* l32Layer3Trees[8] = {T3, T4, T3, T3, T4, T3, T4, T4};
+constexpr Pic l32Layer3Trees[8] = {T3, T4, T3, T3, T4, T3, T4, T4};
 constexpr int l32Layer3TreeY[8] = {600, 580, 610, 650, 670, 615, 670, 610};
-constexpr SpriteTexture* l32Layer3Hills[8] = {H3, H4, H3, H4, H3, H3, H4, H3};
-constexpr SpriteTexture* l32Layer4Trees[7] = {T4, T4, T3, T4, T3, nullptr, T3};
+constexpr Pic l32Layer3Hills[8] = {H3, H4, H3, H4, H3, H3, H4, H3};
+constexpr Pic l32Layer4Trees[7] = {T4, T4, T3, T4, T3, NoPicture, T3};
 constexpr int l32Layer4HillY[7] = {855, 860, 830, 920, 880, 880, 870};
-constexpr SpriteTexture* l32Layer4Hills[7] = {H3, H3, H4, H3, H4, H4, H3};
-constexpr SpriteTexture* l32Layer5Hills[10] = {H3, H4, H4, H3, H3, H4, H3, H3, H4, H3};
-constexpr SpriteTexture* l32Layer6Hills[9] = {H3, H3, H3, H4, H4, H4, H3, H4, H3};
+constexpr Pic l32Layer4Hills[7] = {H3, H3, H4, H3, H4, H4, H3};
+constexpr Pic l32Layer5Hills[10] = {H3, H4, H4, H3, H3, H4, H3, H3, H4, H3};
+constexpr Pic l32Layer6Hills[9] = {H3, H3, H3, H4, H4, H4, H3, H4, H3};
 
 constexpr void WriteLayout32(RowWriter& w) {
     w.Layer(0.4f, 0.65f);
@@ -66,7 +66,7 @@ constexpr void WriteLayout32(RowWriter& w) {
 
     w.Layer(0.7f, 0.35f);  // the hill at 6400 carries no tree
     for (int k = 0; k < 7; ++k)
-        if (l32Layer4Trees[k] != nullptr)
+        if (l32Layer4Trees[k] != NoPicture)
             w.Tree(l32Layer4Trees[k], 400 + 1200 * k, l32Layer4HillY[k] - 230, CounterSway, 0.0f,
                    0.85f, C2);
     HillRow(w, 400, 1200, 7, l32Layer4Hills, l32Layer4HillY, 1.2f, 1.2f);

@@ -10,7 +10,7 @@ using namespace scenery;
 
 // Tree group of one picture: far at parallax 0.4 (Sway, scale 0.5), near at
 // 0.5 (CounterSway, scale 0.6, centre tree 5 px lower).
-constexpr void Group(RowWriter& w, int H, int Y, bool near, SpriteTexture* tree, float centreX,
+constexpr void Group(RowWriter& w, int H, int Y, bool near, Pic tree, float centreX,
                      float leanLeft, float leanRight) {
     TreeGroup(w, H, Y, near ? CounterSway : Sway, near ? 0.6f : 0.5f,
               {tree, -90, near ? 325 : 330, 0.0f, centreX}, {tree, -400, 250, leanLeft, centreX},
@@ -18,7 +18,7 @@ constexpr void Group(RowWriter& w, int H, int Y, bool near, SpriteTexture* tree,
 }
 
 // One foreground or single piece at its own depth and brightness.
-constexpr void Single(RowWriter& w, SpriteTexture* hill, int x, int y, float parallax,
+constexpr void Single(RowWriter& w, Pic hill, int x, int y, float parallax,
                       float brightness, float scaleX, float scaleY, float tilt = 0.0f) {
     w.Layer(parallax, brightness);
     w.Hill(hill, x, y, scaleX, scaleY, tilt);
@@ -77,16 +77,16 @@ constexpr SceneryRows<61> BuildRecord16() {
 
 // ---- Record 17: tree-row trees pivot on their middle whatever the picture.
 
-constexpr SpriteTexture* r17L3Trees[6] = {T2, T2, T5, T8, T1, T1};
-constexpr SpriteTexture* r17L3Hills[6] = {H2, H1, H2, H2, H1, H2};
+constexpr Pic r17L3Trees[6] = {T2, T2, T5, T8, T1, T1};
+constexpr Pic r17L3Hills[6] = {H2, H1, H2, H2, H1, H2};
 constexpr int r17L3X[6] = {400, 1500, 2600, 3700, 4700, 5900};
 constexpr int r17L3Y[6] = {720, 750, 750, 830, 910, 920};
 constexpr int r17L4Y[6] = {650, 850, 700, 750, 900, 980};
-constexpr SpriteTexture* r17L5Trees[7] = {T2, T2, T8, T5, T8, T1, T1};
-constexpr SpriteTexture* r17L5Hills[7] = {H2, H2, H2, H1, H2, H1, H2};
+constexpr Pic r17L5Trees[7] = {T2, T2, T8, T5, T8, T1, T1};
+constexpr Pic r17L5Hills[7] = {H2, H2, H2, H1, H2, H1, H2};
 constexpr int r17L5Y[7] = {800, 850, 830, 820, 900, 1020, 1060};
-constexpr SpriteTexture* r17L6Trees[8] = {T2, T2, T5, T8, nullptr, T1, T1, T1};
-constexpr SpriteTexture* r17L6Hills[8] = {H2, H1, H2, H2, H1, H2, H1, H2};
+constexpr Pic r17L6Trees[8] = {T2, T2, T5, T8, NoPicture, T1, T1, T1};
+constexpr Pic r17L6Hills[8] = {H2, H1, H2, H2, H1, H2, H1, H2};
 constexpr int r17L6Y[8] = {700, 900, 750, 850, 820, 980, 1020, 1000};
 
 constexpr SceneryRows<69> BuildRecord17() {
@@ -118,7 +118,7 @@ constexpr SceneryRows<69> BuildRecord17() {
 
     w.Layer(0.87f, 0.19f);  // the hill at 3350 carries no tree
     for (int k = 0; k < 8; ++k)
-        if (r17L6Trees[k] != nullptr)
+        if (r17L6Trees[k] != NoPicture)
             w.Tree(r17L6Trees[k], 150 + 800 * k, r17L6Y[k] - 180, Sway, 0.0f, 0.95f, 255.0f);
     HillRow(w, 150, 800, 8, r17L6Hills, r17L6Y, 1.05f, 1.05f);
 
@@ -135,18 +135,18 @@ constexpr SceneryRows<69> BuildRecord17() {
 // ---- Record 14: lower band at y 1225 to 2100, upper band at 600 to 800.
 // In its tree rows the hills come first, then the trees standing on them.
 
-constexpr SpriteTexture* r14L3Hills[5] = {H2, H1, H2, H2, H1};
+constexpr Pic r14L3Hills[5] = {H2, H1, H2, H2, H1};
 constexpr int r14L3X[5] = {500, 1700, 2910, 4100, 5400};
 constexpr int r14L3Y[5] = {1600, 1750, 1850, 1780, 1660};
-constexpr SpriteTexture* r14L5Hills[4] = {H2, H2, H1, H2};
+constexpr Pic r14L5Hills[4] = {H2, H2, H1, H2};
 constexpr int r14L5X[4] = {1100, 2300, 3500, 4800};
 constexpr int r14L5Y[4] = {1700, 1840, 1860, 1690};
-constexpr SpriteTexture* r14L7Hills[6] = {H2, H2, H2, H1, H1, H2};
+constexpr Pic r14L7Hills[6] = {H2, H2, H2, H1, H1, H2};
 constexpr int r14L7X[6] = {1000, 1800, 2600, 3340, 4200, 5000};
 constexpr int r14L7Y[6] = {1800, 1800, 1980, 2000, 1850, 1750};
-constexpr SpriteTexture* r14L9Hills[6] = {H2, H1, H2, H1, H2, H1};
+constexpr Pic r14L9Hills[6] = {H2, H1, H2, H1, H2, H1};
 constexpr int r14L9Y[6] = {1700, 1900, 1870, 2050, 1930, 1800};
-constexpr SpriteTexture* r14L9Trees[6] = {T2, T2, T1, T2, T2, T2};
+constexpr Pic r14L9Trees[6] = {T2, T2, T1, T2, T2, T2};
 
 constexpr SceneryRows<72> BuildRecord14() {
     SceneryRows<72> out{};
@@ -216,7 +216,7 @@ struct Band13Row {
 
 template <int N>
 constexpr void Row13(RowWriter& w, const Band13Row& row, const int (&x)[N],
-                     SpriteTexture* const (&hills)[N], const int (&y)[N], int tiltAt, float tilt) {
+                     Pic const (&hills)[N], const int (&y)[N], int tiltAt, float tilt) {
     w.Layer(row.parallax, row.brightness);
     for (int k = 0; k < N; ++k)
         w.Hill(hills[k], x[k], y[k], row.hillScale, row.hillScale, k == tiltAt ? tilt : 0.0f);
@@ -225,16 +225,16 @@ constexpr void Row13(RowWriter& w, const Band13Row& row, const int (&x)[N],
 }
 
 constexpr int r13L3X[4] = {-100, 1100, 2300, 3500};
-constexpr SpriteTexture* r13L3Hills[4] = {H2, H2, H1, H2};
+constexpr Pic r13L3Hills[4] = {H2, H2, H1, H2};
 constexpr int r13L3Y[4] = {1570, 1630, 1750, 1850};
 constexpr int r13L4X[5] = {-600, 500, 1700, 2900, 4100};
-constexpr SpriteTexture* r13L4Hills[5] = {H2, H1, H2, H2, H1};
+constexpr Pic r13L4Hills[5] = {H2, H1, H2, H2, H1};
 constexpr int r13L4Y[5] = {1520, 1600, 1700, 1830, 1910};
 constexpr int r13L5X[6] = {-200, 600, 1400, 2200, 3000, 3700};
-constexpr SpriteTexture* r13L5Hills[6] = {H1, H2, H1, H2, H2, H2};
+constexpr Pic r13L5Hills[6] = {H1, H2, H1, H2, H2, H2};
 constexpr int r13L5Y[6] = {1620, 1670, 1700, 1860, 1990, 2000};
 constexpr int r13L7X[6] = {200, 1000, 1800, 2600, 3250, 4200};
-constexpr SpriteTexture* r13L7Hills[6] = {H2, H2, H1, H1, H2, H1};
+constexpr Pic r13L7Hills[6] = {H2, H2, H1, H1, H2, H1};
 constexpr int r13L7Y[6] = {1640, 1700, 1780, 1940, 2050, 1970};
 
 constexpr SceneryRows<66> BuildRecord13() {
@@ -266,20 +266,20 @@ constexpr SceneryRows<66> BuildRecord13() {
 
 // ---- Record 18: far motifs on hills 2400 apart, then full rows.
 
-constexpr SpriteTexture* r18L3Trees[9] = {T5, T8, T5, T2, T2, T2, T1, T1, T1};
-constexpr SpriteTexture* r18L3Hills[9] = {H2, H2, H1, H2, H2, H2, H1, H2, H2};
+constexpr Pic r18L3Trees[9] = {T5, T8, T5, T2, T2, T2, T1, T1, T1};
+constexpr Pic r18L3Hills[9] = {H2, H2, H1, H2, H2, H2, H1, H2, H2};
 constexpr int r18L3Y[9] = {800, 900, 800, 800, 720, 780, 840, 860, 800};
-constexpr SpriteTexture* r18L4Hills[9] = {H2, H1, H2, H2, H1, H2, H2, H2, H1};
+constexpr Pic r18L4Hills[9] = {H2, H1, H2, H2, H1, H2, H2, H2, H1};
 constexpr int r18L4Y[9] = {750, 850, 850, 850, 760, 750, 810, 810, 830};
-constexpr SpriteTexture* r18L5Trees[10] = {T8, T5, T8, T5, T2, T2, T2, T1, T1, T1};
-constexpr SpriteTexture* r18L5Hills[10] = {H2, H2, H2, H1, H2, H2, H1, H1, H2, H2};
+constexpr Pic r18L5Trees[10] = {T8, T5, T8, T5, T2, T2, T2, T1, T1, T1};
+constexpr Pic r18L5Hills[10] = {H2, H2, H2, H1, H2, H2, H1, H1, H2, H2};
 constexpr int r18L5Y[10] = {860, 920, 890, 850, 820, 810, 890, 910, 930, 950};
-constexpr SpriteTexture* r18L6Hills[10] = {H1, H2, H2, H2, H2, H2, H2, H2, H1, H2};
+constexpr Pic r18L6Hills[10] = {H1, H2, H2, H2, H2, H2, H2, H2, H1, H2};
 constexpr int r18L6Y[10] = {820, 900, 910, 890, 850, 810, 850, 930, 890, 970};
 
 // Tree-row trees: tree1 pivots at 210 here; tree5 and tree8 stand higher.
-constexpr float Centre18(SpriteTexture* tree) { return tree == T1 ? 210.0f : 255.0f; }
-constexpr bool Tall18(SpriteTexture* tree) { return tree == T5 || tree == T8; }
+constexpr float Centre18(Pic tree) { return tree == T1 ? 210.0f : 255.0f; }
+constexpr bool Tall18(Pic tree) { return tree == T5 || tree == T8; }
 
 constexpr SceneryRows<105> BuildRecord18() {
     SceneryRows<105> out{};
@@ -301,7 +301,7 @@ constexpr SceneryRows<105> BuildRecord18() {
 
     w.Layer(0.6f, 0.4f);
     for (int k = 0; k < 9; ++k) {
-        SpriteTexture* t = r18L3Trees[k];
+        Pic t = r18L3Trees[k];
         w.Tree(t, 300 + 1000 * k, r18L3Y[k] - (Tall18(t) ? 230 : 220), Sway, 0.0f, 0.8f,
                Centre18(t));
     }
@@ -312,7 +312,7 @@ constexpr SceneryRows<105> BuildRecord18() {
 
     w.Layer(0.78f, 0.26f);
     for (int k = 0; k < 10; ++k) {
-        SpriteTexture* t = r18L5Trees[k];
+        Pic t = r18L5Trees[k];
         w.Tree(t, 600 + 800 * k, r18L5Y[k] - (Tall18(t) ? 210 : 200), CounterSway, 0.0f, 0.9f,
                Centre18(t));
     }

@@ -82,7 +82,7 @@ constexpr SceneryRows<92> BuildRecord19() {
 // ---- Record 22.
 
 struct Hill22 {
-    SpriteTexture* picture;
+    Pic picture;
     int x, y;
     float scaleX, scaleY;
 };
@@ -91,7 +91,7 @@ constexpr Hill22 r22L6Hills[7] = {
     {H2, 4000, 870, 1.2f, 1.2f}, {H2, 5200, 870, 1.2f, 1.2f},  {H1, 6400, 760, 1.2f, 1.2f},
     {H2, 7600, 820, 1.2f, 1.2f},
 };
-constexpr SpriteTexture* r22L7Hills[8] = {H2, H2, H1, H2, H2, H1, H2, H1};
+constexpr Pic r22L7Hills[8] = {H2, H2, H1, H2, H2, H1, H2, H1};
 constexpr int r22L7Y[8] = {840, 840, 900, 830, 870, 800, 850, 820};
 constexpr int r22NearAX[8] = {1400, 2200, 3000, 3800, 4680, 5600, 6860, 8250};
 constexpr int r22NearAY[8] = {1040, 1040, 1030, 1030, 1030, 940, 980, 970};

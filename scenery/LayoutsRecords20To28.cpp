@@ -9,7 +9,7 @@ using namespace scenery;
 
 // Tree group of one picture: tree2 leans -0.4 and +0.4, tree1 -0.3 and +0.1
 // (and pivots at 200 in a group).
-constexpr void Group(RowWriter& w, int H, int Y, bool near, SpriteTexture* tree) {
+constexpr void Group(RowWriter& w, int H, int Y, bool near, Pic tree) {
     const bool t1 = tree == T1;
     const float c = t1 ? 200.0f : 255.0f;
     TreeGroup(w, H, Y, near ? CounterSway : Sway, near ? 0.6f : 0.5f,
@@ -18,7 +18,7 @@ constexpr void Group(RowWriter& w, int H, int Y, bool near, SpriteTexture* tree)
 }
 
 // Single trees: tree1 pivots at 210 when it stands alone.
-constexpr float AloneCentre(SpriteTexture* tree) { return tree == T1 ? 210.0f : 255.0f; }
+constexpr float AloneCentre(Pic tree) { return tree == T1 ? 210.0f : 255.0f; }
 
 constexpr void Single(RowWriter& w, int x, int y, float parallax, float brightness) {
     w.Layer(parallax, brightness);
@@ -84,19 +84,19 @@ constexpr SceneryRows<79> BuildRecord20() {
 
 // ---- Record 21.
 
-constexpr SpriteTexture* r21L3Trees[9] = {T2, T8, T5, T8, T2, T1, T1, T2, T2};
-constexpr SpriteTexture* r21L3Hills[9] = {H2, H1, H1, H2, H1, H2, H2, H1, H2};
+constexpr Pic r21L3Trees[9] = {T2, T8, T5, T8, T2, T1, T1, T2, T2};
+constexpr Pic r21L3Hills[9] = {H2, H1, H1, H2, H1, H2, H2, H1, H2};
 constexpr int r21L3Y[9] = {710, 750, 720, 790, 790, 780, 760, 800, 730};
-constexpr SpriteTexture* r21L4Hills[9] = {H1, H2, H1, H2, H2, H1, H2, H1, H1};
+constexpr Pic r21L4Hills[9] = {H1, H2, H1, H2, H2, H1, H2, H1, H1};
 constexpr int r21L4Y[9] = {650, 800, 700, 740, 760, 760, 740, 810, 700};
 // The hill at 3800 (k = 4) carries no tree.
-constexpr SpriteTexture* r21L5Trees[10] = {T2, T2, T5, T8, nullptr, T5, T1, T1, T2, T2};
-constexpr SpriteTexture* r21L5Hills[10] = {H2, H2, H2, H1, H2, H2, H2, H1, H2, H2};
+constexpr Pic r21L5Trees[10] = {T2, T2, T5, T8, NoPicture, T5, T1, T1, T2, T2};
+constexpr Pic r21L5Hills[10] = {H2, H2, H2, H1, H2, H2, H2, H1, H2, H2};
 constexpr int r21L5Y[10] = {820, 820, 780, 840, 860, 820, 870, 800, 830, 800};
-constexpr SpriteTexture* r21L6Hills[10] = {H2, H1, H2, H2, H2, H1, H1, H2, H2, H1};
+constexpr Pic r21L6Hills[10] = {H2, H1, H2, H2, H2, H1, H1, H2, H2, H1};
 constexpr int r21L6Y[10] = {730, 850, 800, 790, 850, 860, 860, 800, 800, 820};
 
-constexpr bool Tall(SpriteTexture* tree) { return tree == T5 || tree == T8; }
+constexpr bool Tall(Pic tree) { return tree == T5 || tree == T8; }
 
 constexpr SceneryRows<105> BuildRecord21() {
     SceneryRows<105> out{};
@@ -105,7 +105,7 @@ constexpr SceneryRows<105> BuildRecord21() {
 
     w.Layer(0.6f, 0.4f);
     for (int k = 0; k < 9; ++k) {
-        SpriteTexture* t = r21L3Trees[k];
+        Pic t = r21L3Trees[k];
         w.Tree(t, 300 + 1000 * k, r21L3Y[k] - (Tall(t) ? 250 : 220), Sway, 0.0f, 0.8f,
                AloneCentre(t));
     }
@@ -116,8 +116,8 @@ constexpr SceneryRows<105> BuildRecord21() {
 
     w.Layer(0.8f, 0.26f);
     for (int k = 0; k < 10; ++k) {
-        SpriteTexture* t = r21L5Trees[k];
-        if (t == nullptr) continue;
+        Pic t = r21L5Trees[k];
+        if (t == NoPicture) continue;
         w.Tree(t, 600 + 800 * k, r21L5Y[k] - (Tall(t) ? 220 : 210), CounterSway, 0.0f, 0.85f,
                AloneCentre(t));
     }
@@ -145,13 +145,13 @@ constexpr SceneryRows<105> BuildRecord21() {
 enum class Boss { Record24, Record25, Record26, Record27, Record28 };
 
 struct BossTree {
-    SpriteTexture* base;     // record 25's picture (which also fixes the centre)
-    SpriteTexture* dressed;  // record 27's picture
+    Pic base;     // record 25's picture (which also fixes the centre)
+    Pic dressed;  // record 27's picture
     int x, y;
 };
 struct BossHill {
-    SpriteTexture* base;
-    SpriteTexture* dressed;
+    Pic base;
+    Pic dressed;
     int x, y;
 };
 

@@ -10,7 +10,7 @@ using namespace scenery;
 
 // Tree group kinds: 1 (tree1, far), 2 (tree2, far, wider leans), 3 (tree1, near).
 constexpr void Group(RowWriter& w, int kind, int H, int Y) {
-    SpriteTexture* tree = kind == 2 ? T2 : T1;
+    Pic tree = kind == 2 ? T2 : T1;
     const float c = kind == 2 ? 255.0f : 200.0f;
     const bool near = kind == 3;
     TreeGroup(w, H, Y, near ? CounterSway : Sway, near ? 0.6f : 0.5f,
@@ -25,8 +25,8 @@ struct Family {
     int first07HillY, last07HillY;
 };
 
-constexpr SpriteTexture* backRow[10] = {H1, H2, H1, H1, H1, H2, H1, H2, H2, H2};
-constexpr SpriteTexture* frontRow[9] = {H2, H2, H2, H2, H2, H2, H2, H1, H2};
+constexpr Pic backRow[10] = {H1, H2, H1, H1, H1, H2, H1, H2, H2, H2};
+constexpr Pic frontRow[9] = {H2, H2, H2, H2, H2, H2, H2, H1, H2};
 
 template <int N>
 constexpr SceneryRows<N> BuildFamily(const Family& f) {

@@ -9,7 +9,7 @@ namespace {
 using namespace scenery;
 
 // Tree groups of this landscape: centre, left and right tree over the hill.
-constexpr void SharedTreeGroup(RowWriter& w, int H, int Y, bool near, SpriteTexture* tree,
+constexpr void SharedTreeGroup(RowWriter& w, int H, int Y, bool near, Pic tree,
                                float leanLeft, float leanRight, int leftDrop = 0) {
     const int centreRise = near ? 325 : 330;
     TreeGroup(w, H, Y, near ? CounterSway : Sway, near ? 0.6f : 0.5f,
@@ -17,15 +17,15 @@ constexpr void SharedTreeGroup(RowWriter& w, int H, int Y, bool near, SpriteText
               {tree, 280, 290, leanRight, 255.0f});
 }
 
-constexpr SpriteTexture* layer3Trees[8] = {T8, T8, T8, T2, T2, T8, T2, T8};
+constexpr Pic layer3Trees[8] = {T8, T8, T8, T2, T2, T8, T2, T8};
 constexpr int layer3HillY[8] = {830, 810, 840, 880, 900, 845, 900, 840};
 constexpr int layer4TreeX[6] = {400, 1600, 2800, 4000, 5200, 7600};
-constexpr SpriteTexture* layer4Trees[6] = {T8, T8, T2, T8, T8, T2};
+constexpr Pic layer4Trees[6] = {T8, T8, T2, T8, T8, T2};
 constexpr int layer4HillY[7] = {855, 860, 830, 920, 880, 880, 870};
-constexpr SpriteTexture* layer5Hills[10] = {H1, H2, H1, H1, H1, H2, H1, H2, H2, H2};
-constexpr SpriteTexture* layer6Hills[9] = {H2, H2, H2, H2, H2, H2, H2, H1, H2};
-constexpr SpriteTexture* allH1[8] = {H1, H1, H1, H1, H1, H1, H1, H1};
-constexpr SpriteTexture* allH2[7] = {H2, H2, H2, H2, H2, H2, H2};
+constexpr Pic layer5Hills[10] = {H1, H2, H1, H1, H1, H2, H1, H2, H2, H2};
+constexpr Pic layer6Hills[9] = {H2, H2, H2, H2, H2, H2, H2, H1, H2};
+constexpr Pic allH1[8] = {H1, H1, H1, H1, H1, H1, H1, H1};
+constexpr Pic allH2[7] = {H2, H2, H2, H2, H2, H2, H2};
 
 constexpr SceneryRows<90> BuildShared() {
     SceneryRows<90> out{};

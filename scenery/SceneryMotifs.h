@@ -10,20 +10,32 @@
 
 namespace scenery {
 
-// The layouts' short names for the shared pictures and the level's own
-// decoration slots.
-constexpr SpriteTexture* T1 = &sceneryTree1;
-constexpr SpriteTexture* T2 = &sceneryTree2;
-constexpr SpriteTexture* T3 = &sceneryTree3;
-constexpr SpriteTexture* T4 = &sceneryTree4;
-constexpr SpriteTexture* T5 = &sceneryTree5;
-constexpr SpriteTexture* T8 = &sceneryTree8;
-constexpr SpriteTexture* H1 = &sceneryHill1;
-constexpr SpriteTexture* H2 = &sceneryHill2;
-constexpr SpriteTexture* H3 = &sceneryHill3;
-constexpr SpriteTexture* H4 = &sceneryHill4;
-constexpr SpriteTexture* Tower = &sceneryWindmillTower;
-constexpr SpriteTexture* Wheel = &sceneryWindmillWheel;
+// The layouts' short names for the shared pictures. The tables name pictures
+// by these values and turn them into the pictures only when a row is
+// written: comparing the addresses of two pictures is not something the
+// compiler will always evaluate at compile time.
+enum Pic : uint8_t { T1, T2, T3, T4, T5, T8, H1, H2, H3, H4, Tower, Wheel, NoPicture };
+
+constexpr SpriteTexture* PictureOf(Pic pic) {
+    switch (pic) {
+        case T1: return &sceneryTree1;
+        case T2: return &sceneryTree2;
+        case T3: return &sceneryTree3;
+        case T4: return &sceneryTree4;
+        case T5: return &sceneryTree5;
+        case T8: return &sceneryTree8;
+        case H1: return &sceneryHill1;
+        case H2: return &sceneryHill2;
+        case H3: return &sceneryHill3;
+        case H4: return &sceneryHill4;
+        case Tower: return &sceneryWindmillTower;
+        case Wheel: return &sceneryWindmillWheel;
+        case NoPicture: break;
+    }
+    return nullptr;
+}
+
+// The level's own decoration slot i.
 constexpr SpriteTexture* Slot(int i) { return &levelDecor[i]; }
 
 constexpr RotationKind Fixed = RotationKind::Fixed;
@@ -60,22 +72,22 @@ struct RowWriter {
         parallax = layerParallax;
         factor = brightness;
     }
-    constexpr void Tinted(SpriteTexture* picture, int x, int y, RotationKind kind, float value,
+    constexpr void Tinted(Pic picture, int x, int y, RotationKind kind, float value,
                           float scaleX, float scaleY, float centreX, float centreY) {
-        Add(SceneryPlacement{picture, DrawRule::PivotScreenCentre, x, y, anchor, parallax, kind,
+        Add(SceneryPlacement{PictureOf(picture), DrawRule::PivotScreenCentre, x, y, anchor, parallax, kind,
                              value, scaleX, scaleY, centreX, centreY, ColourKind::AmbientTint,
                              factor});
     }
     // Hills pivot on the middle of their lowest drawn row.
-    constexpr void Hill(SpriteTexture* picture, int x, int y, float scaleX, float scaleY,
+    constexpr void Hill(Pic picture, int x, int y, float scaleX, float scaleY,
                         float tilt = 0.0f) {
         Tinted(picture, x, y, Fixed, tilt, scaleX, scaleY, 255.0f, 510.0f);
     }
-    constexpr void Hill(SpriteTexture* picture, int x, int y, float scale) {
+    constexpr void Hill(Pic picture, int x, int y, float scale) {
         Hill(picture, x, y, scale, scale);
     }
     // Trees stand on their foot (picture row 510); only the centre x varies.
-    constexpr void Tree(SpriteTexture* picture, int x, int y, RotationKind kind, float lean,
+    constexpr void Tree(Pic picture, int x, int y, RotationKind kind, float lean,
                         float scale, float centreX) {
         Tinted(picture, x, y, kind, lean, scale, scale, centreX, 510.0f);
     }
@@ -105,7 +117,7 @@ constexpr RowWriter WriterFor(SceneryRows<N>& out) {
 // One tree of a tree group: offset from the hill point (dy upward), lean and
 // the picture's centre x.
 struct GroupTree {
-    SpriteTexture* picture;
+    Pic picture;
     int dx, dy;
     float lean;
     float centreX;
@@ -115,7 +127,7 @@ struct GroupTree {
 // hill hides the trees' feet.
 constexpr void TreeGroup(RowWriter& w, int H, int Y, RotationKind kind, float treeScale,
                          const GroupTree& centre, const GroupTree& left, const GroupTree& right,
-                         SpriteTexture* hill = H1, float hillScaleX = 1.5f,
+                         Pic hill = H1, float hillScaleX = 1.5f,
                          float hillScaleY = 1.5f) {
     const GroupTree* trees[3] = {&centre, &left, &right};
     for (const GroupTree* t : trees)
@@ -172,7 +184,7 @@ constexpr MillSet Raised(MillSet set, int lift) {
 }
 
 constexpr void WindmillGroup(RowWriter& w, int H, int Y, const MillSet& set,
-                             SpriteTexture* hill = H1) {
+                             Pic hill = H1) {
     w.Hill(hill, H, Y, 1.5f);
     for (const MillPoint& m : set.mill) w.MillTower(H + m.dx, Y - m.dy, m.tilt, 0.5f, 0.5f);
     for (int i : set.wheelOrder) {
@@ -183,13 +195,13 @@ constexpr void WindmillGroup(RowWriter& w, int H, int Y, const MillSet& set,
 
 // A row of n hills at x0 + step * k, left to right, each with its own
 // picture and y.
-constexpr void HillRow(RowWriter& w, int x0, int step, int n, SpriteTexture* const* pictures,
+constexpr void HillRow(RowWriter& w, int x0, int step, int n, const Pic* pictures,
                        const int* ys, float scaleX, float scaleY) {
     for (int k = 0; k < n; ++k) w.Hill(pictures[k], x0 + step * k, ys[k], scaleX, scaleY);
 }
 
 // The same with one y for the whole row.
-constexpr void HillRow(RowWriter& w, int x0, int step, int n, SpriteTexture* const* pictures,
+constexpr void HillRow(RowWriter& w, int x0, int step, int n, const Pic* pictures,
                        int y, float scale) {
     for (int k = 0; k < n; ++k) w.Hill(pictures[k], x0 + step * k, y, scale, scale);
 }
