@@ -213,7 +213,8 @@ constexpr float r11L7ScaleX[11] = {1.05f, 1.05f, 1.3f, 1.05f, 1.05f, 1.05f,
 
 constexpr int r11L8TreeX[7] = {730, 1500, 2400, 5180, 5770, 6650, 10050};
 constexpr int r11L8TreeHill[7] = {1, 2, 3, 6, 7, 8, 11};  // the hills they stand on
-constexpr int r11L8HillX[12] = {20, 730, 1450, 2350, 3700, 4300, 5100, 5770, 6650, 8400, 9200, 9950};
+constexpr int r11L8HillX[12] = {20,   730,  1450, 2350, 3700, 4300,
+                                5100, 5770, 6650, 8400, 9200, 9950};
 constexpr int r11L8HillY[12] = {970, 920, 800, 895, 900, 900, 850, 905, 880, 1030, 1030, 980};
 
 constexpr SceneryRows<131> BuildRecord11() {
@@ -312,7 +313,8 @@ constexpr SceneryRows<95> BuildRecord12() {
     Group(w, Form::Near, 8520, 600, T1, T1, T1);
 
     w.Layer(0.6f, 0.4f);
-    for (int k = 0; k < 7; ++k) w.Tree(T1, r12L3HillX[k], r12L3HillY[k] - 240, Sway, 0.0f, 0.75f, alone);
+    for (int k = 0; k < 7; ++k)
+        w.Tree(T1, r12L3HillX[k], r12L3HillY[k] - 240, Sway, 0.0f, 0.75f, alone);
     for (int k = 0; k < 7; ++k) w.Hill(H2, r12L3HillX[k], r12L3HillY[k], 1.2f);
 
     w.Layer(0.7f, 0.32f);
@@ -324,7 +326,8 @@ constexpr SceneryRows<95> BuildRecord12() {
     for (int k = 0; k < 10; ++k) w.Hill(H2, r12L5HillX[k], r12L5HillY[k], 1.05f);
 
     w.Layer(0.89f, 0.15f);
-    for (int k = 0; k < 8; ++k) w.Tree(T1, r12L6HillX[k], r12L6HillY[k] - 185, Sway, 0.0f, 0.95f, alone);
+    for (int k = 0; k < 8; ++k)
+        w.Tree(T1, r12L6HillX[k], r12L6HillY[k] - 185, Sway, 0.0f, 0.95f, alone);
     for (int k = 0; k < 8; ++k) w.Hill(H2, r12L6HillX[k], r12L6HillY[k], 1.05f);
 
     Strip(w, 3080, 1060, 0.96f, 0.12f);

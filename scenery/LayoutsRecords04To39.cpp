@@ -68,7 +68,8 @@ constexpr SceneryRows<N> Build(const Landscape& s) {
     w.Layer(0.6f, 0.4f);
     for (int k = 0; k < s.row06Count; ++k)
         if (k > 0 || s.row06FirstTree)
-            w.Tree(s.tree8 ? T8 : T1, -200 + 1200 * k, s.row06Y[k] - 230, Sway, 0.0f, 0.75f, 215.0f);
+            w.Tree(s.tree8 ? T8 : T1, -200 + 1200 * k, s.row06Y[k] - 230, Sway, 0.0f, 0.75f,
+                   215.0f);
     for (int k = 0; k < s.row06Count; ++k) w.Hill(H1, -200 + 1200 * k, s.row06Y[k], 1.2f);
 
     w.Layer(0.7f, 0.32f);  // the hill at 6400 never carries a tree

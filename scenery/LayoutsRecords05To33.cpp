@@ -17,8 +17,8 @@ constexpr void Group(RowWriter& w, int H, int Y, bool near, RotationKind kind, f
                      Pic centre, Pic left, Pic right,
                      float leanLeft = -0.3f, float leanRight = 0.1f, float centreOfCentre = 0.0f) {
     auto cx = [](Pic t) { return t == T1 ? C1 : C2; };
-    TreeGroup(w, H, Y, kind, scale,
-              {centre, -90, near ? 325 : 330, 0.0f, centreOfCentre != 0.0f ? centreOfCentre : cx(centre)},
+    const float middleCentre = centreOfCentre != 0.0f ? centreOfCentre : cx(centre);
+    TreeGroup(w, H, Y, kind, scale, {centre, -90, near ? 325 : 330, 0.0f, middleCentre},
               {left, -400, 250, leanLeft, cx(left)}, {right, 280, 290, leanRight, cx(right)});
 }
 

@@ -53,7 +53,8 @@ constexpr SceneryRows<61> BuildRecord16() {
 
     w.Layer(0.67f, 0.33f);  // trees on the hills at 2150, 3200 and 6800
     constexpr int carrying[3] = {1, 2, 5};
-    for (int k : carrying) w.Tree(T2, r16L4HillX[k], r16L4HillY[k] - 240, Sway, 0.0f, 0.85f, 255.0f);
+    for (int k : carrying)
+        w.Tree(T2, r16L4HillX[k], r16L4HillY[k] - 240, Sway, 0.0f, 0.85f, 255.0f);
     for (int k = 0; k < 7; ++k)
         w.Hill(H2, r16L4HillX[k], r16L4HillY[k], k == 2 ? 1.3f : 1.2f, k == 2 ? 1.4f : 1.2f);
 
@@ -66,7 +67,8 @@ constexpr SceneryRows<61> BuildRecord16() {
     w.Tree(T2, 2100, 950 - 180, CounterSway, 0.0f, 0.96f, 255.0f);
     w.Tree(T2, 2900, 960 - 180, CounterSway, 0.0f, 0.96f, 255.0f);
     w.Tree(T2, 6550, 900 - 180, Sway, 0.0f, 0.96f, 255.0f);
-    for (int k = 0; k < 4; ++k) w.Hill(H2, r16L6HillX[k], r16L6HillY[k], k == 3 ? 1.2f : 1.05f, 1.05f);
+    for (int k = 0; k < 4; ++k)
+        w.Hill(H2, r16L6HillX[k], r16L6HillY[k], k == 3 ? 1.2f : 1.05f, 1.05f);
 
     Single(w, H2, 6680, 1060, 0.96f, 0.12f, 1.1f, 1.0f);
     Single(w, H2, 6400, 1100, 0.98f, 0.08f, 1.1f, 1.0f);
@@ -216,7 +218,7 @@ struct Band13Row {
 
 template <int N>
 constexpr void Row13(RowWriter& w, const Band13Row& row, const int (&x)[N],
-                     Pic const (&hills)[N], const int (&y)[N], int tiltAt, float tilt) {
+                     const Pic (&hills)[N], const int (&y)[N], int tiltAt, float tilt) {
     w.Layer(row.parallax, row.brightness);
     for (int k = 0; k < N; ++k)
         w.Hill(hills[k], x[k], y[k], row.hillScale, row.hillScale, k == tiltAt ? tilt : 0.0f);

@@ -53,7 +53,8 @@ constexpr SceneryRows<92> BuildRecord19() {
     FarLayers(w, 760, 800, 790, 750);
 
     w.Layer(0.6f, 0.4f);
-    for (int k = 0; k < 8; ++k) w.Tree(T1, -200 + 1200 * k, r19L6Y[k] - 230, Sway, 0.0f, 0.75f, 215.0f);
+    for (int k = 0; k < 8; ++k)
+        w.Tree(T1, -200 + 1200 * k, r19L6Y[k] - 230, Sway, 0.0f, 0.75f, 215.0f);
     for (int k = 0; k < 8; ++k) w.Hill(H1, -200 + 1200 * k, r19L6Y[k], 1.2f);
 
     w.Layer(0.7f, 0.32f);  // the hill at 6400 carries no tree
@@ -116,7 +117,8 @@ constexpr SceneryRows<96> BuildRecord22() {
     HillRow(w, -200, 1200, 8, r22L7Hills, r22L7Y, 1.2f, 1.2f);
 
     w.Layer(0.77f, 0.25f);
-    for (int k = 0; k < 8; ++k) w.Hill(H2, r22NearAX[k], r22NearAY[k], k == 4 ? 1.12f : 1.05f, 1.05f);
+    for (int k = 0; k < 8; ++k)
+        w.Hill(H2, r22NearAX[k], r22NearAY[k], k == 4 ? 1.12f : 1.05f, 1.05f);
     w.Layer(0.84f, 0.18f);
     for (int k = 0; k < 8; ++k) w.Hill(H2, r22NearBX[k], r22NearBY[k], 1.05f);
     w.Layer(0.92f, 0.12f);

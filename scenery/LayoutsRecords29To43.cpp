@@ -14,7 +14,8 @@ constexpr void Group(RowWriter& w, int kind, int H, int Y) {
     const float c = kind == 2 ? 255.0f : 200.0f;
     const bool near = kind == 3;
     TreeGroup(w, H, Y, near ? CounterSway : Sway, near ? 0.6f : 0.5f,
-              {tree, -90, near ? 325 : 330, 0.0f, c}, {tree, -400, 250, kind == 2 ? -0.4f : -0.3f, c},
+              {tree, -90, near ? 325 : 330, 0.0f, c},
+              {tree, -400, 250, kind == 2 ? -0.4f : -0.3f, c},
               {tree, 280, 290, kind == 2 ? 0.4f : 0.1f, c});
 }
 
@@ -47,10 +48,14 @@ constexpr SceneryRows<N> BuildFamily(const Family& f) {
     Group(w, 1, 7520, 800);
 
     w.Layer(0.5f, 0.5f);
-    WindmillGroup(w, -180, f.nearY[0], f.windmills ? WithSpins(nearMills, -1.0f, -2.0f, -2.0f) : nearMills);
-    WindmillGroup(w, 2020, f.nearY[1], f.windmills ? WithSpins(nearMills, -1.3f, -2.2f, -2.7f) : nearMills);
+    // The windmill variant's wheels each turn at their own speed.
+    const MillSet mills1 = f.windmills ? WithSpins(nearMills, -1.0f, -2.0f, -2.0f) : nearMills;
+    const MillSet mills2 = f.windmills ? WithSpins(nearMills, -1.3f, -2.2f, -2.7f) : nearMills;
+    const MillSet mills3 = f.windmills ? WithSpins(nearMills, -2.3f, -2.0f, -1.5f) : nearMills;
+    WindmillGroup(w, -180, f.nearY[0], mills1);
+    WindmillGroup(w, 2020, f.nearY[1], mills2);
     Group(w, 3, 4220, f.nearY[2]);
-    WindmillGroup(w, 6420, f.nearY[3], f.windmills ? WithSpins(nearMills, -2.3f, -2.0f, -1.5f) : nearMills);
+    WindmillGroup(w, 6420, f.nearY[3], mills3);
     Group(w, 3, 8620, f.nearY[4]);
 
     const int hills06[8] = {f.first06HillY, 810, 840, 880, 900, 845, 900, 840};

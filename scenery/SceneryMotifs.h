@@ -74,9 +74,9 @@ struct RowWriter {
     }
     constexpr void Tinted(Pic picture, int x, int y, RotationKind kind, float value,
                           float scaleX, float scaleY, float centreX, float centreY) {
-        Add(SceneryPlacement{PictureOf(picture), DrawRule::PivotScreenCentre, x, y, anchor, parallax, kind,
-                             value, scaleX, scaleY, centreX, centreY, ColourKind::AmbientTint,
-                             factor});
+        Add(SceneryPlacement{PictureOf(picture), DrawRule::PivotScreenCentre, x, y, anchor,
+                             parallax, kind, value, scaleX, scaleY, centreX, centreY,
+                             ColourKind::AmbientTint, factor});
     }
     // Hills pivot on the middle of their lowest drawn row.
     constexpr void Hill(Pic picture, int x, int y, float scaleX, float scaleY,
@@ -153,20 +153,28 @@ struct MillSet {
 
 // Far group (parallax 0.4): left, right, middle; wheels in the same order.
 constexpr MillSet farMills = {
-    {{-620, 500, -0.3f, 0.38f, -2.2f}, {780, 480, 0.5f, 0.38f, -2.2f}, {80, 570, 0.05f, 0.38f, -2.2f}},
+    {{-620, 500, -0.3f, 0.38f, -2.2f},
+     {780, 480, 0.5f, 0.38f, -2.2f},
+     {80, 570, 0.05f, 0.38f, -2.2f}},
     {0, 1, 2}};
 // Near group (parallax 0.5): towers right, middle, left; wheels middle,
 // left, right, the right one larger.
 constexpr MillSet nearMills = {
-    {{580, 510, 0.55f, 0.5f, -2.0f}, {30, 570, 0.05f, 0.4f, -2.0f}, {-520, 510, -0.55f, 0.4f, -2.0f}},
+    {{580, 510, 0.55f, 0.5f, -2.0f},
+     {30, 570, 0.05f, 0.4f, -2.0f},
+     {-520, 510, -0.55f, 0.4f, -2.0f}},
     {1, 2, 0}};
 // Wide group (parallax 0.5): right, middle, left; wheels in the same order.
 constexpr MillSet wideMills = {
-    {{720, 470, 0.63f, 0.4f, -2.0f}, {180, 570, 0.05f, 0.4f, -2.0f}, {-520, 510, -0.55f, 0.4f, -2.0f}},
+    {{720, 470, 0.63f, 0.4f, -2.0f},
+     {180, 570, 0.05f, 0.4f, -2.0f},
+     {-520, 510, -0.55f, 0.4f, -2.0f}},
     {0, 1, 2}};
 // Wide group with its first mill moved further right and lower.
 constexpr MillSet wideMovedMills = {
-    {{880, 380, 0.8f, 0.4f, -2.0f}, {180, 570, 0.05f, 0.4f, -2.0f}, {-520, 510, -0.55f, 0.4f, -2.0f}},
+    {{880, 380, 0.8f, 0.4f, -2.0f},
+     {180, 570, 0.05f, 0.4f, -2.0f},
+     {-520, 510, -0.55f, 0.4f, -2.0f}},
     {0, 1, 2}};
 
 // The same group with its own wheel spins, given in the wheels' drawing order.

@@ -87,7 +87,8 @@ TEST_F(SceneryDrawRules, ScreenBottomRowsKeepTheirDistanceFromTheLowerEdge) {
 }
 
 TEST_F(SceneryDrawRules, WorldOriginParallaxTurnsAboutTheLevelsLeftEdge) {
-    const SceneryPlacement p = OriginRow(&levelDecor[4], 1000, 734, 0.5f, ColourKind::AmbientOpaque);
+    const SceneryPlacement p =
+        OriginRow(&levelDecor[4], 1000, 734, 0.5f, ColourKind::AmbientOpaque);
     cameraY = 34;
     BatchRecord r = DrawOne(p);
     EXPECT_NEAR(Landing(r, 202.0f, 510.0f).x, 1000.0f, 1e-3f);

@@ -3,6 +3,8 @@
 // are expanded separately, so agreement between them checks the expansions.
 #include "SceneryTestSupport.h"
 
+#include <algorithm>
+
 namespace {
 
 using K = RotationKind;
@@ -238,6 +240,52 @@ TEST(SceneryLayoutData, LayoutFourFamilyAndItsScreenAnchoredPart) {
         ++j;
     }
     EXPECT_EQ(j, screenAnchoredLayout.count);
+}
+
+// Facts about the whole of the scenery data, each landscape counted once
+// (record 5 adds only its eight silhouettes to layout 32).
+TEST(SceneryLayoutData, TheWholeDataKeepsItsRanges) {
+    const SceneryLayout* layouts[] = {
+        &sharedSceneryLayout, &record2ExtraList, &record3ExtraList, &record9Layout, &layout32,
+        &layout10, &layout15, &layout7, &layout8, &record0Layout, &record6Layout,
+        &record11Layout, &record12Layout, &record13Layout, &record14Layout, &record16Layout,
+        &record17Layout, &record18Layout, &record20Layout, &record21Layout, &record24Layout,
+        &record25Layout, &record26Layout, &record27Layout, &record28Layout, &record19Layout,
+        &record22Layout, &record23Layout, &record29Layout, &record30Layout, &record40Layout,
+        &record41Layout, &record43Layout, &layout34, &layout39, &layout4, &screenAnchoredLayout};
+    std::vector<const SceneryPlacement*> rows;
+    for (const SceneryLayout* l : layouts)
+        for (int i = 0; i < l->count; ++i) rows.push_back(&l->placements[i]);
+    for (int i = 90; i < record5Layout.count; ++i) rows.push_back(&record5Layout.placements[i]);
+
+    int unequalScales = 0, silhouettes = 0, opaque = 0, black = 0, worldOrigin = 0, moveWithWorld = 0;
+    int minX = 0, maxX = 0, minY = 10000, maxY = 0;
+    for (const SceneryPlacement* p : rows) {
+        if (p->scaleX != p->scaleY) ++unequalScales;
+        if (p->colourKind == ColourKind::AmbientTint && p->colourFactor == 0.0f) ++silhouettes;
+        if (p->colourKind == ColourKind::AmbientOpaque) ++opaque;
+        if (p->colourKind == ColourKind::Black) ++black;
+        if (p->drawRule == DrawRule::PivotWorldOrigin) {
+            ++worldOrigin;
+            if (p->parallax == 1.0f) ++moveWithWorld;
+        }
+        minX = std::min(minX, int(p->x));
+        maxX = std::max(maxX, int(p->x));
+        if (p->anchorY == AnchorY::World) {
+            minY = std::min(minY, int(p->y));
+            maxY = std::max(maxY, int(p->y));
+        }
+    }
+    EXPECT_EQ(unequalScales, 107);
+    EXPECT_EQ(silhouettes, 10);
+    EXPECT_EQ(worldOrigin, 108);
+    EXPECT_EQ(opaque, 90);
+    EXPECT_EQ(black, 18);
+    EXPECT_EQ(moveWithWorld, 40);
+    EXPECT_EQ(minX, -900);
+    EXPECT_EQ(maxX, 11100);
+    EXPECT_EQ(minY, 80);
+    EXPECT_EQ(maxY, 2100);
 }
 
 }  // namespace

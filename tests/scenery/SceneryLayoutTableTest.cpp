@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <climits>
 
+#include "game/GameStates.h"
+#include "game/InGameRender.h"
+
 namespace {
 
 using namespace scenerytest;
@@ -43,7 +46,8 @@ TEST_F(SceneryLayoutTable, EveryRecordDrawsItsCountOfPlacementsWhereverTheCamera
     cameraX = 2000;
     cameraY = 300;
     swayPhase = 4.0f;
-    for (int id = 0; id < 50; ++id) EXPECT_EQ(DrawFrame(id).size(), size_t(expectedCounts[id])) << id;
+    for (int id = 0; id < 50; ++id)
+        EXPECT_EQ(DrawFrame(id).size(), size_t(expectedCounts[id])) << id;
     // Ids outside the table draw nothing, and nothing breaks.
     for (int id : {-1, 50, 1000, INT_MIN, INT_MAX}) EXPECT_TRUE(DrawFrame(id).empty()) << id;
     // Nothing is ever dropped from the batch log in these frames.
@@ -171,7 +175,8 @@ TEST_F(SceneryLayoutTable, EveryPlacementKeepsTheRulesOfItsDrawRule) {
         const SceneryLayout& layout = *sceneryLayoutTable[e].layout;
         for (int i = 0; i < layout.count; ++i) {
             const SceneryPlacement& p = layout.placements[i];
-            SCOPED_TRACE(testing::Message() << "record " << sceneryLayoutTable[e].recordId << " row " << i + 1);
+            SCOPED_TRACE(testing::Message()
+                         << "record " << sceneryLayoutTable[e].recordId << " row " << i + 1);
             if (p.drawRule == DrawRule::PivotScreenCentre) {
                 EXPECT_EQ(p.colourKind, ColourKind::AmbientTint);
                 EXPECT_TRUE(isShared(p.picture));
@@ -195,6 +200,15 @@ TEST_F(SceneryLayoutTable, EveryPlacementKeepsTheRulesOfItsDrawRule) {
             }
         }
     }
+}
+
+TEST_F(SceneryLayoutTable, SceneryIsTheFirstThingOfTheInGameFrame) {
+    const std::vector<BatchRecord> scenery = DrawFrame(31);
+    gameState = InGame;
+    decorationsEnabled = 1;
+    ResetBatchLog();
+    RenderInGameScreen();
+    ExpectSameDraws(SpriteDraws(), scenery, 90);
 }
 
 }  // namespace
