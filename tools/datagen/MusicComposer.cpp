@@ -163,7 +163,7 @@ struct Composer {
         int note = StepNote(d + 2 * k);
         while (note < s.tonic + 3) note += 12;
         while (note > s.tonic + 16) note -= 12;
-        PlayNote(mix, s.pad, At(bar * s.beatsPerBar), At(s.beatsPerBar) - 200, note, s.padGain);
+        PlayNote(mix, s.pad, At(bar * s.beatsPerBar), At(s.beatsPerBar) - 200, note, s.padGain, k % 2 ? 0.5f : -0.5f);
       }
     }
   }
@@ -228,22 +228,23 @@ struct Composer {
         case ArpStyle::Up8:
           for (int e = 0; e < s.beatsPerBar * 2; ++e) {
             const int order[8] = {0, 2, 1, 3, 2, 1, 3, 2};
-            PlayNote(mix, s.arp, At(b0 + e * 0.5), At(0.9), tones[order[e]] - 12, s.arpGain);
+            PlayNote(mix, s.arp, At(b0 + e * 0.5), At(0.9), tones[order[e]] - 12, s.arpGain, 0.35f);
           }
           break;
         case ArpStyle::Up16:
           for (int e = 0; e < s.beatsPerBar * 4; ++e)
-            PlayNote(mix, s.arp, At(b0 + e * 0.25), At(0.2), tones[e % 4] + 12, s.arpGain * (e % 4 ? 0.7f : 1.0f));
+            PlayNote(mix, s.arp, At(b0 + e * 0.25), At(0.2), tones[e % 4] + 12, s.arpGain * (e % 4 ? 0.7f : 1.0f),
+                     e % 2 ? 0.45f : 0.25f);
           break;
         case ArpStyle::Broken:
           for (int e = 0; e < s.beatsPerBar; ++e) {
             const int order[4] = {0, 2, 1, 3};
-            PlayNote(mix, s.arp, At(b0 + e + 0.5), At(0.45), tones[order[e % 4]] + 12, s.arpGain);
+            PlayNote(mix, s.arp, At(b0 + e + 0.5), At(0.45), tones[order[e % 4]] + 12, s.arpGain, 0.4f);
           }
           break;
         case ArpStyle::Waltz:
           for (int e = 1; e < s.beatsPerBar; ++e) {
-            for (int k = 1; k < 3; ++k) PlayNote(mix, s.arp, At(b0 + e), At(0.6), tones[k], s.arpGain);
+            for (int k = 1; k < 3; ++k) PlayNote(mix, s.arp, At(b0 + e), At(0.6), tones[k], s.arpGain, k == 1 ? -0.3f : 0.3f);
           }
           break;
         case ArpStyle::None:
@@ -257,7 +258,13 @@ struct Composer {
     for (int bar = 0; bar < s.bars; ++bar) {
       double b0 = bar * bpb;
       bool fill = (bar % 8) == 7;
-      auto hit = [&](Drum d, double beat, float g) { PlayDrum(mix, d, At(b0 + beat), s.drumGain * g); };
+      auto hit = [&](Drum d, double beat, float g) {
+        // Cymbals and shakers to the right, toms to the left, kick and snare centred.
+        float pan = (d == Drum::HatClosed || d == Drum::HatOpen || d == Drum::Shaker) ? 0.35f
+                    : d == Drum::Tom                                                  ? -0.3f
+                                                                                      : 0.0f;
+        PlayDrum(mix, d, At(b0 + beat), s.drumGain * g, pan);
+      };
       switch (s.drums) {
         case DrumStyle::None:
           break;
@@ -381,7 +388,7 @@ struct Composer {
           }
         }
         float vel = s.leadGain * (strong ? 1.0f : 0.8f);
-        PlayNote(mix, s.lead, At(beat), At(m.length[k] * 0.92), StepNote(st), vel);
+        PlayNote(mix, s.lead, At(beat), At(m.length[k] * 0.92), StepNote(st), vel, -0.12f);
       }
     }
   }
@@ -396,8 +403,12 @@ struct Composer {
     Arp();
     Drums();
     Melody();
-    std::vector<float> out = mix.samples;
-    AddRoom(out, s.drums == DrumStyle::None ? 0.35f : 0.22f);
+    AddRoom(mix, s.drums == DrumStyle::None ? 0.35f : 0.22f);
+    std::vector<float> out(mix.left.size() * 2);  // interleaved left, right
+    for (size_t i = 0; i < mix.left.size(); ++i) {
+      out[2 * i] = mix.left[i];
+      out[2 * i + 1] = mix.right[i];
+    }
     Normalise(out, 1.0f);
     for (float& v : out) v = 0.92f * std::tanh(1.15f * v);  // gentle limiter
     return out;
@@ -409,6 +420,6 @@ struct Composer {
 bool GenerateMusicTrack(const DataFile& file, const GenContext& ctx) {
   Composer composer(Style(file.param));
   std::vector<float> samples = composer.Compose();
-  std::vector<uint8_t> ogg = EncodeOgg(samples, 1, 0.35);
+  std::vector<uint8_t> ogg = EncodeOgg(samples, 2, 0.3);
   return !ogg.empty() && WriteOutputFile(OutputPathFor(ctx, file.path), ogg);
 }

@@ -88,7 +88,15 @@ Voice VoiceFor(Instrument inst) {
 
 }  // namespace
 
-void PlayNote(LoopMix& mix, Instrument inst, long start, long length, double midi, float gain) {
+static void PanGains(float pan, float* l, float* r) {
+  double a = (pan + 1) * M_PI / 4;
+  *l = static_cast<float>(std::cos(a) * M_SQRT2);
+  *r = static_cast<float>(std::sin(a) * M_SQRT2);
+}
+
+void PlayNote(LoopMix& mix, Instrument inst, long start, long length, double midi, float gain, float pan) {
+  float gl, gr;
+  PanGains(pan, &gl, &gr);
   const Voice v = VoiceFor(inst);
   const Wavetable& sine = WaveTables().sine;
   const double hz = MidiHz(midi), sr = kSampleRate;
@@ -130,7 +138,7 @@ void PlayNote(LoopMix& mix, Instrument inst, long start, long length, double mid
       phase2 += f * detuneRatio / sr;
       s = 0.5f * (s + Lookup(*v.soft, phase2));
     }
-    mix.Add(start + i, static_cast<float>(s * env * gain));
+    mix.Add(start + i, static_cast<float>(s * env * gain), gl, gr);
   }
 }
 
@@ -200,15 +208,18 @@ struct DrumKit {
 
 }  // namespace
 
-void PlayDrum(LoopMix& mix, Drum drum, long at, float gain) {
+void PlayDrum(LoopMix& mix, Drum drum, long at, float gain, float pan) {
   static const DrumKit kit;  // rendered once, read by every thread
+  float gl, gr;
+  PanGains(pan, &gl, &gr);
   const std::vector<float>& hit = kit.hits[static_cast<int>(drum)];
-  for (size_t i = 0; i < hit.size(); ++i) mix.Add(at + static_cast<long>(i), hit[i] * gain);
+  for (size_t i = 0; i < hit.size(); ++i) mix.Add(at + static_cast<long>(i), hit[i] * gain, gl, gr);
 }
 
-void AddRoom(std::vector<float>& s, float wet) {
+namespace {
+
+void RoomSide(std::vector<float>& s, const int* combLen, float wet) {
   const int n = static_cast<int>(s.size());
-  const int combLen[4] = {1557, 1617, 1491, 1422};
   std::vector<float> out(n, 0.0f);
   for (int c = 0; c < 4; ++c) {
     std::vector<float> line(combLen[c], 0.0f);
@@ -226,4 +237,13 @@ void AddRoom(std::vector<float>& s, float wet) {
     }
   }
   for (int i = 0; i < n; ++i) s[i] += wet * out[i];
+}
+
+}  // namespace
+
+void AddRoom(LoopMix& mix, float wet) {
+  const int leftCombs[4] = {1557, 1617, 1491, 1422};
+  const int rightCombs[4] = {1580, 1640, 1514, 1445};
+  RoomSide(mix.left, leftCombs, wet);
+  RoomSide(mix.right, rightCombs, wet);
 }
