@@ -88,7 +88,7 @@ constexpr SceneryRows<N> Build(const Landscape& s) {
     return out;
 }
 
-constexpr Landscape layout34Spec = {
+constexpr Landscape layout34Landscape = {
     AnchorY::World, false,
     4, {700, 700, 760, 800},
     5, {710, 750, 790, 750, 840},
@@ -99,7 +99,7 @@ constexpr Landscape layout34Spec = {
 
 // Layout 34 with the second far windmill group 30 lower, the third near one
 // 20 lower and the bare first hill of the 0.6 row 100 lower.
-constexpr Landscape layout39Spec = {
+constexpr Landscape layout39Landscape = {
     AnchorY::World, false,
     4, {700, 730, 760, 800},
     5, {710, 750, 790, 770, 840},
@@ -109,7 +109,7 @@ constexpr Landscape layout39Spec = {
 };
 
 // Layout 34 in tree8, with trees on the first hills of both rows.
-constexpr Landscape layout4Spec = {
+constexpr Landscape layout4Landscape = {
     AnchorY::World, true,
     4, {700, 700, 760, 800},
     5, {710, 750, 790, 750, 770},
@@ -119,7 +119,7 @@ constexpr Landscape layout4Spec = {
 };
 
 // Layout 4's placements up to x 5600, as offsets from the screen's lower edge.
-constexpr Landscape screenAnchoredSpec = {
+constexpr Landscape screenAnchoredLandscape = {
     AnchorY::ScreenBottom, true,
     3, {-230, -180, -170, 0},
     3, {-220, -180, -140, 0, 0},
@@ -128,10 +128,10 @@ constexpr Landscape screenAnchoredSpec = {
     6, 94, 6, 120,
 };
 
-constexpr auto layout34Rows = Build<97>(layout34Spec);
-constexpr auto layout39Rows = Build<97>(layout39Spec);
-constexpr auto layout4Rows = Build<99>(layout4Spec);
-constexpr auto screenAnchoredRows = Build<68>(screenAnchoredSpec);
+constexpr auto layout34Rows = Build<97>(layout34Landscape);
+constexpr auto layout39Rows = Build<97>(layout39Landscape);
+constexpr auto layout4Rows = Build<99>(layout4Landscape);
+constexpr auto screenAnchoredRows = Build<68>(screenAnchoredLandscape);
 static_assert(layout34Rows.count == 97 && layout39Rows.count == 97, "layouts 34 and 39 rows");
 static_assert(layout4Rows.count == 99 && screenAnchoredRows.count == 68,
               "layout 4 and screen-anchored rows");

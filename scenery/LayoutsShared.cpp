@@ -149,7 +149,7 @@ constexpr SceneryRows<74> BuildRecord9() {
     SceneryRows<74> out{};
     RowWriter w = WriterFor(out);
 
-    // Part 1: ten hills, each followed by the trees standing on it.
+    // Stretch 1: ten hills, each followed by the trees standing on it.
     Hill9(w, 2, 1000, 630, 0.5f, 1.33f, 1.2f, 0.0f, 0.6f);
     Tree9(w, 0, 1130, 385, 0.5f, CounterSway, 0.0f, 0.6f, Opaque, 0.6f);
     Tree9(w, 0, 950, 420, 0.5f, CounterSway, 0.0f, 0.6f, Opaque, 0.6f);
@@ -171,7 +171,7 @@ constexpr SceneryRows<74> BuildRecord9() {
     Hill9(w, 2, 435, 820, 0.8f, 1.0f, 1.0f, 0.0f, 0.41f);
     Tree9(w, 0, 355, 730, 0.8f, CounterSway, -0.25f, 0.95f, Opaque, 0.41f);
 
-    // Part 2: three windmill hills and a hill with two trees.
+    // Stretch 2: three windmill hills and a hill with two trees.
     Hill9(w, 2, 2650, 740, 0.57f, 1.5f, 1.42f, 0.15f, 0.62f);
     Mill9(w, 2620, 280, 0.57f, -0.3f, 0.4f, -2.0f, 0.4f, Opaque, 0.62f);
     Mill9(w, 2990, 320, 0.57f, 0.4f, 0.42f, -2.4f, 0.42f, Opaque, 0.62f);
@@ -184,19 +184,19 @@ constexpr SceneryRows<74> BuildRecord9() {
     Mill9(w, 3600, 375, 0.64f, 0.1f, 0.5f, -2.6f, 0.5f, Opaque, 0.54f);
     Mill9(w, 3870, 420, 0.64f, 0.5f, 0.5f, -1.8f, 0.5f, Opaque, 0.54f);
 
-    // Part 3.
+    // Stretch 3.
     Hill9(w, 3, 2550, 870, 0.8f, 1.1f, 1.1f, 0.0f, 0.4f);
     Tree9(w, 0, 2550, 650, 0.8f, Sway, 0.0f, 1.0f, Opaque, 0.4f);
     Hill9(w, 2, 2900, 1000, 0.85f, 1.1f, 1.2f, 0.0f, 0.35f);
     Hill9(w, 2, 3100, 1000, 0.85f, 1.1f, 1.2f, 0.0f, 0.3f);
     Hill9(w, 3, 2850, 1070, 0.9f, 1.0f, 1.0f, 0.0f, 0.25f);
 
-    // Part 4: three nearer windmills.
+    // Stretch 4: three nearer windmills.
     Mill9(w, 3220, 200, 0.75f, 0.3f, 0.85f, -1.65f, 0.78f, Opaque, 0.32f);
     Mill9(w, 4000, 345, 0.85f, -0.18f, 0.9f, -2.0f, 0.8f, Opaque, 0.25f);
     Mill9(w, 4200, 415, 0.76f, 0.18f, 0.9f, -1.4f, 0.78f, Opaque, 0.31f);
 
-    // Part 5.
+    // Stretch 5.
     Hill9(w, 3, 3420, 730, 0.83f, 1.1f, 1.06f, 0.175f, 0.4f);
     Hill9(w, 3, 3750, 750, 0.88f, 1.1f, 1.0f, 0.175f, 0.35f);
     Hill9(w, 3, 4700, 900, 0.9f, 1.25f, 1.2f, 0.1f, 0.27f);
@@ -205,11 +205,11 @@ constexpr SceneryRows<74> BuildRecord9() {
     Hill9(w, 3, 5800, 1100, 0.96f, 1.0f, 1.0f, 0.0f, 0.19f);
     Hill9(w, 2, 4400, 810, 0.93f, 1.65f, 1.0f, 0.1f, 0.21f);
 
-    // Part 6: two black windmills.
+    // Stretch 6: two black windmills.
     Mill9(w, 4100, 190, 0.96f, 0.3f, 1.0f, -1.0f, 0.9f, Black, 0.0f);
     Mill9(w, 4750, 300, 0.96f, 0.0f, 1.0f, -1.0f, 0.9f, Black, 0.0f);
 
-    // Part 7.
+    // Stretch 7.
     Hill9(w, 2, 6900, 1010, 0.8f, 1.6f, 1.0f, 0.0f, 0.44f);
     Hill9(w, 2, 6100, 1030, 0.83f, 1.4f, 1.0f, 0.0f, 0.35f);
     Hill9(w, 3, 6500, 1010, 0.93f, 1.0f, 1.0f, 0.3f, 0.24f);
@@ -217,7 +217,7 @@ constexpr SceneryRows<74> BuildRecord9() {
     Hill9(w, 3, 7300, 1100, 0.96f, 1.1f, 1.0f, 0.0f, 0.18f);
     Hill9(w, 3, 8780, 1003, 0.96f, 1.1f, 1.0f, -0.3f, 0.23f);
 
-    // Part 8: trees, the nearest as black silhouettes moving with the world.
+    // Stretch 8: trees, the nearest as black silhouettes moving with the world.
     Tree9(w, 1, 6420, 355, 0.9f, CounterSway, 0.23f, 1.0f, Opaque, 0.2f, 255.0f);
     Tree9(w, 1, 6780, 495, 0.9f, CounterSway, 0.23f, 1.0f, Opaque, 0.2f, 255.0f);
     Tree9(w, 1, 7330, 650, 0.9f, CounterSway, 0.2f, 1.0f, Opaque, 0.2f, 255.0f);

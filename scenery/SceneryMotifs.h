@@ -44,7 +44,7 @@ constexpr RotationKind CounterSway = RotationKind::CounterSway;
 constexpr RotationKind Spin = RotationKind::Spin;
 
 // A layout's rows with room for exactly N; `count` tells how many the
-// expansion wrote, so a static_assert can hold it to the design's count.
+// expansion wrote, so a static_assert can hold it to the intended count.
 template <int N>
 struct SceneryRows {
     SceneryPlacement rows[N];
@@ -63,7 +63,7 @@ struct RowWriter {
     AnchorY anchor = AnchorY::World;
 
     constexpr void Add(const SceneryPlacement& row) {
-        // A layout that expands to more rows than its design count fails the
+        // A layout that expands to more rows than its intended count fails the
         // count check instead of writing past its table.
         if (count < capacity) rows[count] = row;
         ++count;
