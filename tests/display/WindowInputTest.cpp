@@ -44,9 +44,10 @@ protected:
     void SetUp() override {
         if (!DisplayAvailable()) GTEST_SKIP() << "no X display";
         if (!Shell("command -v xdotool >/dev/null 2>&1")) GTEST_SKIP() << "no xdotool";
+        CloseGameWindow();  // a window left open by an earlier test has another title
         ASSERT_TRUE(OpenGameWindow(200, 150, true, "FlorpVops input test"));
-        ASSERT_TRUE(Shell("xdotool search --sync --name 'FlorpVops input test' windowfocus --sync "
-                        ">/dev/null 2>&1"));
+        ASSERT_TRUE(Shell("timeout 10 xdotool search --sync --name 'FlorpVops input test' "
+                          "windowfocus --sync >/dev/null 2>&1"));
         Settle();
         ReleaseAllKeys();
     }
@@ -70,7 +71,7 @@ TEST_F(WindowInputTest, KeysAndPointerArrive) {
     EXPECT_EQ(state[DIK_LEFT], kKeyDown);
     Shell("xdotool keyup Left");
 
-    ASSERT_TRUE(Shell("xdotool search --name 'FlorpVops input test' mousemove --window %1 30 40"));
+    ASSERT_TRUE(Shell("timeout 10 xdotool search --name 'FlorpVops input test' mousemove --window %1 30 40"));
     WindowEvent moved{};
     ASSERT_TRUE(WaitForEvent(WindowEventType::MouseMoved, &moved));
     ASSERT_TRUE(Shell("xdotool click 1"));
