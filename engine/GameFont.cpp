@@ -10,7 +10,7 @@ namespace {
 
 uint32_t TextChannel(float c) {
     if (c >= 1.0f) return 255;
-    if (c <= 0.0f) return 0;
+    if (!(c > 0.0f)) return 0;  // also a NaN channel, which has no whole value
     return static_cast<uint32_t>(c * 255.0f + 0.5f);
 }
 

@@ -65,6 +65,7 @@ TEST(TextArithmeticTest, ColourChannelsClampAndRound) {
     EXPECT_EQ(PackTextColour(1.2f, -0.1f, 0.5f, 1.0f), 0xFFFF0080u);
     EXPECT_EQ(PackTextColour(0.0f, 1.0f, 0.2f, 0.0f), 0x0000FF33u);  // 51.5 -> 51
     EXPECT_EQ(PackTextColour(0.999f, 0.001f, 0.003f, 0.5f), 0x80FF0001u);
+    EXPECT_EQ(PackTextColour(std::nanf(""), 1, 1, 1), 0xFF00FFFFu);
 }
 
 TEST_F(TextDrawTest, MeasuresWithoutADisplay) {
