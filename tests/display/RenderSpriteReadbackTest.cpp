@@ -110,6 +110,23 @@ TEST_F(RenderSpriteReadbackTest, WorldSpriteFollowsTheCamera) {
     EXPECT_EQ(Pixel(22, 13), kClear);
 }
 
+TEST_F(RenderSpriteReadbackTest, PictureIsStretchedToItsPowerOfTwoTexture) {
+    // 6 x 2 (red | blue) becomes an 8 x 2 texture filled edge to edge.
+    const std::string oddPath = testpng::TempPath("odd6x2.png");
+    std::vector<uint32_t> argb(12);
+    for (int i = 0; i < 12; ++i) argb[i] = i % 6 < 3 ? kRed : kBlue;
+    ASSERT_TRUE(testpng::WritePng(oddPath, 6, 2, argb));
+    SpriteTexture odd;
+    odd.Load(oddPath.c_str());
+    std::remove(oddPath.c_str());
+    ASSERT_NE(odd.texture, nullptr);
+    EXPECT_EQ(TextureWidth(odd.texture), 8);
+    odd.DrawSprite(0, 0, 0, 4, 4, 0, 0, kWhite);  // 32 x 8 on screen
+    EXPECT_EQ(Pixel(4, 4), kRed);
+    EXPECT_EQ(Pixel(29, 4), kBlue);
+    EXPECT_EQ(Pixel(36, 4), kClear);
+}
+
 TEST_F(RenderSpriteReadbackTest, LaterDrawsCoverEarlierOnesAcrossPictures) {
     // Draws of one picture are gathered; a draw of another picture between
     // them must still land in call order.
