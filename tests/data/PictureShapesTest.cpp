@@ -203,12 +203,18 @@ TEST(PictureShapes, CroppedPicturesKeepTheirSubjectInsideTheCrop) {
     // Whatever lies outside would be cut away by the game.
     EXPECT_LT(AlphaOutside(p, c.box), 0.01 * mass + 60) << c.path;
   }
-  // Trees and hills stand on the foot point (about x 255, row 510).
-  for (const char* tree : {"data//sprite//tree3.png", "data//sprite//tree4.png", "data//sprite//tree5.png",
-                           "data//sprite//tree8.png", "data//sprite//hill3.png", "data//sprite//hill4.png"}) {
-    Picture p = Load(tree);
-    EXPECT_GT(p.Alpha(255, 508), 0.9) << tree;
-  }
+  // Trees and hills stand on the foot points the layouts pivot them on.
+  struct Foot {
+    const char* path;
+    int x, y;
+  } feet[] = {{"data//sprite//tree1.png", 200, 508}, {"data//sprite//tree1.png", 220, 508},
+              {"data//sprite//tree2.png", 255, 508}, {"data//sprite//tree3.png", 255, 508},
+              {"data//sprite//tree4.png", 255, 508}, {"data//sprite//tree5.png", 202, 508},
+              {"data//sprite//tree5.png", 255, 508}, {"data//sprite//tree8.png", 255, 508},
+              {"data//sprite//tree8.png", 300, 508}, {"data//sprite//tree6.png", 442, 490},
+              {"data//sprite//tree7.png", 20, 496}, {"data//sprite//hill3.png", 255, 508},
+              {"data//sprite//hill4.png", 255, 508}};
+  for (const Foot& f : feet) EXPECT_GT(Load(f.path).Alpha(f.x, f.y), 0.9) << f.path << " at " << f.x;
   // The windmill tower's top is the wheel's hub point (279, 10).
   EXPECT_GT(Load("data//sprite//windradfu\xc3\x9f.png").Alpha(279, 10), 0.9);
 }

@@ -15,9 +15,7 @@ namespace {
 
 void Trunk(cairo_t* cr, double baseX, double topX, double topY, double baseW, double topW,
            double bend) {
-  // Every tree stands on the foot point the scenery pivots on, with flared
-  // roots wide enough for the layouts' slightly different centres.
-  baseX = 255;
+  // Flared roots, wide enough for the layouts' slightly different centres.
   baseW = std::max(baseW, 56.0);
   double midY = (511 + topY) / 2;
   cairo_move_to(cr, baseX - baseW / 2, 511);
@@ -119,8 +117,8 @@ void Conifer(cairo_t* cr, double cx, double top, double bottom, double halfW, in
 void Tree(cairo_t* cr, int which) {
   PaintRandom rnd(100 + which);
   switch (which) {
-    case 1:  // broad round oak; drawn cropped to x 130..445
-      Trunk(cr, 250, 262, 230, 44, 22, 6);
+    case 1:  // broad round oak; drawn cropped to x 130..445, foot near x 205
+      Trunk(cr, 205, 262, 230, 44, 22, 6);
       Branch(cr, 258, 300, 330, 240, 12);
       Branch(cr, 252, 320, 190, 260, 10);
       Crown(cr, rnd, 285, 185, 140, 150, 9);
@@ -137,8 +135,8 @@ void Tree(cairo_t* cr, int which) {
       Trunk(cr, 255, 255, 300, 28, 14, 0);
       Crown(cr, rnd, 255, 190, 70, 175, 9);
       break;
-    case 5:  // wide bushy tree with two lobes
-      Trunk(cr, 240, 246, 300, 40, 20, 5);
+    case 5:  // wide bushy tree with two lobes; foot between x 200 and 255
+      Trunk(cr, 228, 246, 300, 40, 20, 5);
       Branch(cr, 244, 330, 170, 250, 12);
       Branch(cr, 246, 320, 330, 250, 12);
       Crown(cr, rnd, 170, 220, 110, 95, 7);
@@ -152,9 +150,9 @@ void Tree(cairo_t* cr, int which) {
       break;
     case 7:  // drooping willow
       Trunk(cr, 255, 262, 200, 34, 16, 10);
-      Crown(cr, rnd, 262, 190, 170, 120, 9);
-      for (int i = 0; i < 9; ++i) {
-        double x = 120 + i * 34;
+      Crown(cr, rnd, 272, 190, 125, 110, 8);
+      for (int i = 0; i < 7; ++i) {
+        double x = 175 + i * 32;
         cairo_move_to(cr, x, 200);
         cairo_curve_to(cr, x - 6, 280, x + 4, 330, x - 4, 370 + rnd.Range(-20, 20));
         cairo_set_line_width(cr, 10);
@@ -163,8 +161,8 @@ void Tree(cairo_t* cr, int which) {
         cairo_stroke(cr);
       }
       break;
-    case 8:  // young leaning tree
-      Trunk(cr, 240, 300, 200, 30, 14, 18);
+    case 8:  // young leaning tree; foot between x 255 and 300
+      Trunk(cr, 278, 300, 200, 30, 14, 18);
       Branch(cr, 280, 280, 220, 220, 8);
       Crown(cr, rnd, 300, 170, 110, 120, 7);
       break;
@@ -308,7 +306,16 @@ void Sun(cairo_t* cr) {
 bool GenerateSceneryPicture(const DataFile& file, const GenContext& ctx) {
   Canvas c = MakeCanvas(512, 512);
   int p = file.param;
-  if (p >= 1 && p <= 8) Tree(c.cr, p);
+  if (p == 6 || p == 7) {
+    // The two side trees of the early levels pivot near a lower corner,
+    // (442, 493) and (20, 499), and lean inwards so their rest angles stand
+    // them up.
+    bool right = p == 6;
+    cairo_translate(c.cr, right ? 442 : 20, right ? 493 : 499);
+    cairo_rotate(c.cr, right ? -0.45 : 0.35);
+    cairo_translate(c.cr, -255, -511);
+    Tree(c.cr, p);
+  } else if (p >= 1 && p <= 8) Tree(c.cr, p);
   else if (p >= 11 && p <= 14) Hill(c.cr, p - 10);
   else if (p == 20) WindmillWheel(c.cr);
   else if (p == 21) WindmillTower(c.cr);
