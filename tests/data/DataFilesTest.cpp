@@ -119,8 +119,9 @@ TEST(DataFiles, SoundEffectsDecodeAsShortMonoClips) {
 }
 
 TEST(DataFiles, LoopingSoundsJoinWithoutAClick) {
-  // The sounds the game plays with looping on.
-  const char* loops[] = {"data//fvs//Vops_cannon_turn.wav", "data//fvs//Vop_move_loop.wav",
+  // The sounds the game plays with looping on (the growl and the score tick
+  // are set looping when they start).
+  const char* loops[] = {"data//fvs//Vop_Angry.wav", "data//fvs//Score_add_loop.wav", "data//fvs//Vops_cannon_turn.wav", "data//fvs//Vop_move_loop.wav",
                          "data//fvs//Air_Vop_move_loop.wav", "data//fvs//Stone_Vop_move_loop.wav",
                          "data//fvs//Vops_move_normal.wav", "data//fvs//Vops_move_air.wav",
                          "data//fvs//Vops_ambience_light.wav", "data//fvs//Vops_ambience_dark.wav"};

@@ -99,20 +99,23 @@ Buffer Explosion() {
   return b;
 }
 
+// The angry growl runs as a loop while the danger meter is up (the game
+// raises its pitch with the danger), so it is one seamless second: whole
+// cycles of the tone, its vibrato and its roughness, and a filter that has
+// already settled when the kept second starts.
 Buffer Growl() {
-  Buffer b(Samples(0.9), 0);
-  int n = static_cast<int>(b.size());
-  double phase = 0;
+  const int length = Samples(1.0);
+  Buffer b(length, 0);
+  double phase = 0.5;  // the seam falls mid-ramp, not on the saw's drop
   LowPass lp;
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < 2 * length; ++i) {
     double t = static_cast<double>(i) / kSampleRate;
-    double f = 92 + 10 * std::sin(kTwoPi * 6 * t) + 30 * std::exp(-t / 0.1);
+    double f = 92 + 10 * std::sin(kTwoPi * 6 * t);
     phase += f / kSampleRate;
     double saw = 2 * (phase - std::floor(phase)) - 1;
     double rough = 0.7 + 0.3 * std::sin(kTwoPi * 31 * t);
-    double env = t < 0.06 ? t / 0.06 : (t > 0.6 ? std::max(0.0, (0.9 - t) / 0.3) : 1.0);
     float y = lp.Run(static_cast<float>(std::tanh(2.2 * saw) * rough), 900);
-    b[i] = static_cast<float>(y * env);
+    if (i >= length) b[i - length] = y;
   }
   return b;
 }
@@ -210,9 +213,11 @@ Buffer Select() {
   return b;
 }
 
+// Repeated in a loop while the score counts up: a tick that has died away
+// before the next one starts.
 Buffer ScoreTick() {
   Buffer b(Samples(0.1), 0);
-  AddBell(b, 0, 1760, 0.1, 0.6);
+  AddBell(b, 0, 1760, 0.035, 0.6);
   return b;
 }
 
@@ -283,7 +288,7 @@ bool GenerateSoundEffect(const DataFile& file, const GenContext& ctx) {
     case 2: b = Thud(); break;
     case 3: b = Pop(); break;
     case 4: b = Explosion(); break;
-    case 5: b = Growl(); break;
+    case 5: b = Growl(); loop = true; break;
     case 6: b = CannonBlast(); break;
     case 7: b = CannonTurn(); loop = true; break;
     case 8: b = RollLoop(); loop = true; break;
