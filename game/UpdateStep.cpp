@@ -18,10 +18,12 @@ namespace {
 
 constexpr int musicDuckFloor = -20;
 
+#ifndef NDEBUG
 bool KeyDown(uint8_t code)
 {
     return (keyboardState[code] & 0x80) != 0;
 }
+#endif
 
 void DuckMusic()
 {
@@ -43,15 +45,22 @@ void (*inputPollHook)() = nullptr;
 
 bool CheckDeveloperUnlock()
 {
+#ifdef NDEBUG
+    // Players never get the chord: a release build cannot be unlocked by keys.
+    return false;
+#else
     const bool ctrl = KeyDown(DIK_LCONTROL) || KeyDown(DIK_RCONTROL);
     if (!ctrl || !KeyDown(DIK_F) || !KeyDown(DIK_V))
         return false;
     unlockedLevels = maxLevelRecords;
+    // Lifts every level to its pass mark, but a better stored score stays.
     for (LevelRecord& record : levelTable)
-        record.bestScore = record.thresholdPoints;
+        if (record.bestScore < record.thresholdPoints)
+            record.bestScore = record.thresholdPoints;
     WriteGameXml();
     SaveProgress();
     return true;
+#endif
 }
 
 void RunUpdateStep()
