@@ -1,6 +1,7 @@
 #include "platform/Display.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,9 +11,12 @@
 namespace {
 
 using OpenDisplayFn = void* (*)(const char*);
-using CloseDisplayFn = int (*)(void*);
 
 int probeResult = -1;  // -1 not asked yet, 0 no display, 1 display
+// The probe's connection stays open for the process (Xlib stays loaded too):
+// closing and at once reopening connections is what a loaded X server
+// refuses most, and the Caps Lock query reuses it.
+void* probeConnection = nullptr;
 
 bool OpenAndCloseDisplay() {
     const char* name = std::getenv("DISPLAY");
@@ -20,17 +24,15 @@ bool OpenAndCloseDisplay() {
     void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
     if (xlib == nullptr) return false;
     auto openDisplay = reinterpret_cast<OpenDisplayFn>(dlsym(xlib, "XOpenDisplay"));
-    auto closeDisplay = reinterpret_cast<CloseDisplayFn>(dlsym(xlib, "XCloseDisplay"));
-    bool ok = false;
-    if (openDisplay != nullptr && closeDisplay != nullptr) {
-        void* display = openDisplay(nullptr);
-        if (display != nullptr) {
-            ok = true;
-            closeDisplay(display);
-        }
+    if (openDisplay == nullptr) return false;
+    // A busy X server may refuse a connection now and then; ask a few times
+    // before telling the player there is no display.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) usleep(200000);
+        probeConnection = openDisplay(nullptr);
+        if (probeConnection != nullptr) return true;
     }
-    // Xlib stays loaded: unloading it under a running window system is unsafe.
-    return ok;
+    return false;
 }
 
 }  // namespace
@@ -74,11 +76,10 @@ void OpenKeymapDisplay() {
     if (!DisplayAvailable()) return;
     void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL);
     if (xlib == nullptr) return;
-    auto openDisplay = reinterpret_cast<OpenDisplayFn>(dlsym(xlib, "XOpenDisplay"));
     auto keysymToKeycode = reinterpret_cast<KeysymToKeycodeFn>(dlsym(xlib, "XKeysymToKeycode"));
     queryKeymap = reinterpret_cast<QueryKeymapFn>(dlsym(xlib, "XQueryKeymap"));
-    if (openDisplay == nullptr || keysymToKeycode == nullptr || queryKeymap == nullptr) return;
-    keymapDisplay = openDisplay(nullptr);
+    if (keysymToKeycode == nullptr || queryKeymap == nullptr) return;
+    keymapDisplay = probeConnection;
     if (keymapDisplay == nullptr) return;
     const unsigned long capsLockKeysym = 0xFFE5;
     capsLockKeycode = keysymToKeycode(keymapDisplay, capsLockKeysym);

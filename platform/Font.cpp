@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/SfmlContext.h"
+#include "platform/SpriteBatch.h"
 
 // Measuring reads advance widths straight from the font file (HarfBuzz's
 // font tables, no rasteriser, no GPU), so it works without a display and
@@ -15,7 +16,6 @@ struct PlatformFont {
     hb_face_t* face;
     hb_font_t* font;
     sf::Font* sfmlFont;
-    sf::Text* lineText;     // reused for every line drawn with this font
     int32_t pixelHeight;    // one text line
     uint32_t characterSize; // em size that makes ascender - descender fill a line
     int32_t upem;
@@ -72,7 +72,6 @@ void FreeFont(PlatformFont* font) {
     hb_font_destroy(font->font);
     hb_face_destroy(font->face);
     hb_blob_destroy(font->blob);
-    delete font->lineText;
     delete font->sfmlFont;
     delete font;
 }
@@ -111,13 +110,6 @@ PlatformFont* TryLoad(const char* path, int pixelHeight) {
     const double ascenderPixels = lineUnits > 0 ? extents.ascender * scale : font->pixelHeight;
     font->baselineShift = static_cast<float>(ascenderPixels - font->characterSize);
     font->spaceAdvance = GlyphAdvance(font, ' ');
-    font->lineText = new (std::nothrow) sf::Text;
-    if (font->lineText == nullptr) {
-        FreeFont(font);
-        return nullptr;
-    }
-    font->lineText->setFont(*font->sfmlFont);
-    font->lineText->setCharacterSize(font->characterSize);
     return font;
 }
 
@@ -175,23 +167,44 @@ void MeasureText(const PlatformFont* font, const char* text, int* width, int* he
 int FontPixelHeight(const PlatformFont* font) { return font ? font->pixelHeight : 0; }
 const char* FontFilePath(const PlatformFont* font) { return font ? font->path : ""; }
 
-void DrawFontText(sf::RenderTarget& target, const PlatformFont* font, const char* text,
-                  int boxWidth, const sf::Transform& transform, sf::Color colour) {
-    // The font's own text object is reused for every line, so drawing keeps
-    // its buffers.
-    sf::Text* lineText = font->lineText;
-    lineText->setFillColor(colour);
+void DrawFontText(sf::RenderTarget* target, const PlatformFont* font, const char* text,
+                  int boxWidth, const AffineTransform& transform, sf::Color colour) {
+    // Glyphs are placed by the same whole-pixel advances the box was
+    // measured with, so every line sits centred in its box; each glyph's
+    // picture comes from SFML's glyph cache (one texture per size), with the
+    // one-pixel border SFML keeps around it for smooth edges.
+    sf::Font& sfmlFont = *font->sfmlFont;
+    const unsigned size = font->characterSize;
+    const sf::Texture* page = &sfmlFont.getTexture(size);
+    const float ascender = static_cast<float>(size) + font->baselineShift;
+    const float padding = 1.f;
     int lineIndex = 0;
     const char* line = text;
     for (;;) {
         const char* end = line;
         while (*end != '\0' && *end != '\n') ++end;
         const int lineWidth = MeasureLine(font, line, static_cast<int>(end - line));
-        lineText->setString(sf::String::fromUtf8(line, end));
-        sf::Transform place = transform;
-        place.translate(static_cast<float>((boxWidth - lineWidth) / 2),
-                        static_cast<float>(lineIndex * font->pixelHeight) + font->baselineShift);
-        target.draw(*lineText, sf::RenderStates(sf::BlendAlpha, place, nullptr, nullptr));
+        int pen = (boxWidth - lineWidth) / 2;
+        const float baseline = static_cast<float>(lineIndex * font->pixelHeight) + ascender;
+        const char* p = line;
+        while (p < end) {
+            const uint32_t codePoint = DecodeUtf8(p, end);
+            if (codePoint == '\r') continue;
+            if (codePoint == '\t') {
+                pen += 4 * font->spaceAdvance;
+                continue;
+            }
+            const sf::Glyph& glyph = sfmlFont.getGlyph(codePoint, size, false);
+            if (glyph.bounds.width > 0 && glyph.bounds.height > 0) {
+                QueueQuad(target, page, transform,
+                          static_cast<float>(pen) + glyph.bounds.left - padding,
+                          baseline + glyph.bounds.top - padding, glyph.bounds.width + 2 * padding,
+                          glyph.bounds.height + 2 * padding,
+                          static_cast<float>(glyph.textureRect.left) - padding,
+                          static_cast<float>(glyph.textureRect.top) - padding, colour);
+            }
+            pen += GlyphAdvance(font, codePoint);
+        }
         if (*end == '\0') break;
         line = end + 1;
         ++lineIndex;

@@ -25,6 +25,7 @@ void DrawStretched(const sf::Texture& source, RenderTarget* target) {
 
 RenderTarget* CreateRenderTarget(int width, int height) {
     if (width <= 0 || height <= 0 || !DisplayAvailable()) return nullptr;
+    HoldGraphicsConnection();
     RenderTarget* target = new (std::nothrow) RenderTarget;
     if (target == nullptr) return nullptr;
     bool created;

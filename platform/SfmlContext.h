@@ -42,9 +42,18 @@ struct QuietSfmlErrors {
     ~QuietSfmlErrors() { sf::err().rdbuf(saved); }
 };
 
-// The drawing of a text box by the Sfml backend (Font.cpp).
-void DrawFontText(sf::RenderTarget& target, const PlatformFont* font, const char* text,
-                  int boxWidth, const sf::Transform& transform, sf::Color colour);
+// The drawing of a text box by the Sfml backend (Font.cpp): its glyphs go
+// through the same gathered quads as pictures.
+struct AffineTransform;
+void DrawFontText(sf::RenderTarget* target, const PlatformFont* font, const char* text,
+                  int boxWidth, const AffineTransform& transform, sf::Color colour);
+
+// Queues one textured quad for the batch (SpriteBatch.cpp): the rectangle
+// (x, y, width, height) in sprite space, mapped by the transform, showing the
+// texture's pixels from (left, top) on, modulated by the colour.
+void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const AffineTransform& t,
+               float x, float y, float width, float height, float left, float top,
+               sf::Color colour);
 
 // Physical state of the Caps Lock key (Display.cpp); false without X.
 bool QueryCapsLockHeld();
@@ -52,3 +61,10 @@ bool QueryCapsLockHeld();
 // Sends the pictures the batch has gathered (SpriteBatch.cpp); called before
 // anything else touches a target or a texture the batch may still use.
 void FlushSpriteBatch();
+
+// Keeps one graphics resource alive for the rest of the process (Window.cpp),
+// so SFML's shared context and its X connection stay open: without it every
+// last-target-released closes the connection and the next target reopens
+// it, and a reopen that a busy X server refuses makes SFML abort. Call only
+// once the display probe succeeded.
+void HoldGraphicsConnection();

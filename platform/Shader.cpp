@@ -35,7 +35,13 @@ bool PrepareUnitTexture() {
 
 bool EffectsAvailable() {
     static int available = -1;
-    if (available < 0) available = DisplayAvailable() && sf::Shader::isAvailable() ? 1 : 0;
+    if (available < 0) {
+        available = 0;
+        if (DisplayAvailable()) {
+            HoldGraphicsConnection();
+            available = sf::Shader::isAvailable() ? 1 : 0;
+        }
+    }
     return available == 1;
 }
 

@@ -34,10 +34,6 @@ BatchRecord* NextRecord(BatchDrawKind kind) {
     return record;
 }
 
-sf::Transform ToSfml(const AffineTransform& t) {
-    return sf::Transform(t.m00, t.m01, t.tx, t.m10, t.m11, t.ty, 0.f, 0.f, 1.f);
-}
-
 // Consecutive pictures from the same texture go to the graphics card as one
 // draw call: their corners are transformed here into a fixed vertex buffer,
 // which is sent when the texture or target changes or anything else draws.
@@ -47,8 +43,11 @@ int pendingCount = 0;
 const sf::Texture* pendingTexture = nullptr;
 sf::RenderTarget* pendingTarget = nullptr;
 
+}  // namespace
+
 void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const AffineTransform& t,
-               float left, float top, float width, float height, sf::Color colour) {
+               float x, float y, float width, float height, float left, float top,
+               sf::Color colour) {
     if (pendingCount > 0 &&
         (target != pendingTarget || texture != pendingTexture ||
          pendingCount + 6 > kPendingQuads * 6)) {
@@ -60,9 +59,10 @@ void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const Affin
     const float cornersY[4] = {0.f, 0.f, height, height};
     sf::Vertex corners[4];
     for (int i = 0; i < 4; ++i) {
-        const float x = cornersX[i], y = cornersY[i];
-        corners[i] = sf::Vertex(sf::Vector2f(t.m00 * x + t.m01 * y + t.tx, t.m10 * x + t.m11 * y + t.ty),
-                                colour, sf::Vector2f(left + x, top + y));
+        const float px = x + cornersX[i], py = y + cornersY[i];
+        corners[i] =
+            sf::Vertex(sf::Vector2f(t.m00 * px + t.m01 * py + t.tx, t.m10 * px + t.m11 * py + t.ty),
+                       colour, sf::Vector2f(left + cornersX[i], top + cornersY[i]));
     }
     sf::Vertex* out = pendingVertices + pendingCount;
     out[0] = corners[0];
@@ -73,8 +73,6 @@ void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const Affin
     out[5] = corners[3];
     pendingCount += 6;
 }
-
-}  // namespace
 
 void FlushSpriteBatch() {
     if (pendingCount == 0) return;
@@ -146,13 +144,14 @@ void BatchDrawTexture(const PlatformTexture* texture, const AffineTransform& tra
     sf::RenderTarget* target = CurrentSfmlTarget();
     if (target == nullptr || texture->gpu == nullptr) return;
     if (sourceRect != nullptr) {
-        QueueQuad(target, texture->gpu, transform, static_cast<float>(sourceRect->left),
-                  static_cast<float>(sourceRect->top),
+        QueueQuad(target, texture->gpu, transform, 0.f, 0.f,
                   static_cast<float>(sourceRect->right - sourceRect->left),
-                  static_cast<float>(sourceRect->bottom - sourceRect->top), ColourFromArgb(argb));
+                  static_cast<float>(sourceRect->bottom - sourceRect->top),
+                  static_cast<float>(sourceRect->left),
+                  static_cast<float>(sourceRect->top), ColourFromArgb(argb));
     } else {
         QueueQuad(target, texture->gpu, transform, 0.f, 0.f, static_cast<float>(texture->width),
-                  static_cast<float>(texture->height), ColourFromArgb(argb));
+                  static_cast<float>(texture->height), 0.f, 0.f, ColourFromArgb(argb));
     }
 }
 
@@ -174,8 +173,7 @@ void BatchDrawText(const PlatformFont* font, const char* text, int boxWidth, int
     }
     sf::RenderTarget* target = CurrentSfmlTarget();
     if (target == nullptr) return;
-    FlushSpriteBatch();
-    DrawFontText(*target, font, text, boxWidth, ToSfml(transform), ColourFromArgb(argb));
+    DrawFontText(target, font, text, boxWidth, transform, ColourFromArgb(argb));
 }
 
 void ResetBatchLog() {

@@ -85,6 +85,7 @@ PlatformTexture* CreateTextureFromFile(const char* path) {
 
     sf::Texture* gpu = nullptr;
     if (batchBackend == BatchBackend::Sfml && DisplayAvailable()) {
+        HoldGraphicsConnection();
         gpu = new (std::nothrow) sf::Texture;
         if (gpu == nullptr) return nullptr;
         bool loaded;

@@ -49,9 +49,15 @@ void LoseFocus() {
 
 }  // namespace
 
+void HoldGraphicsConnection() {
+    static sf::Texture* holder = nullptr;
+    if (holder == nullptr) holder = new sf::Texture;  // never released, on purpose
+}
+
 bool OpenGameWindow(int width, int height, bool windowed, const char* title) {
     if (gameWindow != nullptr) return true;
     if (width <= 0 || height <= 0 || !DisplayAvailable()) return false;
+    HoldGraphicsConnection();
     gameWindow = new sf::RenderWindow;
     const sf::VideoMode mode(static_cast<unsigned>(width), static_cast<unsigned>(height), 32);
     const sf::String sfTitle = sf::String::fromUtf8(title, title + std::strlen(title));
