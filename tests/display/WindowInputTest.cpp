@@ -71,6 +71,16 @@ TEST_F(WindowInputTest, KeysAndPointerArrive) {
     EXPECT_EQ(state[DIK_LEFT], kKeyDown);
     Shell("xdotool keyup Left");
 
+    // Caps Lock comes without a key number in the events; it is read apart.
+    ASSERT_TRUE(Shell("xdotool keydown Caps_Lock"));
+    Settle();
+    TakeKeyboardState(state);
+    EXPECT_EQ(state[DIK_CAPITAL], kKeyDown);
+    ASSERT_TRUE(Shell("xdotool keyup Caps_Lock key Caps_Lock"));  // down, and the lock off again
+    Settle();
+    TakeKeyboardState(state);
+    EXPECT_EQ(state[DIK_CAPITAL], 0);
+
     ASSERT_TRUE(Shell("timeout 10 xdotool search --name 'FlorpVops input test' mousemove --window %1 30 40"));
     WindowEvent moved{};
     ASSERT_TRUE(WaitForEvent(WindowEventType::MouseMoved, &moved));
