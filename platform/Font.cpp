@@ -3,6 +3,7 @@
 #include <hb.h>
 
 #include <cmath>
+#include <cstdio>
 #include <new>
 
 #include "platform/SfmlContext.h"
@@ -120,8 +121,15 @@ PlatformFont* LoadPlatformFont(const char* path, int pixelHeight) {
         if (PlatformFont* font = TryLoad(path, pixelHeight)) return font;
     }
     for (const char* fallback : kFallbackFonts) {
-        if (PlatformFont* font = TryLoad(fallback, pixelHeight)) return font;
+        if (PlatformFont* font = TryLoad(fallback, pixelHeight)) {
+            if (path != nullptr) {
+                std::fprintf(stderr, "FlorpVops: the font \"%s\" cannot be read; using %s\n", path,
+                             fallback);
+            }
+            return font;
+        }
     }
+    std::fprintf(stderr, "FlorpVops: no font could be loaded; texts will not show\n");
     return nullptr;
 }
 

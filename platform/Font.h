@@ -12,8 +12,8 @@ struct PlatformFont;
 // Loads the font file ('\\' taken as '/') at a pixel height (the height of
 // one text line). When the file is missing or unusable, a system font is
 // tried instead (DejaVu Sans, then a few other common faces), so text still
-// shows. Null only when no font at all can be loaded; drawing with null
-// draws nothing and measures 0 x 0.
+// shows; the fallback is reported on standard error. Null only when no font
+// at all can be loaded; drawing with null draws nothing and measures 0 x 0.
 PlatformFont* LoadPlatformFont(const char* path, int pixelHeight);
 void ReleasePlatformFont(PlatformFont* font);
 

@@ -9,7 +9,8 @@
 // Opens the window: windowed at (50, 50) with a client area of exactly
 // width x height and vsync, or full screen at that size. False when it
 // cannot be made (call ProbeDisplay first: without an X display the window
-// system aborts the process).
+// system aborts the process). While the window is open, further calls
+// change nothing and return true.
 bool OpenGameWindow(int width, int height, bool windowed, const char* title);
 void CloseGameWindow();
 bool GameWindowOpen();

@@ -88,9 +88,19 @@ TEST_F(TextDrawTest, MeasuresWithoutADisplay) {
 }
 
 TEST_F(TextDrawTest, MissingFontFileFallsBackToASystemFace) {
-    EXPECT_EQ(font.height, 28);
-    EXPECT_EQ(FontPixelHeight(font.font), 28);
-    EXPECT_NE(std::strlen(FontFilePath(font.font)), 0u);
+    GameFont fallback = {};
+    testing::internal::CaptureStderr();
+    fallback.Load("data//no_such_font.ttf", "Snap ITC", 50);
+    const std::string message = testing::internal::GetCapturedStderr();
+    ASSERT_NE(fallback.font, nullptr);
+    EXPECT_EQ(fallback.height, 50);
+    EXPECT_EQ(FontPixelHeight(fallback.font), 50);
+    EXPECT_STRNE(FontFilePath(fallback.font), "data/no_such_font.ttf");
+    EXPECT_NE(message.find("no_such_font"), std::string::npos) << message;
+    int w = 0, h = 0;
+    MeasureText(fallback.font, "Ab", &w, &h);
+    EXPECT_GT(w, 0);
+    EXPECT_EQ(h, 50);
     GameFont none = {};
     none.DrawTextCentred("nothing", 10, 10, 1, 1, 0, 1, 1, 1, 1);  // never loaded
     EXPECT_EQ(BatchLogCount(), 0);
