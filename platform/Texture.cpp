@@ -1,5 +1,6 @@
 #include "platform/Texture.h"
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -59,6 +60,43 @@ void StretchImage(const sf::Image& source, sf::Image* target, int width, int hei
     }
 }
 
+// Width and height from a PNG file's header, without decoding the picture.
+bool ReadPngSize(const char* path, int* width, int* height) {
+    char fixedPath[512];
+    CopyPathWithSlashes(fixedPath, sizeof fixedPath, path);
+    FILE* file = std::fopen(fixedPath, "rb");
+    if (file == nullptr) return false;
+    unsigned char header[24];
+    const bool read = std::fread(header, 1, sizeof header, file) == sizeof header;
+    std::fclose(file);
+    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (!read || std::memcmp(header, signature, 8) != 0 || std::memcmp(header + 12, "IHDR", 4) != 0) {
+        return false;
+    }
+    const uint32_t w = uint32_t(header[16]) << 24 | uint32_t(header[17]) << 16 |
+                       uint32_t(header[18]) << 8 | header[19];
+    const uint32_t h = uint32_t(header[20]) << 24 | uint32_t(header[21]) << 16 |
+                       uint32_t(header[22]) << 8 | header[23];
+    if (w == 0 || h == 0 || w > 65536 || h > 65536) return false;
+    *width = static_cast<int>(w);
+    *height = static_cast<int>(h);
+    return true;
+}
+
+PlatformTexture* NewTextureRecord(sf::Texture* gpu, int width, int height, const char* path) {
+    PlatformTexture* texture = new (std::nothrow) PlatformTexture;
+    if (texture == nullptr) {
+        delete gpu;
+        return nullptr;
+    }
+    texture->gpu = gpu;
+    texture->width = width;
+    texture->height = height;
+    texture->id = nextTextureId++;
+    CopyPathWithSlashes(texture->path, sizeof texture->path, path);
+    return texture;
+}
+
 }  // namespace
 
 void CopyPathWithSlashes(char* out, int capacity, const char* path) {
@@ -76,6 +114,13 @@ int NextPowerOfTwo(int n) {
 }
 
 PlatformTexture* CreateTextureFromFile(const char* path) {
+    const bool gpuWanted = batchBackend == BatchBackend::Sfml && DisplayAvailable();
+    int pngWidth = 0, pngHeight = 0;
+    if (!gpuWanted && ReadPngSize(path, &pngWidth, &pngHeight)) {
+        // Recording needs only the size; the header has it, and tests load
+        // many large level pictures.
+        return NewTextureRecord(nullptr, NextPowerOfTwo(pngWidth), NextPowerOfTwo(pngHeight), path);
+    }
     sf::Image image;
     if (!LoadImageFile(path, &image)) return nullptr;
     const sf::Vector2u size = image.getSize();
@@ -84,7 +129,7 @@ PlatformTexture* CreateTextureFromFile(const char* path) {
     const int height = NextPowerOfTwo(static_cast<int>(size.y));
 
     sf::Texture* gpu = nullptr;
-    if (batchBackend == BatchBackend::Sfml && DisplayAvailable()) {
+    if (gpuWanted) {
         HoldGraphicsConnection();
         gpu = new (std::nothrow) sf::Texture;
         if (gpu == nullptr) return nullptr;
@@ -103,17 +148,7 @@ PlatformTexture* CreateTextureFromFile(const char* path) {
         gpu->setSmooth(true);
     }
 
-    PlatformTexture* texture = new (std::nothrow) PlatformTexture;
-    if (texture == nullptr) {
-        delete gpu;
-        return nullptr;
-    }
-    texture->gpu = gpu;
-    texture->width = width;
-    texture->height = height;
-    texture->id = nextTextureId++;
-    CopyPathWithSlashes(texture->path, sizeof texture->path, path);
-    return texture;
+    return NewTextureRecord(gpu, width, height, path);
 }
 
 void DestroyTexture(PlatformTexture* texture) {

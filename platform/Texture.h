@@ -10,7 +10,8 @@ struct PlatformTexture;
 
 // Loads a picture file ('\\' in the path is taken as '/'). Null when the file
 // is missing or unreadable. With the Recording batch backend no GPU texture
-// is made (no display needed): the record carries its size, id and path only.
+// is made (no display needed): the record carries its size, id and path only,
+// and a PNG's size is taken from its header without decoding the picture.
 PlatformTexture* CreateTextureFromFile(const char* path);
 void DestroyTexture(PlatformTexture* texture);
 int TextureWidth(const PlatformTexture* texture);   // power-of-two size
