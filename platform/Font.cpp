@@ -70,6 +70,7 @@ int GlyphAdvance(const PlatformFont* font, uint32_t codePoint) {
 
 void FreeFont(PlatformFont* font) {
     if (font == nullptr) return;
+    FlushSpriteBatch();  // queued glyphs may still use this font's texture
     hb_font_destroy(font->font);
     hb_face_destroy(font->face);
     hb_blob_destroy(font->blob);
