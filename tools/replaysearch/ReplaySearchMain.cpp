@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,24 @@
 #include "tools/replaysearch/ReplayRun.h"
 
 namespace {
+
+// A candidate: "RJ" holds those keys for one decision step; "A:40,L:12"
+// holds A for 40 ticks and then L for 12 (a longer manoeuvre).
+std::vector<std::pair<std::string, int>> Macro(const std::string& c, int step)
+{
+    std::vector<std::pair<std::string, int>> parts;
+    size_t i = 0;
+    while (i <= c.size()) {
+        size_t comma = c.find(',', i);
+        if (comma == std::string::npos) comma = c.size();
+        const std::string part = c.substr(i, comma - i);
+        const size_t colon = part.find(':');
+        if (colon == std::string::npos) parts.push_back({part, step});
+        else parts.push_back({part.substr(0, colon), std::atoi(part.c_str() + colon + 1)});
+        i = comma + 1;
+    }
+    return parts;
+}
 
 ReplayStep Keys(const char* k)
 {
@@ -45,6 +64,8 @@ struct Settings {
     int record = -1, kind = 1, difficulty = 1;
     int step = 4, look = 90, maxTicks = 12000;
     double killWeight = 60;
+    double enemyPull = 0.5;
+    double dangerWeight = 0.5;
     bool attack = true;
 };
 
@@ -53,10 +74,21 @@ double Evaluate(const Settings& cfg, int tick, double threshold)
     const LevelRecord& rec = levelTable[cfg.record];
     ReplayResult r = CurrentReplayResult(cfg.record, tick);
     if (r.died) return -1e9 + tick;
-    if (r.finished) return 1e8 + (r.passed ? 1e7 : 0) + r.score * 1000.0 - tick;
+    if (r.finished) return r.passed ? 1e8 + r.score * 1000.0 - tick : -1e8 + r.score * 1000.0;
     const double dx = playerX - rec.goalX, dy = playerY - (rec.goalY - 60);
     double score = -std::sqrt(dx * dx + dy * dy);
-    if (!rec.sprintLevel && !rec.bossLevel && killScore + timeBonus < threshold) score += cfg.killWeight * killScore;
+    const bool needKills = rec.bossLevel || (!rec.sprintLevel && killScore + timeBonus < threshold);
+    if (needKills) {
+        score += cfg.killWeight * killScore;
+        // Draw the Vop toward the nearest enemy still alive.
+        double nearest = 1e9;
+        for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
+            const LevelObject& o = currentLevel.objects[j];
+            if (o.objState != ObjAlive || (o.objKind != KindWalker && o.objKind != KindBouncer)) continue;
+            nearest = std::min(nearest, std::hypot(double(o.objX - playerX), double(o.objY - playerY)));
+        }
+        if (nearest < 1e9) score -= cfg.enemyPull * nearest;
+    }
     if (rec.bossLevel) {
         int alive = 0;
         for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
@@ -65,7 +97,7 @@ double Evaluate(const Settings& cfg, int tick, double threshold)
         }
         score -= alive * 400.0;
     }
-    score -= 0.5 * dangerMeter;
+    score -= cfg.dangerWeight * dangerMeter;
     return score;
 }
 
@@ -87,8 +119,35 @@ int main(int argc, char** argv)
         else if (a == "--step") cfg.step = v;
         else if (a == "--look") cfg.look = v;
         else if (a == "--kill-weight") cfg.killWeight = v;
+        else if (a == "--enemy-pull") cfg.enemyPull = std::atof(argv[i + 1]);
+        else if (a == "--danger-weight") cfg.dangerWeight = std::atof(argv[i + 1]);
         else if (a == "--no-attack") cfg.attack = v == 0;
     }
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--trace") {
+            // Plays a script and prints the Vop and the enemies every 10 ticks.
+            ReplayScript t;
+            std::string error;
+            if (!ReadReplayScript(argv[i + 1], t, error)) return 1;
+            int tick = 0;
+            BeginReplayLevel(t.record, t.kind, t.difficulty);
+            for (const ReplayStep& s : t.steps)
+                for (int k = 0; k < s.ticks && !ReplayLevelOver(); ++k) {
+                    StepReplayTick(s);
+                    if (++tick % 10 == 0) {
+                        std::fprintf(stderr, "%5d vop %5d %5d d%3.0f k%d |", tick, playerX, playerY, dangerMeter, killScore);
+                        for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
+                            const LevelObject& o = currentLevel.objects[j];
+                            if (o.objState == ObjAlive && o.objKind <= KindCeilingDropper)
+                                std::fprintf(stderr, " %d:%d,%d h%.0f", j, o.objX, o.objY, o.heat);
+                        }
+                        std::fprintf(stderr, "\n");
+                    }
+                }
+            const ReplayResult r = CurrentReplayResult(t.record, tick);
+            std::fprintf(stderr, "%s after %d ticks, score %d\n", r.finished ? "finished" : r.died ? "died" : "stopped", tick, r.score);
+            return 0;
+        }
     if (cfg.record < 0 || cfg.record > 45) {
         std::fprintf(stderr, "usage: fv_replaysearch --record N [--kind K] [--difficulty D] [--out FILE]\n");
         return 2;
@@ -116,9 +175,11 @@ int main(int argc, char** argv)
                 script.steps.push_back(one);
             }
     }
-    std::vector<const char*> candidates = {"R", "RJ", "L", "LJ", "-", "J"};
+    std::vector<std::string> candidates = {"R", "RJ", "L", "LJ", "-", "J", "-:20"};
     if (cfg.attack) {
-        for (const char* k : {"RA", "RJA", "LA", "LJA", "A"}) candidates.push_back(k);
+        for (const char* k : {"RA", "RJA", "LA", "LJA", "A", "A:30", "A:40,L:14", "A:40,R:14", "A:30,J:2,-:10",
+                              "A:20,LJ:2,L:10", "A:20,RJ:2,R:10", "A:40,L:20,-:40", "A:40,R:20,-:40", "-:40"})
+            candidates.push_back(k);
     }
     // Continuations after a candidate: toward the goal, with and without jumps.
     const int continuations = 3;
@@ -133,10 +194,10 @@ int main(int argc, char** argv)
             const pid_t pid = fork();
             if (pid == 0) {
                 close(fd[0]);
-                const ReplayStep cand = Keys(candidates[c / continuations]);
                 const int cont = static_cast<int>(c % continuations);
                 int t = tick;
-                for (int k = 0; k < cfg.step && !ReplayLevelOver(); ++k, ++t) StepReplayTick(cand);
+                for (const auto& part : Macro(candidates[c / continuations], cfg.step))
+                    for (int k = 0; k < part.second && !ReplayLevelOver(); ++k, ++t) StepReplayTick(Keys(part.first.c_str()));
                 for (int k = 0; k < cfg.look && !ReplayLevelOver(); ++k, ++t) {
                     ReplayStep s{};
                     s.ticks = 1;
@@ -162,15 +223,17 @@ int main(int argc, char** argv)
             waitpid(kids[c], nullptr, 0);
             if (v > best) best = v, bestCand = c / continuations;
         }
-        const ReplayStep chosen = Keys(candidates[bestCand]);
-        for (int k = 0; k < cfg.step && !ReplayLevelOver(); ++k) {
-            StepReplayTick(chosen);
-            ++tick;
-            script.steps.push_back(chosen);
+        for (const auto& part : Macro(candidates[bestCand], cfg.step)) {
+            const ReplayStep chosen = Keys(part.first.c_str());
+            for (int k = 0; k < part.second && !ReplayLevelOver(); ++k) {
+                StepReplayTick(chosen);
+                ++tick;
+                script.steps.push_back(chosen);
+            }
         }
         if (tick % 200 < cfg.step)
             std::fprintf(stderr, "tick %d at (%d, %d) danger %.0f kills %d best %.0f [%s]\n", tick, playerX, playerY,
-                         dangerMeter, killScore, best, candidates[bestCand]);
+                         dangerMeter, killScore, best, candidates[bestCand].c_str());
     }
     const ReplayResult r = CurrentReplayResult(cfg.record, tick);
     std::fprintf(stderr, "record %d: %s after %d ticks, score %d, %s\n", cfg.record,
