@@ -16,7 +16,7 @@
 #include "gameplay/LevelObjectFactories.h"
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
-const int32_t record2BouncerHomeY[6] = {700, 700, 700, 700, 700, 700};
+const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
 const int32_t record4BouncerHomeY[12] = {600, 600, 600, 600, 600, 600, 600, 600, 600, 600, 600, 600};
 const PlacedPoint record5BouncerPositions[3] = {{1000, 600}, {1200, 600}, {1400, 600}};
 const int32_t record5BouncerHomeY[5] = {600, 600, 600, 600, 600};
@@ -208,12 +208,12 @@ void PlaceRecord1(LevelRecord& r, const bool given[])
 // rec02.lvl
 void PlaceRecord2(LevelRecord& r, const bool given[])
 {
-    if (!given[6]) r.objects[6] = MakeWalkerObject(938, 624, 828.0f, 1048.0f, 4, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2093, 648, 1983.0f, 2203.0f, 4, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(3248, 674, 3138.0f, 3358.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(4403, 702, 4293.0f, 4513.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(5558, 732, 5448.0f, 5668.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(7291, 828, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 1150.0f, 1750.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 2700.0f, 3300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 0.0f, 10, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 5350.0f, 5900.0f, 3, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6550, 780, 6250.0f, 6900.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(7450, 816, 7150.0f, 7750.0f, 2, 0);
 }
 
 // rec03.lvl
@@ -263,18 +263,18 @@ void PlaceRecord5(LevelRecord& r, const bool given[])
 // rec06.lvl
 void PlaceRecord6(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(936, 322, 826.0f, 1046.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1508, 373, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2081, 344, 1971.0f, 2191.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(2653, 396, 0.0f, 0.0f, 10, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(3226, 368, 3116.0f, 3336.0f, 4, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(3798, 382, 3688.0f, 3908.0f, 4, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4371, 398, 4261.0f, 4481.0f, 4, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(4943, 418, 4833.0f, 5053.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(5516, 420, 5406.0f, 5626.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6088, 551, 5978.0f, 6198.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(6661, 664, 6551.0f, 6771.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(7233, 791, 7123.0f, 7343.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1500, 600, 1300.0f, 1900.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(2600, 600, 2300.0f, 3000.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(3600, 520, 3350.0f, 3950.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(4700, 520, 4400.0f, 5000.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(6100, 580, 5850.0f, 6400.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(850, 690, 600.0f, 1050.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(3200, 560, 3150.0f, 3250.0f, 1, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(6500, 580, 6450.0f, 6650.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(7200, 780, 6950.0f, 7450.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(7950, 960, 7750.0f, 8100.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2800, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 620, 0.0f, 0.0f, 10, 1);
     if (!given[13]) r.objects[13] = LevelObject();
 }
 
