@@ -106,7 +106,8 @@ double Evaluate(const Settings& cfg, int tick, double threshold)
 int main(int argc, char** argv)
 {
     Settings cfg;
-    std::string out, prefix;
+    int untilX = -1;
+    std::string out, prefix, hunt;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         const int v = std::atoi(argv[i + 1]);
@@ -115,6 +116,8 @@ int main(int argc, char** argv)
         else if (a == "--difficulty") cfg.difficulty = v;
         else if (a == "--out") out = argv[i + 1];
         else if (a == "--prefix") prefix = argv[i + 1];
+        else if (a == "--hunt") hunt = argv[i + 1];
+        else if (a == "--until-x") untilX = v;
         else if (a == "--max-ticks") cfg.maxTicks = v;
         else if (a == "--step") cfg.step = v;
         else if (a == "--look") cfg.look = v;
@@ -138,7 +141,7 @@ int main(int argc, char** argv)
                         std::fprintf(stderr, "%5d vop %5d %5d d%3.0f k%d |", tick, playerX, playerY, dangerMeter, killScore);
                         for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
                             const LevelObject& o = currentLevel.objects[j];
-                            if (o.objState == ObjAlive && o.objKind <= KindCeilingDropper)
+                            if (o.objState == ObjAlive && o.objKind <= KindCeilingDropper && std::abs(o.objX - playerX) < 700)
                                 std::fprintf(stderr, " %d:%d,%d h%.0f", j, o.objX, o.objY, o.heat);
                         }
                         std::fprintf(stderr, "\n");
@@ -175,6 +178,70 @@ int main(int argc, char** argv)
                 script.steps.push_back(one);
             }
     }
+    if (!hunt.empty()) {
+        // Pop one enemy: approach (hold `hunt` for r ticks), wait w ticks,
+        // heat the trail for a ticks, back off the other way and wait. The
+        // quickest combination that scores a kill without a death wins.
+        const std::string back = hunt == "R" ? "L" : "R";
+        struct Try {
+            int r, w, a;
+        };
+        std::vector<Try> tries;
+        for (int total = 0; total <= 600; total += 4)
+            for (int r = 0; r <= std::min(total, 160); r += 4)
+                for (int a : {30, 45}) tries.push_back({r, total - r, a});
+        const int startKills = killScore;
+        const size_t batch = 64;
+        int found = -1;
+        for (size_t b = 0; b < tries.size() && found < 0; b += batch) {
+            const size_t e = std::min(tries.size(), b + batch);
+            std::vector<int> pipes;
+            std::vector<pid_t> kids;
+            for (size_t i = b; i < e; ++i) {
+                int fd[2];
+                if (pipe(fd) != 0) return 1;
+                const pid_t pid = fork();
+                if (pid == 0) {
+                    close(fd[0]);
+                    const Try& t = tries[i];
+                    const std::string m = hunt + ":" + std::to_string(t.r) + ",-:" + std::to_string(t.w) + ",A:" +
+                                          std::to_string(t.a) + "," + back + ":16,-:60";
+                    int ok = 0;
+                    for (const auto& part : Macro(m, 1))
+                        for (int k = 0; k < part.second && !ReplayLevelOver(); ++k) StepReplayTick(Keys(part.first.c_str()));
+                    ok = !ReplayLevelOver() && killScore > startKills && dangerMeter < 120;
+                    if (write(fd[1], &ok, sizeof ok) != sizeof ok) _exit(1);
+                    _exit(0);
+                }
+                close(fd[1]);
+                pipes.push_back(fd[0]);
+                kids.push_back(pid);
+            }
+            for (size_t k = 0; k < pipes.size(); ++k) {
+                int ok = 0;
+                if (read(pipes[k], &ok, sizeof ok) != sizeof ok) ok = 0;
+                close(pipes[k]);
+                waitpid(kids[k], nullptr, 0);
+                if (ok && found < 0) found = static_cast<int>(b + k);
+            }
+        }
+        if (found < 0) {
+            std::fprintf(stderr, "hunt: no kill found\n");
+            return 1;
+        }
+        const Try& t = tries[found];
+        const std::string m = hunt + ":" + std::to_string(t.r) + ",-:" + std::to_string(t.w) + ",A:" +
+                              std::to_string(t.a) + "," + back + ":16,-:60";
+        std::fprintf(stderr, "hunt: %s\n", m.c_str());
+        for (const auto& part : Macro(m, 1))
+            for (int k = 0; k < part.second; ++k) {
+                ReplayStep one = Keys(part.first.c_str());
+                StepReplayTick(one);
+                ++tick;
+                script.steps.push_back(one);
+            }
+        cfg.maxTicks = 0;  // the hunt alone
+    }
     std::vector<std::string> candidates = {"R", "RJ", "L", "LJ", "-", "J", "-:20"};
     if (cfg.attack) {
         for (const char* k : {"RA", "RJA", "LA", "LJA", "A", "A:30", "A:40,L:14", "A:40,R:14", "A:30,J:2,-:10",
@@ -184,6 +251,8 @@ int main(int argc, char** argv)
     // Continuations after a candidate: toward the goal, with and without jumps.
     const int continuations = 3;
     while (!ReplayLevelOver() && tick < cfg.maxTicks) {
+        if (untilX >= 0 && ((levelTable[cfg.record].goalX > levelTable[cfg.record].startX) ? playerX >= untilX : playerX <= untilX))
+            break;
         const int dir = playerX < levelTable[cfg.record].goalX ? 1 : -1;
         const size_t n = candidates.size() * continuations;
         std::vector<int> pipes(n);
@@ -246,5 +315,5 @@ int main(int argc, char** argv)
     } else {
         std::fputs(text.c_str(), stdout);
     }
-    return r.passed ? 0 : 1;
+    return (r.passed || !hunt.empty() || untilX >= 0) ? 0 : 1;
 }
