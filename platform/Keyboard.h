@@ -117,6 +117,14 @@ extern uint8_t liveKeyState[256];
 uint8_t KeyCodeOf(int platformKey);
 // Feeds one key event (platform key number) into liveKeyState.
 void KeyboardKeyEvent(int platformKey, bool down);
+// Testing aid, so tests can name keys without the window system's types
+// (the game gets its key numbers from window events): the platform key
+// number of the key the window system calls `name` ("A", "Num1", "Hyphen",
+// "LControl", "Numpad8"...), or the unknown key (-1, which has no code) for
+// "Unknown" and any name without a key code.
+int PlatformKeyOfName(const char* name);
+// Platform key numbers run from 0 to PlatformKeyCount() - 1.
+int PlatformKeyCount();
 // Lifts every key: called when the window loses focus, so no key stays
 // "held" while the game cannot see its release.
 void ReleaseAllKeys();

@@ -3,7 +3,6 @@
 // reaches the device.
 #include "platform/GamePad.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,20 +12,9 @@
 #include "engine/Settings.h"
 #include "game/GameStates.h"
 #include "gameplay/DangerMeter.h"
+#include "platform/VirtualPad.h"
 
 namespace {
-
-Uint16 rumbleLow = 0;
-Uint16 rumbleHigh = 0;
-int rumbleCalls = 0;
-
-int SDLCALL RecordRumble(void*, Uint16 low, Uint16 high)
-{
-    rumbleLow = low;
-    rumbleHigh = high;
-    ++rumbleCalls;
-    return 0;
-}
 
 class VirtualDevices : public ::testing::Test {
 protected:
@@ -36,76 +24,41 @@ protected:
         std::memset(keyboardState, 0, sizeof keyboardState);
         joystickFound = 0;
         gameState = 15;
-        rumbleLow = rumbleHigh = 0;
-        rumbleCalls = 0;
     }
     void TearDown() override
     {
-        if (handle) SDL_JoystickClose(handle);
-        if (device >= 0) SDL_JoystickDetachVirtual(device);
+        DetachVirtualController();
+        DetachVirtualJoystick();
         ShutdownGamePad();
     }
 
-    int AttachController()
+    void Button(uint16_t xinputButton, bool down)
     {
-        SDL_VirtualJoystickDesc desc;
-        std::memset(&desc, 0, sizeof desc);
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = 15;
-        desc.button_mask = (1u << 15) - 1;  // A .. DPAD_RIGHT
-        desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-        desc.name = "Virtual Test Pad";
-        desc.Rumble = RecordRumble;
-        return Attach(desc);
+        EXPECT_TRUE(SetVirtualPadButton(xinputButton, down)) << VirtualPadError();
     }
-    int AttachJoystick()
+    void Axis(VirtualPadAxis axis, int16_t value)
     {
-        SDL_VirtualJoystickDesc desc;
-        std::memset(&desc, 0, sizeof desc);
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_FLIGHT_STICK;
-        desc.naxes = 4;
-        desc.nbuttons = 12;
-        desc.nhats = 1;
-        desc.name = "Virtual Test Stick";
-        return Attach(desc);
+        EXPECT_TRUE(SetVirtualPadAxis(axis, value)) << VirtualPadError();
     }
-    int Attach(const SDL_VirtualJoystickDesc& desc)
+    void StickAxis(int axis, int16_t value)
     {
-        device = SDL_JoystickAttachVirtualEx(&desc);
-        if (device >= 0) handle = SDL_JoystickOpen(device);
-        return device;
+        EXPECT_TRUE(SetVirtualJoystickAxis(axis, value)) << VirtualPadError();
     }
-    void Detach()
-    {
-        SDL_JoystickClose(handle);
-        handle = nullptr;
-        SDL_JoystickDetachVirtual(device);
-        device = -1;
-    }
-    void Axis(int axis, Sint16 value) { SDL_JoystickSetVirtualAxis(handle, axis, value); }
-    void Button(int button, bool down) { SDL_JoystickSetVirtualButton(handle, button, down ? 1 : 0); }
     void Tick()
     {
         PollGamepad();
         MapInputActions();
     }
-
-    int device = -1;
-    SDL_Joystick* handle = nullptr;
 };
 
 TEST_F(VirtualDevices, AGameControllerIsThePadWithButtonsSticksTriggersAndRumble)
 {
     Tick();
     EXPECT_EQ(padConnected, 0);
-    ASSERT_GE(AttachController(), 0) << SDL_GetError();
-    ASSERT_NE(handle, nullptr);
+    ASSERT_TRUE(AttachVirtualController()) << VirtualPadError();
 
-    Button(SDL_CONTROLLER_BUTTON_A, true);
-    Button(SDL_CONTROLLER_BUTTON_START, true);
+    Button(XINPUT_GAMEPAD_A, true);
+    Button(XINPUT_GAMEPAD_START, true);
     Tick();
     ASSERT_EQ(padConnected, 1);
     EXPECT_EQ(padButtons, XINPUT_GAMEPAD_A | XINPUT_GAMEPAD_START);
@@ -114,23 +67,23 @@ TEST_F(VirtualDevices, AGameControllerIsThePadWithButtonsSticksTriggersAndRumble
     EXPECT_EQ(actionRestart, 1);
     EXPECT_EQ(actionLeft, 0);
 
-    Button(SDL_CONTROLLER_BUTTON_A, false);
-    Button(SDL_CONTROLLER_BUTTON_START, false);
-    Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
-    Button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, true);
+    Button(XINPUT_GAMEPAD_A, false);
+    Button(XINPUT_GAMEPAD_START, false);
+    Button(XINPUT_GAMEPAD_DPAD_LEFT, true);
+    Button(XINPUT_GAMEPAD_LEFT_SHOULDER, true);
     Tick();
     EXPECT_EQ(padButtons, XINPUT_GAMEPAD_DPAD_LEFT | XINPUT_GAMEPAD_LEFT_SHOULDER);
     EXPECT_EQ(actionLeft, 1);
     EXPECT_EQ(actionAttack, 1);
     EXPECT_EQ(actionJump, 0);
-    Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
-    Button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, false);
+    Button(XINPUT_GAMEPAD_DPAD_LEFT, false);
+    Button(XINPUT_GAMEPAD_LEFT_SHOULDER, false);
 
     // Sticks: y is turned to point up; the dead zone zeroes a small stick.
-    Axis(SDL_CONTROLLER_AXIS_LEFTX, -8000);
-    Axis(SDL_CONTROLLER_AXIS_LEFTY, -32768);
-    Axis(SDL_CONTROLLER_AXIS_RIGHTX, 5000);
-    Axis(SDL_CONTROLLER_AXIS_RIGHTY, -5000);
+    Axis(VirtualPadAxis::LeftX, -8000);
+    Axis(VirtualPadAxis::LeftY, -32768);
+    Axis(VirtualPadAxis::RightX, 5000);
+    Axis(VirtualPadAxis::RightY, -5000);
     Tick();
     EXPECT_EQ(padState.Gamepad.sThumbLX, -8000);
     EXPECT_EQ(padState.Gamepad.sThumbLY, 32767);
@@ -138,8 +91,8 @@ TEST_F(VirtualDevices, AGameControllerIsThePadWithButtonsSticksTriggersAndRumble
     EXPECT_EQ(padState.Gamepad.sThumbRY, 0);
     EXPECT_EQ(actionLeft, 1);
     EXPECT_EQ(actionLookUp, 0);
-    Axis(SDL_CONTROLLER_AXIS_RIGHTY, 20000);
-    Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
+    Axis(VirtualPadAxis::RightY, 20000);
+    Axis(VirtualPadAxis::RightTrigger, 32767);
     Tick();
     EXPECT_EQ(padState.Gamepad.sThumbRY, -20000);
     EXPECT_EQ(padState.Gamepad.bRightTrigger, 255);
@@ -150,16 +103,17 @@ TEST_F(VirtualDevices, AGameControllerIsThePadWithButtonsSticksTriggersAndRumble
     rumbleStrength = 255;
     rumbleEnabled = 0;  // rumble off: the pad hears nothing
     UpdateRumble();
-    EXPECT_EQ(rumbleCalls, 0);
+    EXPECT_EQ(VirtualPadRumble().requests, 0);
     rumbleEnabled = 1;
     rumbleStrength = 255;
     UpdateRumble();
-    EXPECT_EQ(rumbleCalls, 1);
-    EXPECT_EQ(rumbleLow, 65025);
-    EXPECT_EQ(rumbleHigh, 25500);
+    const VirtualRumble rumble = VirtualPadRumble();
+    EXPECT_EQ(rumble.requests, 1);
+    EXPECT_EQ(rumble.low, 65025);
+    EXPECT_EQ(rumble.high, 25500);
 
     // Unplugged: the next poll sees no pad and no buttons.
-    Detach();
+    DetachVirtualController();
     Tick();
     EXPECT_EQ(padConnected, 0);
     EXPECT_EQ(padButtons, 0);
@@ -174,13 +128,13 @@ TEST_F(VirtualDevices, APlainJoystickIsReadAsADirectInputController)
     EXPECT_FALSE(PollJoystick(&state));
     EXPECT_EQ(state.lX, 32767);
     EXPECT_EQ(state.rgdwPOV[0], 0xFFFFFFFFu);
-    ASSERT_GE(AttachJoystick(), 0) << SDL_GetError();
+    ASSERT_TRUE(AttachVirtualJoystick(4, 12, 1)) << VirtualPadError();
 
-    Axis(0, -32768);
-    Axis(1, 32767);
-    Axis(3, 0);
-    Button(1, true);
-    SDL_JoystickSetVirtualHat(handle, 0, SDL_HAT_LEFT);
+    StickAxis(0, -32768);
+    StickAxis(1, 32767);
+    StickAxis(3, 0);
+    EXPECT_TRUE(SetVirtualJoystickButton(1, true)) << VirtualPadError();
+    EXPECT_TRUE(SetVirtualJoystickHat(0, VirtualHat::Left)) << VirtualPadError();
     ASSERT_TRUE(PollJoystick(&state));
     XInputGamepad pad;
     EXPECT_FALSE(PollPad(&pad));  // a joystick without a mapping is not a pad
@@ -200,9 +154,35 @@ TEST_F(VirtualDevices, APlainJoystickIsReadAsADirectInputController)
     EXPECT_EQ(actionLeft, 1);
     EXPECT_EQ(actionDown, 1);
 
-    Detach();
+    DetachVirtualJoystick();
     EXPECT_FALSE(PollJoystick(&state));
     joystickFound = 0;
+}
+
+// The test aid must say so when an input cannot reach a device, or a pad
+// test could pass on inputs that were never sent.
+TEST_F(VirtualDevices, VirtualInputsWithoutADeviceAreRefusedWithAReason)
+{
+    EXPECT_FALSE(SetVirtualPadButton(XINPUT_GAMEPAD_A, true));
+    EXPECT_NE(std::strstr(VirtualPadError(), "no virtual controller"), nullptr) << VirtualPadError();
+    EXPECT_FALSE(SetVirtualJoystickHat(0, VirtualHat::Up));
+    EXPECT_NE(std::strstr(VirtualPadError(), "no virtual joystick"), nullptr) << VirtualPadError();
+
+    ASSERT_TRUE(AttachVirtualController()) << VirtualPadError();
+    EXPECT_FALSE(AttachVirtualController());
+    EXPECT_FALSE(SetVirtualPadButton(XINPUT_GAMEPAD_A | XINPUT_GAMEPAD_B, true));
+    EXPECT_FALSE(SetVirtualPadButton(0, true));
+    ASSERT_TRUE(AttachVirtualJoystick(2, 2, 0)) << VirtualPadError();
+    EXPECT_FALSE(SetVirtualJoystickAxis(2, 0));  // it has two axes
+    EXPECT_FALSE(SetVirtualJoystickHat(0, VirtualHat::Up));
+    EXPECT_STRNE(VirtualPadError(), "");
+
+    // A shut-down joystick system took the devices with it: attaching again
+    // starts afresh instead of reporting them still attached.
+    ShutdownGamePad();
+    EXPECT_FALSE(SetVirtualPadButton(XINPUT_GAMEPAD_A, true));
+    ASSERT_TRUE(AttachVirtualController()) << VirtualPadError();
+    EXPECT_TRUE(SetVirtualPadButton(XINPUT_GAMEPAD_A, true)) << VirtualPadError();
 }
 
 }  // namespace

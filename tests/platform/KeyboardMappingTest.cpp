@@ -2,37 +2,34 @@
 // the release of held keys when the window loses the focus.
 #include <gtest/gtest.h>
 
-#include <SFML/Window/Keyboard.hpp>
-
 #include "engine/GraphicsDevice.h"
 #include "engine/MainWindow.h"
 #include "platform/Keyboard.h"
 
 namespace {
 
+// A key event as the window delivers it, for the key the window system
+// calls `name`.
+void Key(const char* name, bool down) { KeyboardKeyEvent(PlatformKeyOfName(name), down); }
+
 TEST(KeyboardMappingTest, GameKeysHaveTheirCodes) {
     const struct {
-        sf::Keyboard::Key key;
+        const char* name;
         uint8_t code;
     } expected[] = {
-        {sf::Keyboard::A, DIK_A},           {sf::Keyboard::Q, DIK_Q},
-        {sf::Keyboard::Z, DIK_Z},           {sf::Keyboard::Y, DIK_Y},
-        {sf::Keyboard::Num1, DIK_1},        {sf::Keyboard::Num0, DIK_0},
-        {sf::Keyboard::Hyphen, DIK_MINUS},  {sf::Keyboard::LControl, DIK_LCONTROL},
-        {sf::Keyboard::RControl, DIK_RCONTROL}, {sf::Keyboard::LShift, DIK_LSHIFT},
-        {sf::Keyboard::RShift, DIK_RSHIFT}, {sf::Keyboard::Tab, DIK_TAB},
-        {sf::Keyboard::Comma, DIK_COMMA},   {sf::Keyboard::Period, DIK_PERIOD},
-        {sf::Keyboard::Quote, DIK_APOSTROPHE}, {sf::Keyboard::LBracket, DIK_LBRACKET},
-        {sf::Keyboard::Semicolon, DIK_SEMICOLON}, {sf::Keyboard::Space, DIK_SPACE},
-        {sf::Keyboard::Enter, DIK_RETURN},  {sf::Keyboard::Escape, DIK_ESCAPE},
-        {sf::Keyboard::Backspace, DIK_BACK}, {sf::Keyboard::Left, DIK_LEFT},
-        {sf::Keyboard::Right, DIK_RIGHT},   {sf::Keyboard::Up, DIK_UP},
-        {sf::Keyboard::Down, DIK_DOWN},     {sf::Keyboard::Numpad2, DIK_NUMPAD2},
-        {sf::Keyboard::Numpad4, DIK_NUMPAD4}, {sf::Keyboard::Numpad6, DIK_NUMPAD6},
-        {sf::Keyboard::Numpad8, DIK_NUMPAD8}, {sf::Keyboard::LAlt, DIK_LMENU},
+        {"A", DIK_A}, {"Q", DIK_Q}, {"Z", DIK_Z},
+        {"Y", DIK_Y}, {"Num1", DIK_1}, {"Num0", DIK_0},
+        {"Hyphen", DIK_MINUS}, {"LControl", DIK_LCONTROL}, {"RControl", DIK_RCONTROL},
+        {"LShift", DIK_LSHIFT}, {"RShift", DIK_RSHIFT}, {"Tab", DIK_TAB},
+        {"Comma", DIK_COMMA}, {"Period", DIK_PERIOD}, {"Quote", DIK_APOSTROPHE},
+        {"LBracket", DIK_LBRACKET}, {"Semicolon", DIK_SEMICOLON}, {"Space", DIK_SPACE},
+        {"Enter", DIK_RETURN}, {"Escape", DIK_ESCAPE}, {"Backspace", DIK_BACK},
+        {"Left", DIK_LEFT}, {"Right", DIK_RIGHT}, {"Up", DIK_UP},
+        {"Down", DIK_DOWN}, {"Numpad2", DIK_NUMPAD2}, {"Numpad4", DIK_NUMPAD4},
+        {"Numpad6", DIK_NUMPAD6}, {"Numpad8", DIK_NUMPAD8}, {"LAlt", DIK_LMENU},
     };
     for (const auto& e : expected) {
-        EXPECT_EQ(KeyCodeOf(e.key), e.code) << "key " << e.key;
+        EXPECT_EQ(KeyCodeOf(PlatformKeyOfName(e.name)), e.code) << "key " << e.name;
     }
     // The scan-code numbers the input mapping relies on.
     EXPECT_EQ(DIK_1, 2);
@@ -44,7 +41,7 @@ TEST(KeyboardMappingTest, GameKeysHaveTheirCodes) {
 TEST(KeyboardMappingTest, EveryNamedKeyHasADistinctCode) {
     bool used[256] = {};
     int mapped = 0;
-    for (int key = 0; key < sf::Keyboard::KeyCount; ++key) {
+    for (int key = 0; key < PlatformKeyCount(); ++key) {
         const uint8_t code = KeyCodeOf(key);
         if (code == 0) continue;
         EXPECT_FALSE(used[code]) << "code " << int(code) << " twice";
@@ -52,21 +49,23 @@ TEST(KeyboardMappingTest, EveryNamedKeyHasADistinctCode) {
         ++mapped;
     }
     EXPECT_GE(mapped, 95);
-    EXPECT_EQ(KeyCodeOf(sf::Keyboard::Unknown), 0);
-    EXPECT_EQ(KeyCodeOf(sf::Keyboard::KeyCount), 0);
+    EXPECT_EQ(PlatformKeyOfName("Unknown"), -1);
+    EXPECT_EQ(PlatformKeyOfName("NoSuchKey"), -1);
+    EXPECT_EQ(KeyCodeOf(-1), 0);
+    EXPECT_EQ(KeyCodeOf(PlatformKeyCount()), 0);
 }
 
 TEST(KeyboardMappingTest, KeyEventsReachThePolledState) {
     ReleaseAllKeys();
     graphicsContext.InitDirectInput();
-    KeyboardKeyEvent(sf::Keyboard::Space, true);
-    KeyboardKeyEvent(sf::Keyboard::Left, true);
-    KeyboardKeyEvent(sf::Keyboard::Unknown, true);  // ignored
+    Key("Space", true);
+    Key("Left", true);
+    Key("Unknown", true);  // ignored
     graphicsContext.PollDirectInput();
     EXPECT_EQ(keyboardState[DIK_SPACE], kKeyDown);
     EXPECT_EQ(keyboardState[DIK_LEFT], kKeyDown);
     EXPECT_EQ(keyboardState[DIK_RIGHT], 0);
-    KeyboardKeyEvent(sf::Keyboard::Space, false);
+    Key("Space", false);
     graphicsContext.PollDirectInput();
     EXPECT_EQ(keyboardState[DIK_SPACE], 0);
     EXPECT_EQ(keyboardState[DIK_LEFT], kKeyDown);
@@ -75,8 +74,8 @@ TEST(KeyboardMappingTest, KeyEventsReachThePolledState) {
 
 TEST(KeyboardMappingTest, FocusLossReleasesHeldKeys) {
     graphicsContext.InitDirectInput();
-    KeyboardKeyEvent(sf::Keyboard::Right, true);
-    KeyboardKeyEvent(sf::Keyboard::LControl, true);
+    Key("Right", true);
+    Key("LControl", true);
     ReleaseAllKeys();  // what the window does when it loses the focus
     graphicsContext.PollDirectInput();
     for (int code = 0; code < 256; ++code) EXPECT_EQ(keyboardState[code], 0) << code;
@@ -84,10 +83,10 @@ TEST(KeyboardMappingTest, FocusLossReleasesHeldKeys) {
 
 TEST(KeyboardMappingTest, NoInputDevicesLeaveTheStateAlone) {
     graphicsContext.InitDirectInput();
-    KeyboardKeyEvent(sf::Keyboard::Up, true);
+    Key("Up", true);
     graphicsContext.PollDirectInput();
     graphicsContext.ReleaseDirectInput();
-    KeyboardKeyEvent(sf::Keyboard::Up, false);
+    Key("Up", false);
     graphicsContext.PollDirectInput();  // no devices: nothing is read
     EXPECT_EQ(keyboardState[DIK_UP], kKeyDown);
     graphicsContext.InitDirectInput();  // re-creation starts from rest
