@@ -16,10 +16,11 @@ function(fv_folder_library name folder)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
 endfunction()
 
-# fv_test_folder(name folder LABELS label...)
+# fv_test_folder(name folder LABELS label... [LIBS lib...] [DEPENDS target...])
 # One GoogleTest executable per test folder; every test in it carries the labels.
+# DEPENDS names what must be built first (the generated data folder).
 function(fv_test_folder name folder)
-  cmake_parse_arguments(ARG "" "" "LABELS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LABELS;LIBS;DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -27,6 +28,9 @@ function(fv_test_folder name folder)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE fv_all GTest::gtest GTest::gtest_main ${ARG_LIBS})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_DEPENDS)
+    add_dependencies(${name} ${ARG_DEPENDS})
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     PROPERTIES LABELS "${ARG_LABELS}"

@@ -26,6 +26,8 @@ TEST(DeveloperUnlock, OnlyDebugBuildsUnlockAndNoBestScoreIsLowered)
 
     HarnessKeyDown(DIK_LCONTROL);
     HarnessKeyDown(DIK_F);
+    HarnessTick();
+    EXPECT_EQ(unlockedLevels, 3) << "Ctrl+F alone is not the chord";
     HarnessKeyDown(DIK_V);
     HarnessTick();
     HarnessReleaseAllKeys();

@@ -50,19 +50,6 @@ protected:
     std::vector<uint32_t> pixels;
 };
 
-TEST_F(UpdateChain, TheDeveloperChordOpensEveryLevel)
-{
-    HarnessStartAtState(MainMenu);
-    HarnessKeyDown(DIK_LCONTROL);
-    HarnessKeyDown(DIK_F);
-    HarnessTick();
-    EXPECT_EQ(unlockedLevels, HarnessCurrentConfig().unlockedLevels) << "F alone is not the chord";
-    HarnessKeyDown(DIK_V);
-    HarnessTick();
-    EXPECT_EQ(unlockedLevels, 50);
-    EXPECT_EQ(levelTable[3].bestScore, levelTable[3].thresholdPoints);
-}
-
 TEST_F(UpdateChain, TheLevelPassJingleDucksTheMusic)
 {
     HarnessStartAtState(MainMenu);

@@ -5,6 +5,8 @@
 // where a picture's centre pixel landed.
 #include <gtest/gtest.h>
 
+#include "support/TestFiles.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -30,30 +32,7 @@ namespace scenerytest {
 
 // A small grey 24-bit BMP; each Load of it makes a picture with its own id.
 inline const char* TestPicturePath() {
-    static std::string path;
-    if (!path.empty()) return path.c_str();
-    char dir[] = "/tmp/fv_scenerytest_XXXXXX";
-    if (mkdtemp(dir) == nullptr) return "";
-    path = std::string(dir) + "/picture.bmp";
-    const int w = 8, h = 8, row = w * 3, size = 54 + row * h;
-    unsigned char header[54] = {'B', 'M'};
-    auto put32 = [&](int at, int v) {
-        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<unsigned char>(v >> (8 * i));
-    };
-    put32(2, size);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
-    header[26] = 1;
-    header[28] = 24;
-    put32(34, row * h);
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return "";
-    std::fwrite(header, 1, sizeof header, f);
-    std::vector<unsigned char> pixels(static_cast<size_t>(row * h), 128);
-    std::fwrite(pixels.data(), 1, pixels.size(), f);
-    std::fclose(f);
+    static const std::string path = testfiles::WriteGreyPicture("fv_scenerytest_", 8, 128);
     return path.c_str();
 }
 

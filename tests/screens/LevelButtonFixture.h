@@ -5,6 +5,8 @@
 // audio, and helpers to read the logged draws back.
 #include <gtest/gtest.h>
 
+#include "support/TestFiles.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -30,30 +32,7 @@
 namespace buttontest {
 
 inline const std::string& TestPicturePath() {
-    static std::string path;
-    if (!path.empty()) return path;
-    char dir[] = "/tmp/fv_buttontest_XXXXXX";
-    if (mkdtemp(dir) == nullptr) return path;
-    path = std::string(dir) + "/picture.bmp";
-    const int w = 8, h = 8, row = w * 3, size = 54 + row * h;
-    unsigned char header[54] = {'B', 'M'};
-    auto put32 = [&](int at, int v) {
-        for (int i = 0; i < 4; ++i) header[at + i] = static_cast<unsigned char>(v >> (8 * i));
-    };
-    put32(2, size);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
-    header[26] = 1;
-    header[28] = 24;
-    put32(34, row * h);
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) return path;
-    std::fwrite(header, 1, sizeof header, f);
-    std::vector<unsigned char> pixels(static_cast<size_t>(row * h), 90);
-    std::fwrite(pixels.data(), 1, pixels.size(), f);
-    std::fclose(f);
+    static const std::string path = testfiles::WriteGreyPicture("fv_buttontest_", 8, 90);
     return path;
 }
 

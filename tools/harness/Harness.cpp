@@ -12,6 +12,7 @@
 #include "game/GameStates.h"
 #include "game/LevelTable.h"
 #include "game/MainLoop.h"
+#include "game/MenuScreens.h"
 #include "game/Resources.h"
 #include "game/StartUp.h"
 #include "game/UpdateStep.h"
@@ -73,6 +74,9 @@ bool HarnessInit(const HarnessConfig& config)
 {
     current = config;
     ticksRun = 0;
+    // A fresh game: the intro clock, focus and the reset's first press start
+    // afresh, so a test never inherits the menus' state from the one before.
+    ResetMenuState();
     SetSilentAudio(true);
     batchBackend = BatchBackend::Recording;
     if (config.homeDir) {
