@@ -17,7 +17,7 @@
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
 const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
-const int32_t record4BouncerHomeY[12] = {600, 600, 600, 600, 600, 600, 600, 600, 600, 600, 600, 600};
+const int32_t record4BouncerHomeY[12] = {870, 870, 870, 870, 870, 870, 870, 870, 870, 870, 870, 870};
 const PlacedPoint record5BouncerPositions[3] = {{1000, 600}, {1200, 600}, {1400, 600}};
 const int32_t record5BouncerHomeY[5] = {600, 600, 600, 600, 600};
 // Speed of the checkpoint walkers and bounce of the checkpoint bouncers.
@@ -233,21 +233,21 @@ void PlaceRecord3(LevelRecord& r, const bool given[])
 // rec04.lvl
 void PlaceRecord4(LevelRecord& r, const bool given[])
 {
-    if (!given[12]) r.objects[12] = MakeWalkerObject(689, 471, 579.0f, 799.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1209, 239, 1134.0f, 0.0f);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1469, 487, 1359.0f, 1579.0f, 4, 0);
-    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(1988, 255, 1913.0f, 0.0f);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2248, 504, 2138.0f, 2358.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(2768, 272, 2693.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(3288, 286, 3213.0f, 0.0f);
-    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(3807, 301, 3732.0f, 0.0f);
-    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(4327, 316, 4252.0f, 0.0f);
-    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(4846, 331, 4771.0f, 0.0f);
-    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(5366, 347, 5291.0f, 0.0f);
-    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(5886, 365, 5811.0f, 0.0f);
-    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6405, 383, 6330.0f, 0.0f);
-    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6925, 403, 6850.0f, 0.0f);
-    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(7445, 427, 7370.0f, 0.0f);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1000, 560, 700.0f, 1300.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4700, 560, 4450.0f, 5000.0f, 2, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5900, 560, 5600.0f, 6250.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4300, 260, 4240.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(4500, 260, 4440.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(4700, 260, 4640.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(4900, 260, 4840.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(5100, 260, 5040.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(5300, 260, 5240.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(5500, 260, 5440.0f, 0.0f);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(5700, 260, 5640.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(5900, 260, 5840.0f, 0.0f);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6100, 260, 6040.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6300, 260, 6240.0f, 0.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(6500, 260, 6440.0f, 0.0f);
 }
 
 // rec05.lvl
@@ -812,11 +812,11 @@ void PlaceRecord25(LevelRecord& r, const bool given[])
     if (!given[2]) r.objects[2] = MakeGearObject(900, -250, 0.0f, 0.012f, 40);
     if (!given[3]) r.objects[3] = MakeGearObject(20, 20, 0.0f, 0.03f, 50);
     if (!given[4]) r.objects[4] = MakeGearObject(1760, 20, 0.0f, 0.025f, 60);
-    if (!given[5]) r.objects[5] = MakeCannonObject(540.0f, 430.0f, 30.0f, 65.0f, 10.0f, 11.0f, 0.6f, 0, 0, 0);
+    if (!given[5]) r.objects[5] = MakeCannonObject(560.0f, 440.0f, 80.0f, 60.0f, 10.0f, 11.0f, 1.0f, 0, 0, 0);
     if (!given[6]) r.objects[6] = MakeWalkerObject(760, 522, 660.0f, 1130.0f, 2, 0);
     if (!given[7]) r.objects[7] = MakeBouncerObject(205, 440, 0.0f, 0.0f, 7, 1);
     if (!given[8]) r.objects[8] = MakeGearObject(560, -60, 0.0f, 0.02f, 50);
-    if (!given[9]) r.objects[9] = MakeCannonObject(1250.0f, 470.0f, -30.0f, -65.0f, 10.0f, 11.0f, 0.6f, 0, 0, 0);
+    if (!given[9]) r.objects[9] = MakeCannonObject(1550.0f, 480.0f, 80.0f, 75.0f, 7.0f, 10.0f, 0.9f, 0, 0, 0);
     if (!given[10]) r.objects[10] = MakeWalkerObject(1000, 522, 670.0f, 1130.0f, 4, 1);
     if (!given[11]) r.objects[11] = MakeBouncerObject(700, 562, 0.0f, 0.0f, 7, 1);
     if (!given[12]) r.objects[12] = MakeWalkerObject(1400, 440, 1290.0f, 1540.0f, 2, 0);
@@ -893,8 +893,8 @@ void PlaceRecord26(LevelRecord& r, const bool given[])
     if (!given[38]) r.objects[38] = MakeCeilingDropperObject(995, 400, 920.0f, 0.0f);
     if (!given[39]) r.objects[39] = MakeCeilingDropperObject(1320, 460, 1240.0f, 0.0f);
     if (!given[40]) r.objects[40] = MakeCeilingDropperObject(1515, 460, 1440.0f, 0.0f);
-    if (!given[41]) r.objects[41] = MakeGearObject(560, 30, 0.0f, 0.02f, 50);
-    if (!given[42]) r.objects[42] = MakeGearObject(1330, 20, 0.0f, 0.025f, 60);
+    if (!given[41]) r.objects[41] = MakeGearObject(1080, 10, 0.0f, 0.02f, 50);
+    if (!given[42]) r.objects[42] = MakeGearObject(1690, 0, 0.0f, 0.025f, 60);
     if (!given[43]) r.objects[43] = LevelObject();
     if (!given[44]) r.objects[44] = LevelObject();
     if (!given[45]) r.objects[45] = LevelObject();
@@ -907,36 +907,36 @@ void PlaceRecord26(LevelRecord& r, const bool given[])
 // rec27.lvl
 void PlaceRecord27(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(360, 600, 310.0f, 690.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(330, 600, 300.0f, 690.0f, 2, 0);
     if (!given[1]) r.objects[1] = MakeBouncerObject(60, 640, 0.0f, 0.0f, 10, 1);
     if (!given[2]) r.objects[2] = MakeGearObject(746, -274, 0.0f, 0.012f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(1678, -62, 0.0f, 0.03f, 50);
     if (!given[4]) r.objects[4] = MakeCannonObject(2005.0f, 330.0f, -70.0f, -40.0f, 9.0f, 11.0f, 0.6f, 0, 0, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(520, 600, 310.0f, 690.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(140, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(660, 600, 310.0f, 690.0f, 2, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(400, 510, 0.0f, 0.0f, 7, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(900, 441, 880.0f, 1110.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(485, 510, 0.0f, 0.0f, 7, 1);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(1090, 441, 880.0f, 1110.0f, 4, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(570, 510, 0.0f, 0.0f, 7, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(1330, 600, 1320.0f, 1700.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(785, 380, 0.0f, 0.0f, 7, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(1500, 600, 1320.0f, 1700.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(900, 481, 0.0f, 0.0f, 10, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(1680, 600, 1320.0f, 1700.0f, 4, 1);
-    if (!given[18]) r.objects[18] = MakeBouncerObject(995, 481, 0.0f, 0.0f, 10, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(420, 600, 310.0f, 690.0f, 6, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(1090, 481, 0.0f, 0.0f, 10, 1);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(1600, 600, 1320.0f, 1700.0f, 6, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(350, 600, 300.0f, 690.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(130, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(370, 600, 300.0f, 690.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(445, 510, 0.0f, 0.0f, 7, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(390, 600, 300.0f, 690.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(480, 510, 0.0f, 0.0f, 7, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(900, 441, 880.0f, 1110.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(515, 510, 0.0f, 0.0f, 7, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(925, 441, 880.0f, 1110.0f, 2, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(960, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(1340, 600, 1320.0f, 1700.0f, 2, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(995, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(1360, 600, 1320.0f, 1700.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(1030, 481, 0.0f, 0.0f, 10, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1380, 600, 1320.0f, 1700.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(785, 380, 0.0f, 0.0f, 7, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(1400, 600, 1320.0f, 1700.0f, 2, 0);
     if (!given[22]) r.objects[22] = MakeBouncerObject(1215, 380, 0.0f, 0.0f, 7, 1);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(1480, 510, 0.0f, 0.0f, 7, 1);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(1565, 510, 0.0f, 0.0f, 7, 1);
-    if (!given[25]) r.objects[25] = MakeBouncerObject(1650, 510, 0.0f, 0.0f, 7, 1);
-    if (!given[26]) r.objects[26] = MakeBouncerObject(1740, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[27]) r.objects[27] = MakeBouncerObject(1810, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1525, 510, 0.0f, 0.0f, 7, 1);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1560, 510, 0.0f, 0.0f, 7, 1);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1595, 510, 0.0f, 0.0f, 7, 1);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1745, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(1780, 640, 0.0f, 0.0f, 10, 1);
     if (!given[28]) r.objects[28] = MakeBouncerObject(1880, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[29]) r.objects[29] = MakeBouncerObject(1950, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[29]) r.objects[29] = MakeBouncerObject(1915, 640, 0.0f, 0.0f, 10, 1);
     if (!given[30]) r.objects[30] = LevelObject();
     if (!given[31]) r.objects[31] = LevelObject();
     if (!given[32]) r.objects[32] = LevelObject();
@@ -1362,40 +1362,40 @@ void PlaceRecord37(LevelRecord& r, const bool given[])
 // rec38.lvl
 void PlaceRecord38(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(614, 459, 504.0f, 724.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(820, 498, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1027, 217, 952.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeGearObject(984, 613, 0.0f, 0.02f, 30);
-    if (!given[4]) r.objects[4] = MakeGearObject(1190, 613, 0.0f, 0.02f, 40);
-    if (!given[5]) r.objects[5] = MakeGearObject(1524, 613, 0.0f, 0.02f, 50);
-    if (!given[6]) r.objects[6] = MakeGearObject(1730, 613, 0.0f, 0.02f, 60);
-    if (!given[7]) r.objects[7] = MakeCannonObject(2059.0f, 486.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(2265, 456, 2155.0f, 2375.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(2471, 495, 0.0f, 0.0f, 10, 1);
-    if (!given[10]) r.objects[10] = MakeCeilingDropperObject(2678, 214, 2603.0f, 0.0f);
-    if (!given[11]) r.objects[11] = MakeGearObject(2635, 610, 0.0f, 0.02f, 30);
-    if (!given[12]) r.objects[12] = MakeGearObject(2842, 610, 0.0f, 0.02f, 40);
-    if (!given[13]) r.objects[13] = MakeGearObject(3175, 611, 0.0f, 0.02f, 50);
-    if (!given[14]) r.objects[14] = MakeCannonObject(3503.0f, 483.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(3710, 453, 3600.0f, 3820.0f, 4, 0);
-    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(3916, 212, 3841.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeGearObject(3874, 608, 0.0f, 0.02f, 30);
-    if (!given[18]) r.objects[18] = MakeGearObject(4080, 608, 0.0f, 0.02f, 40);
-    if (!given[19]) r.objects[19] = MakeGearObject(4414, 609, 0.0f, 0.02f, 50);
-    if (!given[20]) r.objects[20] = MakeCannonObject(4742.0f, 481.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(4948, 451, 4838.0f, 5058.0f, 4, 0);
-    if (!given[22]) r.objects[22] = MakeCannonObject(5155.0f, 480.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(5361, 450, 5251.0f, 5471.0f, 4, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(5568, 449, 5458.0f, 5678.0f, 4, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(5774, 448, 5664.0f, 5884.0f, 4, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(5980, 448, 5870.0f, 6090.0f, 4, 0);
-    if (!given[27]) r.objects[27] = MakeWalkerObject(6187, 448, 6077.0f, 6297.0f, 4, 0);
-    if (!given[28]) r.objects[28] = MakeWalkerObject(6393, 448, 6283.0f, 6503.0f, 4, 0);
-    if (!given[29]) r.objects[29] = MakeWalkerObject(6600, 448, 6490.0f, 6710.0f, 4, 0);
-    if (!given[30]) r.objects[30] = MakeWalkerObject(6806, 448, 6696.0f, 6916.0f, 4, 0);
-    if (!given[31]) r.objects[31] = MakeWalkerObject(7012, 448, 6902.0f, 7122.0f, 4, 0);
-    if (!given[32]) r.objects[32] = MakeWalkerObject(7219, 448, 7109.0f, 7329.0f, 4, 0);
-    if (!given[33]) r.objects[33] = MakeWalkerObject(7425, 448, 7315.0f, 7535.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1560, 330, 1520.0f, 1780.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1720, 330, 1520.0f, 1780.0f, 4, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(5560, 350, 5520.0f, 5780.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(5720, 350, 5520.0f, 5780.0f, 4, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(7010, 300, 6970.0f, 7230.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(7170, 300, 6970.0f, 7230.0f, 4, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(3560, 620, 3520.0f, 3780.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3640, 620, 3520.0f, 3780.0f, 4, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3700, 620, 3520.0f, 3780.0f, 2, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3760, 620, 3520.0f, 3780.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6540, 540, 6520.0f, 6780.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6600, 540, 6520.0f, 6780.0f, 4, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(6660, 540, 6520.0f, 6780.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(6720, 540, 6520.0f, 6780.0f, 4, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(6760, 540, 6520.0f, 6780.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(6590, 580, 0.0f, 0.0f, 5, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6710, 580, 0.0f, 0.0f, 5, 1);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(2500, 215, 2440.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(2650, 215, 2590.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(2800, 215, 2740.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeGearObject(901, 631, 0.0f, 0.02f, 30);
+    if (!given[21]) r.objects[21] = MakeGearObject(4926, 631, 0.0f, -0.02f, 30);
+    if (!given[22]) r.objects[22] = MakeGearObject(2451, 681, 0.0f, 0.015f, 30);
+    if (!given[23]) r.objects[23] = MakeGearObject(451, 651, 0.0f, 0.018f, 40);
+    if (!given[24]) r.objects[24] = MakeGearObject(4051, 681, 0.0f, -0.016f, 40);
+    if (!given[25]) r.objects[25] = MakeGearObject(7351, 671, 0.0f, 0.02f, 40);
+    if (!given[26]) r.objects[26] = MakeGearObject(3528, 728, 0.0f, 0.03f, 50);
+    if (!given[27]) r.objects[27] = MakeGearObject(6078, 678, 0.0f, -0.03f, 50);
+    if (!given[28]) r.objects[28] = MakeGearObject(6528, 708, 0.0f, 0.028f, 50);
+    if (!given[29]) r.objects[29] = MakeGearObject(1678, 698, 0.0f, -0.025f, 60);
+    if (!given[30]) r.objects[30] = MakeCannonObject(2550.0f, 110.0f, -20.0f, 20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
+    if (!given[31]) r.objects[31] = MakeCannonObject(2750.0f, 110.0f, 20.0f, -20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
+    if (!given[32]) r.objects[32] = MakeCannonObject(4280.0f, 270.0f, -15.0f, 15.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
+    if (!given[33]) r.objects[33] = MakeCannonObject(4420.0f, 270.0f, 15.0f, -15.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
     if (!given[34]) r.objects[34] = LevelObject();
     if (!given[35]) r.objects[35] = LevelObject();
     if (!given[36]) r.objects[36] = LevelObject();
