@@ -69,6 +69,16 @@ struct Settings {
     bool attack = true;
 };
 
+int AliveEnemies()
+{
+    int alive = 0;
+    for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
+        const LevelObject& o = currentLevel.objects[j];
+        if (o.objState == ObjAlive && (o.objKind == KindWalker || o.objKind == KindBouncer)) ++alive;
+    }
+    return alive;
+}
+
 double Evaluate(const Settings& cfg, int tick, double threshold)
 {
     const LevelRecord& rec = levelTable[cfg.record];
@@ -137,18 +147,18 @@ int main(int argc, char** argv)
             for (const ReplayStep& s : t.steps)
                 for (int k = 0; k < s.ticks && !ReplayLevelOver(); ++k) {
                     StepReplayTick(s);
-                    if (++tick % 10 == 0) {
+                    if (++tick % 10 == 0 || getenv("FV_TRACE_ALL")) {
                         std::fprintf(stderr, "%5d vop %5d %5d d%3.0f k%d |", tick, playerX, playerY, dangerMeter, killScore);
                         for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
                             const LevelObject& o = currentLevel.objects[j];
                             if (o.objState == ObjAlive && o.objKind <= KindCeilingDropper && std::abs(o.objX - playerX) < 700)
-                                std::fprintf(stderr, " %d:%d,%d h%.0f", j, o.objX, o.objY, o.heat);
+                                std::fprintf(stderr, " %d:%d,%d h%.0f v%.1f", j, o.objX, o.objY, o.heat, o.objVelX);
                         }
                         std::fprintf(stderr, "\n");
                     }
                 }
             const ReplayResult r = CurrentReplayResult(t.record, tick);
-            std::fprintf(stderr, "%s after %d ticks, score %d\n", r.finished ? "finished" : r.died ? "died" : "stopped", tick, r.score);
+            std::fprintf(stderr, "%s after %d ticks, score %d alive %d danger %.0f\n", r.finished ? "finished" : r.died ? "died" : "stopped", tick, r.score, AliveEnemies(), dangerMeter);
             return 0;
         }
     if (cfg.record < 0 || cfg.record > 45) {
@@ -184,14 +194,17 @@ int main(int argc, char** argv)
         // quickest combination that scores a kill without a death wins.
         const std::string back = hunt == "R" ? "L" : "R";
         struct Try {
-            int r, w, a;
+            int r, w, a, b;
+            bool forward;
         };
         std::vector<Try> tries;
         for (int total = 0; total <= 600; total += 4)
             for (int r = 0; r <= std::min(total, 160); r += 4)
-                for (int a : {30, 45}) tries.push_back({r, total - r, a});
-        const int startKills = killScore;
-        const size_t batch = 64;
+                for (int a : {30, 45})
+                    for (int b : {16, 26})
+                        for (bool f : {false, true}) tries.push_back({r, total - r, a, b, f});
+        const int startAlive = AliveEnemies();
+        const size_t batch = 128;
         int found = -1;
         for (size_t b = 0; b < tries.size() && found < 0; b += batch) {
             const size_t e = std::min(tries.size(), b + batch);
@@ -205,11 +218,12 @@ int main(int argc, char** argv)
                     close(fd[0]);
                     const Try& t = tries[i];
                     const std::string m = hunt + ":" + std::to_string(t.r) + ",-:" + std::to_string(t.w) + ",A:" +
-                                          std::to_string(t.a) + "," + back + ":16,-:60";
+                                          std::to_string(t.a) + "," + (t.forward ? hunt : back) + ":" +
+                                          std::to_string(t.b) + ",-:60";
                     int ok = 0;
                     for (const auto& part : Macro(m, 1))
                         for (int k = 0; k < part.second && !ReplayLevelOver(); ++k) StepReplayTick(Keys(part.first.c_str()));
-                    ok = !ReplayLevelOver() && killScore > startKills && dangerMeter < 120;
+                    ok = !ReplayLevelOver() && AliveEnemies() < startAlive && dangerMeter < 120;
                     if (write(fd[1], &ok, sizeof ok) != sizeof ok) _exit(1);
                     _exit(0);
                 }
@@ -231,7 +245,8 @@ int main(int argc, char** argv)
         }
         const Try& t = tries[found];
         const std::string m = hunt + ":" + std::to_string(t.r) + ",-:" + std::to_string(t.w) + ",A:" +
-                              std::to_string(t.a) + "," + back + ":16,-:60";
+                              std::to_string(t.a) + "," + (t.forward ? hunt : back) + ":" + std::to_string(t.b) +
+                              ",-:60";
         std::fprintf(stderr, "hunt: %s\n", m.c_str());
         for (const auto& part : Macro(m, 1))
             for (int k = 0; k < part.second; ++k) {
