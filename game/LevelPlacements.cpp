@@ -1544,9 +1544,9 @@ void PlaceRecord41(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeWalkerObject(3510, 920, 3460.0f, 3540.0f, 2, 1);
     if (!given[15]) r.objects[15] = MakeBouncerObject(3500, 960, 0.0f, 0.0f, 5, 1);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(3500, 805, 3430.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2000, 760, 1960.0f, 2340.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(2200, 760, 1960.0f, 2340.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(2300, 760, 1960.0f, 2340.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(1050, 760, 1010.0f, 1390.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1250, 760, 1010.0f, 1390.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1350, 760, 1010.0f, 1390.0f, 2, 1);
     if (!given[20]) r.objects[20] = MakeWalkerObject(6400, 380, 6100.0f, 6800.0f, 4, 0);
     if (!given[22]) r.objects[22] = MakeWalkerObject(6700, 380, 6100.0f, 6800.0f, 2, 1);
     if (!given[23]) r.objects[23] = MakeWalkerObject(7200, 380, 7000.0f, 7700.0f, 4, 1);
