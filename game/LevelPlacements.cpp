@@ -647,21 +647,21 @@ void PlaceRecord19(LevelRecord& r, const bool given[])
 // rec20.lvl
 void PlaceRecord20(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(914, 436, 804.0f, 1024.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1374, 487, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(1833, 458, 1723.0f, 1943.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(2292, 509, 0.0f, 0.0f, 10, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2752, 481, 2642.0f, 2862.0f, 4, 0);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(3211, 533, 0.0f, 0.0f, 10, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3671, 506, 3561.0f, 3781.0f, 4, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(4130, 559, 0.0f, 0.0f, 10, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(4589, 533, 4479.0f, 4699.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(5049, 587, 0.0f, 0.0f, 10, 1);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(5508, 562, 5398.0f, 5618.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(5968, 578, 5858.0f, 6078.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(6427, 595, 6317.0f, 6537.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(6886, 614, 6776.0f, 6996.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(7346, 636, 7236.0f, 7456.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1520, 660, 1500.0f, 1700.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1570, 660, 1500.0f, 1700.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(2580, 660, 2560.0f, 2720.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(2630, 660, 2560.0f, 2720.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(3830, 660, 3810.0f, 3970.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(3880, 660, 3810.0f, 3970.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(4820, 660, 4800.0f, 4960.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(4870, 660, 4800.0f, 4960.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(5910, 660, 5890.0f, 6050.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5960, 660, 5890.0f, 6050.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(1114, 830, 0.0f, 0.0f, 8, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3164, 830, 0.0f, 0.0f, 8, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(4374, 830, 0.0f, 0.0f, 8, 1);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5434, 830, 0.0f, 0.0f, 8, 1);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(6714, 830, 0.0f, 0.0f, 8, 1);
     if (!given[15]) r.objects[15] = LevelObject();
     if (!given[16]) r.objects[16] = LevelObject();
     if (!given[17]) r.objects[17] = LevelObject();
