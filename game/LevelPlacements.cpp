@@ -352,9 +352,9 @@ void PlaceRecord10(LevelRecord& r, const bool given[])
     if (!given[28]) r.objects[28] = MakeGearObject(7818, 772, 0.36f, 0.03f, 60);
     if (!given[29]) r.objects[29] = MakeGearObject(1935, 118, 0.73f, 0.03f, 50);
     if (!given[30]) r.objects[30] = MakeGearObject(2395, 868, 0.1f, -0.03f, 60);
-    if (!given[37]) r.objects[37] = MakeBouncerObject(1350, 590, 0.0f, 0.0f, 10, 1);
-    if (!given[38]) r.objects[38] = MakeBouncerObject(5870, 625, 0.0f, 0.0f, 10, 1);
-    if (!given[39]) r.objects[39] = MakeBouncerObject(6170, 625, 0.0f, 0.0f, 7, 1);
+    if (!given[37]) r.objects[37] = MakeBouncerObject(1350, 590, 0.0f, 0.0f, 14, 1);
+    if (!given[38]) r.objects[38] = MakeBouncerObject(5870, 625, 0.0f, 0.0f, 14, 1);
+    if (!given[39]) r.objects[39] = MakeBouncerObject(6170, 625, 0.0f, 0.0f, 14, 1);
 }
 
 // rec11.lvl
