@@ -32,7 +32,7 @@
 namespace {
 
 const char* usageText =
-    "Usage: fv_replay --record N --kind K --difficulty D --script FILE [options]\n"
+    "Usage: fv_replay --script FILE [--record N --kind K --difficulty D] [options]\n"
     "\n"
     "Plays level record N (0-45) headless with Vop kind K (1 beginner, 2 spike,\n"
     "3 air, 4 rock, 5 angry, 6 elite) at difficulty D (1-3), feeding the actions\n"
@@ -44,7 +44,8 @@ const char* usageText =
     "  --coll PATH        collision picture to play on instead of the record's\n"
     "                     (the record's file in data/ is used when present)\n"
     "  --seed S           seed of the simulation's random sequence (default 1)\n"
-    "  --screen WxH       screen size the camera and objects see (default 1920x1080)\n"
+    "  --screen WxH       screen size the camera and objects see (default 1024x768,\n"
+    "                     the size the level replays are made at)\n"
     "  --checkpoints 0|1  checkpoints option (default 1)\n"
     "  --shader 0|1       shader option, which changes the colour hold (default 1)\n"
     "  --until-left       keep playing without input after the script ends until\n"
@@ -55,7 +56,9 @@ const char* usageText =
     "a run of letters held for that many ticks, or \"-\" for none:\n"
     "  L left, R right, J jump, U up (also jumps), D down, A attack,\n"
     "  B back (leave the level), X restart from the level's start.\n"
-    "Blank lines and text after '#' are ignored. Example:\n"
+    "Blank lines and text after '#' are ignored. A script may start with the\n"
+    "lines \"record N\", \"kind K\" and \"difficulty D\" (as the level replays in\n"
+    "replays/ do); the command line overrides them. Example:\n"
     "  # run right, jump the first gap, attack the walkers\n"
     "  90 R\n"
     "  1  RJ\n"
@@ -101,7 +104,24 @@ bool ParseFlags(const char* text, ActionFlags& f, int line)
     return true;
 }
 
-bool ReadScript(const char* path, std::vector<ScriptStep>& steps)
+struct ScriptHeader {
+    int record = -1, kind = -1, difficulty = -1;
+};
+
+// "record N", "kind K" or "difficulty D": true when the line is one of them.
+bool ParseHeaderLine(const char* line, ScriptHeader& header)
+{
+    char word[16] = "";
+    long value = 0;
+    if (std::sscanf(line, "%15s %ld", word, &value) != 2) return false;
+    if (std::strcmp(word, "record") == 0) header.record = static_cast<int>(value);
+    else if (std::strcmp(word, "kind") == 0) header.kind = static_cast<int>(value);
+    else if (std::strcmp(word, "difficulty") == 0) header.difficulty = static_cast<int>(value);
+    else return false;
+    return true;
+}
+
+bool ReadScript(const char* path, std::vector<ScriptStep>& steps, ScriptHeader& header)
 {
     FILE* f = std::fopen(path, "r");
     if (f == nullptr) {
@@ -118,7 +138,8 @@ bool ReadScript(const char* path, std::vector<ScriptStep>& steps)
         long ticks = 0;
         char extra[8];
         const int got = std::sscanf(line, "%ld %255s %7s", &ticks, flags, extra);
-        if (got <= 0) continue;  // blank or comment
+        if (got < 0) continue;  // blank or comment
+        if (got == 0 && ParseHeaderLine(line, header)) continue;
         if (got != 2 || ticks < 0 || ticks > 10000000) {
             std::fprintf(stderr, "fv_replay: script line %d: expected \"<ticks> <flags>\"\n", number);
             ok = false;
@@ -242,7 +263,7 @@ void RemoveScratchSettings()
 int main(int argc, char** argv)
 {
     int record = -1, kind = -1, level = -1, seed = 1, checkpoints = 1, shader = 1;
-    int width = 1920, height = 1080;
+    int width = 1024, height = 768;
     const char* scriptPath = nullptr;
     const char* collPath = nullptr;
     bool untilLeft = false, trace = false;
@@ -288,12 +309,21 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (record < 0 || kind < 0 || level < 0 || scriptPath == nullptr) {
-        std::fprintf(stderr, "fv_replay: --record, --kind, --difficulty and --script are required (try --help)\n");
+    if (scriptPath == nullptr) {
+        std::fprintf(stderr, "fv_replay: --script is required (try --help)\n");
         return 2;
     }
     std::vector<ScriptStep> script;
-    if (!ReadScript(scriptPath, script)) return 2;
+    ScriptHeader header;
+    if (!ReadScript(scriptPath, script, header)) return 2;
+    if (record < 0) record = header.record;
+    if (kind < 0) kind = header.kind;
+    if (level < 0) level = header.difficulty;
+    if (record < 0 || record >= filledLevelRecords || kind < 1 || kind > 6 || level < 1 || level > 3) {
+        std::fprintf(stderr, "fv_replay: the record (0-%d), kind (1-6) and difficulty (1-3) must come from the "
+                             "command line or the script's header (try --help)\n", filledLevelRecords - 1);
+        return 2;
+    }
     if (collPath != nullptr && access(collPath, R_OK) != 0) {
         std::fprintf(stderr, "fv_replay: cannot read the collision picture \"%s\"\n", collPath);
         return 2;
