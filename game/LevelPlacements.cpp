@@ -1080,7 +1080,7 @@ void PlaceRecord31(LevelRecord& r, const bool given[])
     if (!given[7]) r.objects[7] = MakeBouncerObject(2335, 560, 0.0f, 0.0f, 10, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(4850, 555, 4840.0f, 0.0f);
     if (!given[9]) r.objects[9] = MakeCannonObject(3400.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(2100, 520, 2040.0f, 2160.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6750, 595, 6690.0f, 6810.0f, 2, 0);
     if (!given[11]) r.objects[11] = MakeBouncerObject(6300, 635, 0.0f, 0.0f, 10, 1);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(5100, 555, 5090.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeCannonObject(4500.0f, 400.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
