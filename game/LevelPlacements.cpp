@@ -1713,6 +1713,7 @@ void PlaceRecord44(LevelRecord& r, const bool given[])
     if (!given[20]) r.objects[20] = MakeWalkerObject(6020, 380, 5950.0f, 6950.0f, 2, 0);
     if (!given[21]) r.objects[21] = MakeWalkerObject(6040, 380, 5950.0f, 6950.0f, 2, 0);
     if (!given[22]) r.objects[22] = MakeWalkerObject(7250, 407, 7200.0f, 7800.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7270, 407, 7200.0f, 7800.0f, 2, 0);
     if (!given[24]) r.objects[24] = LevelObject();
     if (!given[25]) r.objects[25] = LevelObject();
     if (!given[26]) r.objects[26] = LevelObject();
