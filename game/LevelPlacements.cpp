@@ -1786,6 +1786,8 @@ void PlaceRecord45(LevelRecord& r, const bool given[])
 
 void PlaceLevelObjects(int rec, LevelRecord& r, const bool given[maxLevelObjects])
 {
+    // Only the defined records have placements; any other id places nothing.
+    if (rec < 0 || rec >= definedLevelCount) return;
     switch (rec) {
     case 0: PlaceRecord0(r, given); break;
     case 1: PlaceRecord1(r, given); break;

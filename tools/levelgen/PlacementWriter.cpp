@@ -279,6 +279,8 @@ std::string GeneratePlacementSource(const std::vector<LevelDesign>& designs)
     }
     o << "}  // namespace\n\n";
     o << "void PlaceLevelObjects(int rec, LevelRecord& r, const bool given[maxLevelObjects])\n{\n";
+    o << "    // Only the defined records have placements; any other id places nothing.\n";
+    o << "    if (rec < 0 || rec >= definedLevelCount) return;\n";
     o << "    switch (rec) {\n";
     for (int rec = 0; rec < 46; ++rec)
         if (byRecord[rec]) o << "    case " << rec << ": PlaceRecord" << rec << "(r, given); break;\n";
