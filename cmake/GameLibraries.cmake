@@ -18,9 +18,10 @@ endfunction()
 
 # fv_test_folder(name folder LABELS label... [LIBS lib...] [DEPENDS target...])
 # One GoogleTest executable per test folder; every test in it carries the labels.
-# DEPENDS names what must be built first (the generated data folder).
+# DEPENDS names what must be built first (the generated data folder); tests
+# sharing a LOCK never run at the same time.
 function(fv_test_folder name folder)
-  cmake_parse_arguments(ARG "" "" "LABELS;LIBS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LOCK" "LABELS;LIBS;DEPENDS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -31,8 +32,12 @@ function(fv_test_folder name folder)
   if(ARG_DEPENDS)
     add_dependencies(${name} ${ARG_DEPENDS})
   endif()
+  set(lock "")
+  if(ARG_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_LOCK})
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
-    PROPERTIES LABELS "${ARG_LABELS}"
+    PROPERTIES LABELS "${ARG_LABELS}" ${lock}
     DISCOVERY_TIMEOUT 60)
 endfunction()
