@@ -1,11 +1,15 @@
 // Every replay in replays/ plays its level on the real gameplay code, with
 // the level's required Vop kind (the beginner where any kind may play) at the
 // default difficulty, and must pass: the goal reached with the threshold met,
-// a sprint within its time, a boss beaten.
+// a sprint within its time, a boss beaten. Replays in replays/hard/ play
+// their level at the hardest difficulty and must pass too.
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -14,18 +18,41 @@
 
 namespace {
 
-std::vector<std::string> ReplayFiles()
+std::vector<std::string> ReplayFiles(const std::string& folder = "replays")
 {
     std::vector<std::string> files;
-    if (DIR* dir = opendir("replays")) {
+    if (DIR* dir = opendir(folder.c_str())) {
         while (dirent* e = readdir(dir)) {
             const std::string name = e->d_name;
-            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".txt") == 0) files.push_back("replays/" + name);
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".txt") == 0) files.push_back(folder + "/" + name);
         }
         closedir(dir);
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+// Checks the header and name of a replay and plays it.
+ReplayResult PlayReplayFile(const std::string& file, int difficulty)
+{
+    ReplayScript script;
+    std::string error;
+    EXPECT_TRUE(ReadReplayScript(file, script, error)) << error;
+    if (!error.empty()) return ReplayResult();
+    const LevelRecord& r = levelTable[script.record];
+    const int kind = r.requiredKind == 0 ? 1 : r.requiredKind;
+    EXPECT_EQ(script.kind, kind) << "replays must use the level's required kind";
+    EXPECT_EQ(script.difficulty, difficulty);
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "/order%02d-rec%02d.txt", r.playOrder, script.record);
+    EXPECT_NE(file.find(expected), std::string::npos) << "named after its play order and record";
+    script.kind = kind;
+    script.difficulty = difficulty;
+    const ReplayResult result = PlayReplay(script, 120);
+    EXPECT_TRUE(result.finished) << "ended at " << result.playerX << "," << result.playerY << " after "
+                                 << result.ticks << " ticks" << (result.died ? " (died)" : "");
+    EXPECT_TRUE(result.passed) << "score " << result.score << " of " << r.thresholdPoints;
+    return result;
 }
 
 TEST(Replays, ThereIsAReplayForTheFirstLevel)
@@ -39,23 +66,50 @@ TEST(Replays, EveryReplayPassesItsLevelWithTheRequiredKind)
     PrepareReplayWorld();
     for (const std::string& file : ReplayFiles()) {
         SCOPED_TRACE(file);
-        ReplayScript script;
-        std::string error;
-        ASSERT_TRUE(ReadReplayScript(file, script, error)) << error;
-        const LevelRecord& r = levelTable[script.record];
-        const int kind = r.requiredKind == 0 ? 1 : r.requiredKind;
-        EXPECT_EQ(script.kind, kind) << "replays must use the level's required kind";
-        EXPECT_EQ(script.difficulty, 1) << "replays run at the default difficulty";
-        char expected[32];
-        std::snprintf(expected, sizeof expected, "order%02d-rec%02d.txt", r.playOrder, script.record);
-        EXPECT_NE(file.find(expected), std::string::npos) << "named after its play order and record";
-        script.kind = kind;
-        script.difficulty = 1;
-        const ReplayResult result = PlayReplay(script, 120);
-        EXPECT_TRUE(result.finished) << "ended at " << result.playerX << "," << result.playerY << " after "
-                                     << result.ticks << " ticks" << (result.died ? " (died)" : "");
-        EXPECT_TRUE(result.passed) << "score " << result.score << " of " << r.thresholdPoints;
+        PlayReplayFile(file, 1);
     }
+}
+
+TEST(Replays, HardReplaysPassAtTheHardestDifficulty)
+{
+    PrepareReplayWorld();
+    for (const std::string& file : ReplayFiles("replays/hard")) {
+        SCOPED_TRACE(file);
+        PlayReplayFile(file, 3);
+    }
+}
+
+// The replay tool must score a replay exactly as this test does, or a
+// replay checked with the tool could fail here.
+TEST(Replays, TheReplayToolAgreesWithTheReplayTest)
+{
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    ASSERT_GT(n, 0);
+    self[n] = '\0';
+    std::string tool(self);
+    tool = tool.substr(0, tool.rfind('/'));
+    tool = tool.substr(0, tool.rfind('/')) + "/tools/replay/fv_replay";
+    if (access(tool.c_str(), X_OK) != 0) GTEST_SKIP() << "fv_replay not built at " << tool;
+
+    // A level with many kills, so that any drift in the random kill points shows.
+    const std::string file = "replays/order22-rec44.txt";
+    ReplayScript script;
+    std::string error;
+    ASSERT_TRUE(ReadReplayScript(file, script, error)) << error;
+    PrepareReplayWorld();
+    const ReplayResult result = PlayReplay(script);
+
+    FILE* p = popen((tool + " --script " + file + " 2>/dev/null").c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string report;
+    char line[256];
+    while (std::fgets(line, sizeof line, p) != nullptr) report += line;
+    pclose(p);
+    const size_t at = report.find("kill score: ");
+    ASSERT_NE(at, std::string::npos) << report;
+    EXPECT_EQ(std::atoi(report.c_str() + at + 12), result.killScore);
+    EXPECT_NE(report.find("passed: yes"), std::string::npos) << report;
 }
 
 }  // namespace

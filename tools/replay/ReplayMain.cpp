@@ -347,12 +347,16 @@ int main(int argc, char** argv)
     shaderEnabled = shader;
     UseScratchSettings();
 
-    SeedSimRandom(static_cast<uint32_t>(seed));
+    // The table is filled from the sequence's first state, as at start-up;
+    // the seed then starts the level, the moment the level replays and the
+    // replay search seed it too, so all three score the same kills.
+    SeedSimRandom(1);
     InitLevelTable();
     MusicChoice();
     unlockedLevels = levelTable[record].playOrder;
     collisionPathOverride = collPath;
     gameState = InGame;
+    SeedSimRandom(static_cast<uint32_t>(seed));
     LoadLevel(levelTable[record]);
 
     Bars bars;
