@@ -1,0 +1,113 @@
+// A picture of every level's start, drawn by the real render pass with the
+// level's tiles, scenery, objects and the level's own Vop kind, kept under
+// artifacts/level-starts/ (half size, named after the play order) with a
+// contact sheet of all of them, for a person to look over the levels.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/Settings.h"
+#include "game/LevelRecord.h"
+#include "game/RenderPass.h"
+#include "gameplay/LevelLoading.h"
+#include "platform/RenderTarget.h"
+#include "platform/SpriteBatch.h"
+#include "tools/harness/Harness.h"
+#include "tools/harness/PngFile.h"
+
+namespace {
+
+constexpr int playOrderCount = 45;  // record 1 is never played
+
+// Halves a picture by averaging each 2 x 2 block.
+std::vector<uint32_t> HalfSize(const std::vector<uint32_t>& pixels, int width, int height)
+{
+    const int w = width / 2, h = height / 2;
+    std::vector<uint32_t> half(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            uint32_t sum[4] = {0, 0, 0, 0};
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx) {
+                    const uint32_t p = pixels[static_cast<size_t>(2 * y + dy) * width + 2 * x + dx];
+                    for (int c = 0; c < 4; ++c) sum[c] += (p >> (8 * c)) & 0xFF;
+                }
+            uint32_t out = 0;
+            for (int c = 0; c < 4; ++c) out |= (sum[c] / 4) << (8 * c);
+            half[static_cast<size_t>(y) * w + x] = out;
+        }
+    return half;
+}
+
+// True when a frame shows a scene rather than a flat fill or a few blocks:
+// many colours, and no one colour (the sky) over three quarters of it.
+bool LooksDrawn(const std::vector<uint32_t>& pixels)
+{
+    std::map<uint32_t, size_t> counts;
+    for (uint32_t p : pixels) ++counts[p | 0xFF000000u];
+    size_t largest = 0;
+    for (const auto& c : counts) largest = std::max(largest, c.second);
+    return counts.size() >= 200 && largest < pixels.size() / 4 * 3;
+}
+
+TEST(ScreenshotLevelStarts, EveryLevelStartShowsADrawnScene)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    char pattern[] = "/tmp/fv-starts-XXXXXX";
+    const std::string home = mkdtemp(pattern);
+    HarnessConfig config;
+    config.window = true;
+    config.loadResources = true;
+    config.loadLevelPictures = true;
+    config.homeDir = home.c_str();
+    ASSERT_TRUE(HarnessInit(config));
+
+    mkdir("artifacts", 0755);
+    mkdir("artifacts/level-starts", 0755);
+    RenderTarget* target = CreateRenderTarget(screenWidth, screenHeight);
+    ASSERT_NE(target, nullptr);
+    const int halfW = screenWidth / 2, halfH = screenHeight / 2;
+    const int columns = 5, thumbW = halfW / 2, thumbH = halfH / 2;
+    const int rows = (playOrderCount + columns - 1) / columns;
+    std::vector<uint32_t> sheet(static_cast<size_t>(columns) * thumbW * rows * thumbH, 0xFF000000u);
+    int shots = 0;
+    for (int record = 0; record < filledLevelRecords; ++record) {
+        const int order = levelTable[record].playOrder;
+        if (order < 1) continue;
+        SCOPED_TRACE("record " + std::to_string(record));
+        vopKind = levelTable[record].requiredKind == 0 ? 1 : levelTable[record].requiredKind;
+        ASSERT_TRUE(HarnessStartLevel(record));
+        HarnessTicks(70);  // the bars open and the Vop drops in
+        std::vector<uint32_t> pixels(static_cast<size_t>(screenWidth) * screenHeight);
+        SetBatchTarget(target);
+        DrawFrameContents();
+        SetBatchTarget(nullptr);
+        ASSERT_TRUE(ReadRenderTargetPixels(target, pixels.data(), static_cast<int>(pixels.size())));
+        EXPECT_TRUE(LooksDrawn(pixels)) << "the start of play order " << order << " looks empty";
+
+        const std::vector<uint32_t> half = HalfSize(pixels, screenWidth, screenHeight);
+        char path[96];
+        std::snprintf(path, sizeof path, "artifacts/level-starts/order%02d-rec%02d.png", order, record);
+        EXPECT_TRUE(WritePngFile(path, half.data(), halfW, halfH));
+        const std::vector<uint32_t> thumb = HalfSize(half, halfW, halfH);
+        const int sx = (order - 1) % columns * thumbW, sy = (order - 1) / columns * thumbH;
+        for (int y = 0; y < thumbH; ++y)
+            for (int x = 0; x < thumbW; ++x)
+                sheet[static_cast<size_t>(sy + y) * columns * thumbW + sx + x] =
+                    thumb[static_cast<size_t>(y) * thumbW + x];
+        ++shots;
+    }
+    ReleaseRenderTarget(target);
+    EXPECT_EQ(shots, playOrderCount);
+    EXPECT_TRUE(WritePngFile("artifacts/level-starts/all-levels.png", sheet.data(), columns * thumbW, rows * thumbH));
+}
+
+}  // namespace
