@@ -202,7 +202,8 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
             for (double v : n) values.push_back(static_cast<int>(v));
             d.rows.push_back({w[1], values});
         } else if (key == "heat" || key == "variant" || key == "colour" || key == "withobjects") {
-            if (!Numbers(w, 1, n, r) || n.empty()) return r.Fail(key + " needs a slot");
+            if (!Numbers(w, 1, n, r)) return false;  // names the word that is not a number
+            if (n.empty()) return r.Fail(key + " needs a slot");
             ObjectMark m;
             m.slot = static_cast<int>(n[0]);
             m.field = key;
@@ -214,7 +215,8 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
         } else {
             int lo, hi;
             if (!ObjectArgumentCount(key, lo, hi)) return r.Fail("unknown keyword \"" + key + "\"");
-            if (!Numbers(w, 1, n, r) || n.empty()) return r.Fail(key + " needs a slot");
+            if (!Numbers(w, 1, n, r)) return false;  // names the word that is not a number
+            if (n.empty()) return r.Fail(key + " needs a slot");
             PlacedObject o;
             o.slot = static_cast<int>(n[0]);
             o.kind = key;
