@@ -73,11 +73,32 @@ SoundStatus FromSfml(sf::SoundSource::Status status)
 
 // Status of a silent voice: a non-looping one has stopped once the clock
 // passed the end of its samples.
-SoundStatus SilentStatus(SoundStatus status, bool looping, double start, float length)
+SoundStatus SilentStatus(const SilentVoice& v, bool looping, float length)
 {
-    if (status == SoundStatus::Playing && !looping && silentClock - start >= length)
+    if (v.status == SoundStatus::Playing && !looping && silentClock - v.start >= length)
         return SoundStatus::Stopped;
-    return status;
+    return v.status;
+}
+
+// Brings the stored status up to the clock, so a voice that ran out stays
+// stopped when its looping or pitch changes afterwards.
+void SettleSilent(SilentVoice& v, bool looping, float length) { v.status = SilentStatus(v, looping, length); }
+
+// As SFML does: resume after a pause, otherwise start from the beginning.
+void PlaySilent(SilentVoice& v, bool looping, float length)
+{
+    const SoundStatus now = SilentStatus(v, looping, length);
+    v.start = now == SoundStatus::Paused ? silentClock - v.played : silentClock;
+    v.status = SoundStatus::Playing;
+}
+
+void PauseSilent(SilentVoice& v, bool looping, float length)
+{
+    SettleSilent(v, looping, length);
+    if (v.status == SoundStatus::Playing) {
+        v.played = silentClock - v.start;
+        v.status = SoundStatus::Paused;
+    }
 }
 
 }  // namespace
@@ -134,8 +155,7 @@ bool SoundBuffer::LoadFromFile(const char* path)
 // ---------------------------------------------------------------- Sound
 
 Sound::Sound()
-    : voice(nullptr), soundBuffer(nullptr), looping(false), pitch(1.f), volume(100.f),
-      silentStatus(SoundStatus::Stopped), silentStart(0.0), silentPlayed(0.0)
+    : voice(nullptr), soundBuffer(nullptr), looping(false), pitch(1.f), volume(100.f)
 {
 }
 
@@ -164,13 +184,10 @@ void Sound::SetBuffer(const SoundBuffer& buffer)
 void Sound::Play()
 {
     if (Silent()) {
-        if (!soundBuffer || !soundBuffer->loaded) {
-            silentStatus = SoundStatus::Stopped;
-            return;
-        }
-        const SoundStatus now = GetStatus();
-        silentStart = now == SoundStatus::Paused ? silentClock - silentPlayed : silentClock;
-        silentStatus = SoundStatus::Playing;
+        if (!soundBuffer || !soundBuffer->loaded)
+            silent.status = SoundStatus::Stopped;
+        else
+            PlaySilent(silent, looping, SilentLength());
         return;
     }
     if (!soundBuffer || !soundBuffer->buffer) return;
@@ -189,12 +206,7 @@ void Sound::Play()
 void Sound::Pause()
 {
     if (Silent()) {
-        if (GetStatus() == SoundStatus::Playing) {
-            silentPlayed = silentClock - silentStart;
-            silentStatus = SoundStatus::Paused;
-        } else {
-            silentStatus = GetStatus();
-        }
+        PauseSilent(silent, looping, SilentLength());
         return;
     }
     if (voice) voice->pause();
@@ -202,7 +214,7 @@ void Sound::Pause()
 
 void Sound::Stop()
 {
-    silentStatus = SoundStatus::Stopped;
+    silent.status = SoundStatus::Stopped;
     if (voice) voice->stop();
 }
 
@@ -210,14 +222,14 @@ void Sound::SetLoop(bool loop)
 {
     // A silent voice that already ran out stays stopped when looping is
     // switched on later.
-    if (Silent()) silentStatus = GetStatus();
-    if (Silent() && looping && !loop && silentStatus == SoundStatus::Playing) {
+    if (Silent()) SettleSilent(silent, looping, SilentLength());
+    if (Silent() && looping && !loop && silent.status == SoundStatus::Playing) {
         // A looping voice that stops looping finishes its current pass.
-        const float length = soundBuffer ? soundBuffer->duration / (pitch > 0.f ? pitch : 1.f) : 0.f;
+        const float length = SilentLength();
         if (length > 0.f) {
-            const double played = silentClock - silentStart;
+            const double played = silentClock - silent.start;
             const double passes = static_cast<double>(static_cast<long long>(played / length));
-            silentStart += passes * length;
+            silent.start += passes * length;
         }
     }
     looping = loop;
@@ -226,7 +238,7 @@ void Sound::SetLoop(bool loop)
 
 void Sound::SetPitch(float value)
 {
-    if (Silent()) silentStatus = GetStatus();
+    if (Silent()) SettleSilent(silent, looping, SilentLength());
     pitch = value;
     if (voice) voice->setPitch(value);
 }
@@ -237,18 +249,18 @@ void Sound::SetVolume(float value)
     if (voice) voice->setVolume(value);
 }
 
+float Sound::SilentLength() const { return soundBuffer ? soundBuffer->duration / (pitch > 0.f ? pitch : 1.f) : 0.f; }
+
 SoundStatus Sound::GetStatus() const
 {
     if (audioMode != AudioMode::Silent) return voice ? FromSfml(voice->getStatus()) : SoundStatus::Stopped;
-    const float length = soundBuffer ? soundBuffer->duration / (pitch > 0.f ? pitch : 1.f) : 0.f;
-    return SilentStatus(silentStatus, looping, silentStart, length);
+    return SilentStatus(silent, looping, SilentLength());
 }
 
 // ---------------------------------------------------------------- Music
 
 Music::Music()
-    : stream(nullptr), opened(false), looping(false), volume(100.f), duration(0.f),
-      silentStatus(SoundStatus::Stopped), silentStart(0.0), silentPlayed(0.0)
+    : stream(nullptr), opened(false), looping(false), volume(100.f), duration(0.f)
 {
 }
 
@@ -283,10 +295,7 @@ void Music::Play()
 {
     if (!opened) return;  // an unopened stream is silent, not an error
     if (Silent()) {
-        // As SFML does: resume after a pause, otherwise start from the beginning.
-        const SoundStatus now = GetStatus();
-        silentStart = now == SoundStatus::Paused ? silentClock - silentPlayed : silentClock;
-        silentStatus = SoundStatus::Playing;
+        PlaySilent(silent, looping, duration);
         return;
     }
     stream->play();
@@ -295,12 +304,7 @@ void Music::Play()
 void Music::Pause()
 {
     if (Silent()) {
-        if (GetStatus() == SoundStatus::Playing) {
-            silentPlayed = silentClock - silentStart;
-            silentStatus = SoundStatus::Paused;
-        } else {
-            silentStatus = GetStatus();
-        }
+        PauseSilent(silent, looping, duration);
         return;
     }
     if (stream) stream->pause();
@@ -308,13 +312,13 @@ void Music::Pause()
 
 void Music::Stop()
 {
-    silentStatus = SoundStatus::Stopped;
+    silent.status = SoundStatus::Stopped;
     if (stream) stream->stop();
 }
 
 void Music::SetLoop(bool loop)
 {
-    if (Silent()) silentStatus = GetStatus();
+    if (Silent()) SettleSilent(silent, looping, duration);
     looping = loop;
     if (stream) stream->setLoop(loop);
 }
@@ -328,5 +332,5 @@ void Music::SetVolume(float value)
 SoundStatus Music::GetStatus() const
 {
     if (audioMode != AudioMode::Silent) return stream ? FromSfml(stream->getStatus()) : SoundStatus::Stopped;
-    return SilentStatus(silentStatus, looping, silentStart, duration);
+    return SilentStatus(silent, looping, duration);
 }

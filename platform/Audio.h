@@ -18,6 +18,15 @@ class Music;
 
 enum class SoundStatus { Stopped, Paused, Playing };
 
+// Where a voice is in its samples in silent mode: its status and the silent
+// clock's time the current play started (shifted by what was played before
+// a pause). Sound and Music share it.
+struct SilentVoice {
+    SoundStatus status = SoundStatus::Stopped;
+    double start = 0.0;
+    double played = 0.0;
+};
+
 // Probes the audio device once. With no device the game switches to silent
 // mode and writes one message to standard error. Returns true when sound
 // reaches a device. Calling it again returns the first answer.
@@ -81,11 +90,8 @@ private:
     bool looping;
     float pitch;
     float volume;
-    // Silent mode: status and the silent-clock time the current play started
-    // (shifted by what was played before a pause).
-    SoundStatus silentStatus;
-    double silentStart;
-    double silentPlayed;
+    SilentVoice silent;
+    float SilentLength() const;  // the samples' duration at this pitch
 };
 
 class Music {
@@ -115,7 +121,5 @@ private:
     bool looping;
     float volume;
     float duration;
-    SoundStatus silentStatus;
-    double silentStart;
-    double silentPlayed;
+    SilentVoice silent;
 };
