@@ -6,6 +6,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -14,9 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/Settings.h"
 #include "game/LevelDefinitions.h"
 #include "game/LevelRecord.h"
 #include "game/LevelTable.h"
+#include "gameplay/LevelLoading.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/levelgen/PlacementWriter.h"
@@ -365,6 +368,30 @@ TEST_F(LevelChecker, DesignedLevelsHonourTheirFixedPointsAndObjectRules)
                             break;
                         }
                 }
+    }
+}
+
+// A normal level's threshold must be within reach for a player whose every
+// kill scores the least (8 points) and who arrives with the whole time bonus:
+// the enemies between the start and the goal are all the points there are.
+TEST_F(LevelChecker, NormalLevelsHoldEnoughEnemiesBeforeTheGoalForTheirThreshold)
+{
+    for (const LevelDesign& d : Designs()) {
+        const LevelRecord& r = levelTable[d.record];
+        if (d.draft || r.sprintLevel || r.bossLevel || r.thresholdPoints <= 0) continue;
+        const int lo = std::min(r.startX, r.goalX) - 100, hi = std::max(r.startX, r.goalX) + 100;
+        int enemies = 0;
+        for (int j = 0; j < LiveObjectCount(r); ++j) {
+            const LevelObject& o = r.objects[j];
+            if (o.objState != ObjInactive && (o.objKind == KindWalker || o.objKind == KindBouncer) && o.objX >= lo &&
+                o.objX <= hi)
+                ++enemies;
+        }
+        vopKind = r.requiredKind == 0 ? 1 : r.requiredKind;
+        difficulty = 1;
+        const int bonus = StartingTimeBonus(r);
+        EXPECT_GE(enemies * 8 + bonus, r.thresholdPoints)
+            << d.path << ": " << enemies << " enemies before the goal and a time bonus of " << bonus;
     }
 }
 
