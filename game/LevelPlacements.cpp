@@ -80,15 +80,15 @@ void PlaceRecord2(LevelRecord& r, const bool given[])
 // rec03.lvl
 void PlaceRecord3(LevelRecord& r, const bool given[])
 {
-    if (!given[11]) r.objects[11] = MakeWalkerObject(900, 640, 600.0f, 1300.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(900, 640, 600.0f, 1300.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(900, 640, 600.0f, 1300.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(1325, 680, 0.0f, 0.0f, 10, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(3400, 600, 3280.0f, 3560.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(3400, 600, 3280.0f, 3560.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(1375, 680, 0.0f, 0.0f, 10, 1);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(2850, 482, 2700.0f, 3000.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(2850, 482, 2700.0f, 3000.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(1680, 522, 1700.0f, 3000.0f, 8, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(1760, 522, 1700.0f, 3000.0f, 8, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
 }
 
 // rec04.lvl
@@ -158,28 +158,32 @@ void PlaceRecord8(LevelRecord& r, const bool given[])
 // rec09.lvl
 void PlaceRecord9(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(728, 360, 618.0f, 838.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1136, 433, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1544, 188, 1469.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1952, 479, 1842.0f, 2062.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(2360, 558, 0.0f, 0.0f, 10, 1);
-    if (!given[6]) r.objects[6] = MakeCeilingDropperObject(2768, 323, 2693.0f, 0.0f);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3176, 630, 3066.0f, 3286.0f, 4, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(3584, 690, 0.0f, 0.0f, 10, 1);
-    if (!given[9]) r.objects[9] = MakeCeilingDropperObject(3992, 410, 3917.0f, 0.0f);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(4400, 650, 4290.0f, 4510.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(4808, 690, 0.0f, 0.0f, 10, 1);
-    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(5216, 410, 5141.0f, 0.0f);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(5624, 650, 5514.0f, 5734.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(6032, 690, 0.0f, 0.0f, 10, 1);
-    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(6440, 410, 6365.0f, 0.0f);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(6848, 650, 6738.0f, 6958.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(7256, 690, 0.0f, 0.0f, 10, 1);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(7664, 650, 7554.0f, 7774.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(8072, 650, 7962.0f, 8182.0f, 4, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(8480, 650, 8370.0f, 8590.0f, 4, 0);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(8888, 650, 8778.0f, 8998.0f, 4, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(9296, 650, 9186.0f, 9406.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1180, 600, 1160.0f, 1240.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1220, 600, 1160.0f, 1240.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(1200, 640, 0.0f, 0.0f, 5, 1);
+    if (!given[3]) r.objects[3] = MakeCeilingDropperObject(1200, 487, 1100.0f, 0.0f);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2280, 630, 2260.0f, 2340.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2320, 630, 2260.0f, 2340.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 670, 0.0f, 0.0f, 5, 1);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2300, 255, 2460.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3105, 840, 3085.0f, 3165.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3145, 840, 3085.0f, 3165.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3125, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3125, 727, 3020.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(5130, 650, 3328.0f, 5835.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(6030, 770, 6010.0f, 6090.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6070, 770, 6010.0f, 6090.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6050, 810, 0.0f, 0.0f, 5, 1);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(6050, 395, 6210.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(9130, 840, 9110.0f, 9190.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(9170, 840, 9110.0f, 9190.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(9130, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(9170, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(9150, 727, 9050.0f, 0.0f);
+    r.objects[13].heat = 100.0f;
+    r.objects[2].heat = 100.0f;
+    r.objects[7].heat = 100.0f;
+    r.objects[11].heat = 100.0f;
 }
 
 // rec10.lvl
@@ -308,33 +312,33 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
 // rec14.lvl
 void PlaceRecord14(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(200, 360, 40.0f, 330.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(150, 400, 0.0f, 0.0f, 14, 1);
-    if (!given[2]) r.objects[2] = MakeGearObject(251, 441, 0.0f, -0.012f, 30);
-    if (!given[3]) r.objects[3] = MakeGearObject(851, 511, 0.31f, 0.012f, 40);
-    if (!given[4]) r.objects[4] = MakeGearObject(1578, 588, 0.62f, -0.03f, 50);
-    if (!given[5]) r.objects[5] = MakeGearObject(1878, 643, 0.93f, 0.03f, 60);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1050, 430, 830.0f, 1280.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(600, 400, 0.0f, 0.0f, 14, 1);
-    if (!given[8]) r.objects[8] = MakeGearObject(2051, 661, 0.24f, -0.012f, 30);
-    if (!given[9]) r.objects[9] = MakeGearObject(2351, -149, 0.55f, 0.012f, 40);
-    if (!given[10]) r.objects[10] = MakeGearObject(2778, 688, 0.86f, -0.03f, 50);
-    if (!given[11]) r.objects[11] = MakeGearObject(3078, 688, 0.17f, 0.03f, 60);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1650, 500, 1420.0f, 1880.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(950, 470, 0.0f, 0.0f, 14, 1);
-    if (!given[14]) r.objects[14] = MakeGearObject(3251, 706, 0.48f, -0.012f, 30);
-    if (!given[15]) r.objects[15] = MakeGearObject(3851, 641, 0.79f, 0.012f, 40);
-    if (!given[16]) r.objects[16] = MakeGearObject(4278, 58, 0.1f, -0.03f, 50);
-    if (!given[17]) r.objects[17] = MakeGearObject(4578, 728, 0.41f, 0.03f, 60);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(2800, 600, 2520.0f, 3480.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(1150, 470, 0.0f, 0.0f, 14, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(3100, 600, 2520.0f, 3480.0f, 2, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(1550, 540, 0.0f, 0.0f, 14, 1);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(4000, 560, 3620.0f, 4480.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(1750, 540, 0.0f, 0.0f, 14, 1);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(2300, 595, 0.0f, 0.0f, 14, 1);
-    if (!given[25]) r.objects[25] = MakeBouncerObject(2700, 640, 0.0f, 0.0f, 14, 1);
-    if (!given[26]) r.objects[26] = MakeBouncerObject(3200, 640, 0.0f, 0.0f, 14, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(120, 330, 70.0f, 250.0f, 14, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(155, 330, 70.0f, 250.0f, 14, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(190, 330, 70.0f, 250.0f, 14, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(760, 370, 740.0f, 1120.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(785, 370, 740.0f, 1120.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(810, 370, 740.0f, 1120.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1300, 490, 1250.0f, 1600.0f, 14, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(1335, 490, 1250.0f, 1600.0f, 14, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1370, 490, 1250.0f, 1600.0f, 14, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1500, 490, 1250.0f, 1600.0f, 10, 0);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1535, 490, 1250.0f, 1600.0f, 10, 0);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1570, 490, 1250.0f, 1600.0f, 10, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1760, 555, 1750.0f, 2040.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(1785, 555, 1750.0f, 2040.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(1810, 555, 1750.0f, 2040.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeGearObject(51, 451, 0.0f, -0.012f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(681, 551, 0.31f, 0.012f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(1338, 668, 0.62f, -0.03f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1828, 778, 0.93f, 0.03f, 60);
+    if (!given[8]) r.objects[8] = MakeGearObject(2351, 851, 0.24f, -0.012f, 30);
+    if (!given[9]) r.objects[9] = MakeGearObject(2851, 1051, 0.55f, 0.012f, 40);
+    if (!given[10]) r.objects[10] = MakeGearObject(3378, 1268, 0.86f, -0.03f, 50);
+    if (!given[11]) r.objects[11] = MakeGearObject(3778, 1268, 0.17f, 0.03f, 60);
+    if (!given[14]) r.objects[14] = MakeGearObject(4051, 1401, 0.48f, -0.012f, 30);
+    if (!given[15]) r.objects[15] = MakeGearObject(4701, 1581, 0.79f, 0.012f, 40);
+    if (!given[16]) r.objects[16] = MakeGearObject(5278, 1760, 0.1f, -0.03f, 50);
+    if (!given[17]) r.objects[17] = MakeGearObject(5778, 1760, 0.41f, 0.03f, 60);
 }
 
 // rec15.lvl
@@ -768,36 +772,36 @@ void PlaceRecord26(LevelRecord& r, const bool given[])
 // rec27.lvl
 void PlaceRecord27(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(330, 600, 300.0f, 690.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(60, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeGearObject(746, -274, 0.0f, 0.012f, 30);
-    if (!given[3]) r.objects[3] = MakeGearObject(1678, -62, 0.0f, 0.03f, 50);
-    if (!given[4]) r.objects[4] = MakeCannonObject(2005.0f, 330.0f, -70.0f, -40.0f, 9.0f, 11.0f, 0.6f, 0, 0, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(350, 600, 300.0f, 690.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(130, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(370, 600, 300.0f, 690.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(445, 640, 0.0f, 0.0f, 7, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(390, 600, 300.0f, 690.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(480, 640, 0.0f, 0.0f, 7, 1);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(900, 441, 880.0f, 1110.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(515, 640, 0.0f, 0.0f, 7, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(925, 441, 880.0f, 1110.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(960, 481, 0.0f, 0.0f, 10, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(1340, 600, 1320.0f, 1700.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(995, 481, 0.0f, 0.0f, 10, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(1360, 600, 1320.0f, 1700.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeBouncerObject(1030, 481, 0.0f, 0.0f, 10, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(1380, 600, 1320.0f, 1700.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(785, 555, 0.0f, 0.0f, 7, 1);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(1400, 600, 1320.0f, 1700.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeBouncerObject(1215, 566, 0.0f, 0.0f, 7, 1);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(1525, 640, 0.0f, 0.0f, 7, 1);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(1560, 640, 0.0f, 0.0f, 7, 1);
-    if (!given[25]) r.objects[25] = MakeBouncerObject(1595, 640, 0.0f, 0.0f, 7, 1);
-    if (!given[26]) r.objects[26] = MakeBouncerObject(1745, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[27]) r.objects[27] = MakeBouncerObject(1780, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[28]) r.objects[28] = MakeBouncerObject(1880, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[29]) r.objects[29] = MakeBouncerObject(1915, 640, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(690, 600, 360.0f, 690.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(675, 600, 360.0f, 690.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(660, 600, 360.0f, 690.0f, 2, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(645, 600, 360.0f, 690.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1000, 441, 880.0f, 1110.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1015, 441, 880.0f, 1110.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1500, 600, 1320.0f, 1700.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1515, 600, 1320.0f, 1700.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1530, 600, 1320.0f, 1700.0f, 2, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(1545, 600, 1320.0f, 1700.0f, 2, 1);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(110, 640, 60.0f, 200.0f, 14, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(122, 640, 60.0f, 200.0f, 14, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(134, 640, 60.0f, 200.0f, 14, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(146, 640, 60.0f, 200.0f, 14, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(158, 640, 60.0f, 200.0f, 14, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(1085, 481, 1040.0f, 1140.0f, 14, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(1097, 481, 1040.0f, 1140.0f, 14, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(1109, 481, 1040.0f, 1140.0f, 14, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(1640, 640, 1600.0f, 1720.0f, 14, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1652, 640, 1600.0f, 1720.0f, 14, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(1664, 640, 1600.0f, 1720.0f, 14, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(1676, 640, 1600.0f, 1720.0f, 14, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(1826, 640, 1780.0f, 1920.0f, 14, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1838, 640, 1780.0f, 1920.0f, 14, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1850, 640, 1780.0f, 1920.0f, 14, 0);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1862, 640, 1780.0f, 1920.0f, 14, 0);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1874, 640, 1780.0f, 1920.0f, 14, 0);
+    if (!given[27]) r.objects[27] = MakeGearObject(746, -274, 0.0f, 0.012f, 30);
+    if (!given[28]) r.objects[28] = MakeGearObject(1678, -62, 0.0f, 0.03f, 50);
+    if (!given[29]) r.objects[29] = MakeCannonObject(1850.0f, 626.0f, -3.0f, 3.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
     if (!given[30]) r.objects[30] = LevelObject();
     if (!given[31]) r.objects[31] = LevelObject();
     if (!given[32]) r.objects[32] = LevelObject();
@@ -898,34 +902,34 @@ void PlaceRecord29(LevelRecord& r, const bool given[])
 // rec30.lvl
 void PlaceRecord30(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(690, 628, 580.0f, 800.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(940, 675, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1191, 403, 1116.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeGearObject(1192, 816, 0.0f, 0.02f, 30);
-    if (!given[4]) r.objects[4] = MakeGearObject(1570, 834, 0.0f, 0.02f, 60);
-    if (!given[5]) r.objects[5] = MakeCannonObject(1942.0f, 725.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2193, 712, 2083.0f, 2303.0f, 4, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2444, 761, 0.0f, 0.0f, 10, 1);
-    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2694, 491, 2619.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeCannonObject(2945.0f, 783.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3195, 775, 3085.0f, 3305.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(3446, 834, 0.0f, 0.0f, 10, 1);
-    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(3696, 562, 3621.0f, 0.0f);
-    if (!given[14]) r.objects[14] = MakeCannonObject(3947.0f, 832.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(4197, 803, 4087.0f, 4307.0f, 4, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(4448, 843, 0.0f, 0.0f, 10, 1);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(4698, 563, 4623.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCannonObject(4949.0f, 834.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(5199, 804, 5089.0f, 5309.0f, 4, 0);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(5450, 844, 0.0f, 0.0f, 10, 1);
-    if (!given[21]) r.objects[21] = MakeCannonObject(5700.0f, 834.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(5951, 805, 5841.0f, 6061.0f, 4, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(6202, 805, 6092.0f, 6312.0f, 4, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(6452, 805, 6342.0f, 6562.0f, 4, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(6703, 805, 6593.0f, 6813.0f, 4, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(6953, 805, 6843.0f, 7063.0f, 4, 0);
-    if (!given[27]) r.objects[27] = MakeWalkerObject(7204, 806, 7094.0f, 7314.0f, 4, 0);
-    if (!given[28]) r.objects[28] = MakeWalkerObject(7454, 807, 7344.0f, 7564.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1100, 600, 900.0f, 1900.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1115, 600, 900.0f, 1900.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1130, 600, 900.0f, 1900.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1145, 600, 900.0f, 1900.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeCeilingDropperObject(1450, 305, 1240.0f, 0.0f);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2560, 520, 2510.0f, 2650.0f, 10, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2600, 520, 2510.0f, 2650.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeCannonObject(1520.0f, 210.0f, 20.0f, 45.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3800, 802, 3700.0f, 4250.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3815, 802, 3700.0f, 4250.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3830, 802, 3700.0f, 4250.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(3845, 802, 3700.0f, 4250.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeCannonObject(3920.0f, 400.0f, -20.0f, -8.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeCannonObject(4080.0f, 400.0f, 8.0f, 20.0f, 8.0f, 8.0f, 0.45f, 0, 0, 0);
+    if (!given[15]) r.objects[15] = MakeGearObject(4898, 778, 0.0f, 0.03f, 60);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(4000, 495, 3800.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(5350, 640, 5300.0f, 5440.0f, 10, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(5390, 640, 5300.0f, 5440.0f, 10, 0);
+    if (!given[18]) r.objects[18] = MakeCannonObject(5570.0f, 330.0f, -45.0f, -25.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeGearObject(5601, -149, 0.0f, -0.012f, 30);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(6400, 600, 6120.0f, 6640.0f, 2, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(6415, 600, 6120.0f, 6640.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6430, 600, 6120.0f, 6640.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6445, 600, 6120.0f, 6640.0f, 2, 0);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6300, 455, 6050.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6500, 455, 6250.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(7400, 852, 0.0f, 0.0f, 10, 1);
+    if (!given[28]) r.objects[28] = MakeCannonObject(7620.0f, 640.0f, -45.0f, -20.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
 }
 
 // rec31.lvl
