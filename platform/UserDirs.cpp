@@ -182,14 +182,24 @@ int GetSystemLocaleId()
 
 bool ReplaceFileAtomically(const char* path, const char* data, size_t size)
 {
+    // A temporary name of its own: two writers of one file (two game
+    // instances, or the replay search's forked runs) must not trample each
+    // other's half-written copy.
     char tempPath[4096 + 16];
-    const int n = std::snprintf(tempPath, sizeof tempPath, "%s.tmp", path);
+    const int n = std::snprintf(tempPath, sizeof tempPath, "%s.XXXXXX", path);
     if (n < 0 || static_cast<size_t>(n) >= sizeof tempPath) {
         errno = ENAMETOOLONG;
         return false;
     }
-    const int fd = open(tempPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = mkostemp(tempPath, O_CLOEXEC);
     if (fd < 0) return false;
+    if (fchmod(fd, 0644) != 0) {
+        const int e = errno;
+        close(fd);
+        unlink(tempPath);
+        errno = e;
+        return false;
+    }
     size_t done = 0;
     while (done < size) {
         const ssize_t w = write(fd, data + done, size - done);

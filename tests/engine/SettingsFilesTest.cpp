@@ -1,7 +1,9 @@
 #include "engine/Settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -229,11 +231,22 @@ TEST_F(SettingsFiles, AMissingFolderIsCreatedWhenAFileIsMissing)
 TEST_F(SettingsFiles, AFailedSaveKeepsTheOldFileWhole)
 {
     ReadAll();
-    // A folder where the temporary file would go makes the write fail.
-    std::filesystem::create_directories(File("Game.xml") + ".tmp");
+    // A file-size limit makes the write fail half-way (permissions would
+    // not stop a test run as root).
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
     unlockedLevels = 30;
     WriteGameXml();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(ReadFileBytes(File("Game.xml")), kDecl + "<Game m=\"1\" />\r\n");
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(File("Game.xml")).parent_path()))
+        EXPECT_EQ(entry.path().filename().string().rfind("Game.xml.", 0), std::string::npos)
+            << "a half-written copy was left behind: " << entry.path();
     EXPECT_EQ(unlockedLevels, 30);
 }
 

@@ -28,6 +28,7 @@
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "tools/replaysearch/ReplayRun.h"
 
 namespace {
 
@@ -231,33 +232,6 @@ struct Bars {
     bool idle = true;
 };
 
-// Settings and progress go to a scratch folder, never to the player's own.
-char scratchDir[256] = "";
-
-void UseScratchSettings()
-{
-    std::snprintf(scratchDir, sizeof scratchDir, "/tmp/fv-replay-XXXXXX");
-    if (mkdtemp(scratchDir) == nullptr) {
-        std::fprintf(stderr, "fv_replay: no scratch folder; progress is not saved\n");
-        scratchDir[0] = '\0';
-    }
-    std::snprintf(settingsDir, sizeof settingsDir, "%s", scratchDir);
-    std::snprintf(systemXmlPath, sizeof systemXmlPath, "%s/System.xml", scratchDir);
-    std::snprintf(optionsXmlPath, sizeof optionsXmlPath, "%s/Options.xml", scratchDir);
-    std::snprintf(gameXmlPath, sizeof gameXmlPath, "%s/Game.xml", scratchDir);
-    std::snprintf(gamepXmlPath, sizeof gamepXmlPath, "%s/Gamep.xml", scratchDir);
-}
-
-void RemoveScratchSettings()
-{
-    if (scratchDir[0] == '\0') return;
-    std::remove(systemXmlPath);
-    std::remove(optionsXmlPath);
-    std::remove(gameXmlPath);
-    std::remove(gamepXmlPath);
-    rmdir(scratchDir);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -345,6 +319,7 @@ int main(int argc, char** argv)
     vopKind = kind;
     checkpointsEnabled = static_cast<uint8_t>(checkpoints);
     shaderEnabled = shader;
+    // Settings and progress go to a scratch folder, never to the player's own.
     UseScratchSettings();
 
     // The table is filled from the sequence's first state, as at start-up;

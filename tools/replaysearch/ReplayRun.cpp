@@ -1,6 +1,5 @@
 #include "tools/replaysearch/ReplayRun.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -125,19 +124,45 @@ std::string FormatReplayScript(const ReplayScript& script)
     return o.str();
 }
 
+namespace {
+char scratchDir[64];
+}
+
+void UseScratchSettings()
+{
+    std::snprintf(scratchDir, sizeof scratchDir, "/tmp/fv-replay-XXXXXX");
+    if (mkdtemp(scratchDir) == nullptr) {
+        std::fprintf(stderr, "no scratch folder for the settings files; progress is not saved\n");
+        scratchDir[0] = '\0';
+    }
+    std::snprintf(settingsDir, sizeof settingsDir, "%s", scratchDir);
+    std::snprintf(systemXmlPath, sizeof systemXmlPath, "%s/System.xml", scratchDir);
+    std::snprintf(optionsXmlPath, sizeof optionsXmlPath, "%s/Options.xml", scratchDir);
+    std::snprintf(gameXmlPath, sizeof gameXmlPath, "%s/Game.xml", scratchDir);
+    std::snprintf(gamepXmlPath, sizeof gamepXmlPath, "%s/Gamep.xml", scratchDir);
+}
+
+void RemoveScratchSettings()
+{
+    if (scratchDir[0] == '\0') return;
+    std::remove(systemXmlPath);
+    std::remove(optionsXmlPath);
+    std::remove(gameXmlPath);
+    std::remove(gamepXmlPath);
+    rmdir(scratchDir);
+    scratchDir[0] = '\0';
+}
+
 void PrepareReplayWorld()
 {
     static bool prepared = false;
     if (prepared) return;
     prepared = true;
     SetSilentAudio(true);
-    // Level completion saves progress; keep it away from the player's files.
-    char pattern[] = "/tmp/fv-replay-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    setenv("HOME", made ? made : "/tmp", 1);
-    if (made) mkdir((std::string(made) + "/FlorpVops").c_str(), 0700);
-    unsetenv("XDG_CONFIG_HOME");
-    BuildSettingsPaths();
+    // Level completion saves progress; keep it away from the player's files,
+    // and leave nothing behind (forked runs end with _exit and keep it).
+    UseScratchSettings();
+    std::atexit(RemoveScratchSettings);
     musicEnabled = 0;
     soundEnabled = 0;
     levelPicturesEnabled = 0;

@@ -42,6 +42,11 @@ bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string
 bool ParseReplayScript(const std::string& text, ReplayScript& script, std::string& error);
 std::string FormatReplayScript(const ReplayScript& script);
 
+// The settings and progress files go to a fresh folder under /tmp instead
+// of the player's; RemoveScratchSettings deletes it again.
+void UseScratchSettings();
+void RemoveScratchSettings();
+
 // Once per process: silent audio, a scratch settings folder, no level
 // pictures, the level table filled as at start-up.
 void PrepareReplayWorld();

@@ -6,6 +6,11 @@
 //
 //   fv_replaysearch --record 7 [--kind 1] [--difficulty 1] [--out FILE]
 //                   [--prefix FILE] [--max-ticks N] [--step N] [--look N]
+//                   [--until-x X] [--stall N] [--hunt R|L [--hunt-pops N]]
+//
+// With --until-x the travel gives up after --stall ticks (default 900)
+// without getting nearer that x, so an unreachable target ends instead of
+// idling; a search for the goal gives up only when --stall is given.
 //
 // The found script is plain input (replays/ format); the search only chooses
 // which keys to hold.
@@ -116,7 +121,7 @@ double Evaluate(const Settings& cfg, int tick, double threshold)
 int main(int argc, char** argv)
 {
     Settings cfg;
-    int untilX = -1;
+    int untilX = -1, stallTicks = -1, huntPops = 1;
     std::string out, prefix, hunt;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
@@ -128,6 +133,8 @@ int main(int argc, char** argv)
         else if (a == "--prefix") prefix = argv[i + 1];
         else if (a == "--hunt") hunt = argv[i + 1];
         else if (a == "--until-x") untilX = v;
+        else if (a == "--stall") stallTicks = v;
+        else if (a == "--hunt-pops") huntPops = v;
         else if (a == "--max-ticks") cfg.maxTicks = v;
         else if (a == "--step") cfg.step = v;
         else if (a == "--look") cfg.look = v;
@@ -189,7 +196,7 @@ int main(int argc, char** argv)
             }
     }
     if (!hunt.empty()) {
-        // Pop one enemy: approach (hold `hunt` for r ticks), wait w ticks,
+        // Pop enemies (at least --hunt-pops): approach (hold `hunt` for r ticks), wait w ticks,
         // heat the trail for a ticks, back off the other way and wait. The
         // quickest combination that scores a kill without a death wins.
         const std::string back = hunt == "R" ? "L" : "R";
@@ -223,7 +230,7 @@ int main(int argc, char** argv)
                     int ok = 0;
                     for (const auto& part : Macro(m, 1))
                         for (int k = 0; k < part.second && !ReplayLevelOver(); ++k) StepReplayTick(Keys(part.first.c_str()));
-                    ok = !ReplayLevelOver() && AliveEnemies() < startAlive && dangerMeter < 120;
+                    ok = !ReplayLevelOver() && AliveEnemies() <= startAlive - huntPops && dangerMeter < 120;
                     if (write(fd[1], &ok, sizeof ok) != sizeof ok) _exit(1);
                     _exit(0);
                 }
@@ -240,7 +247,7 @@ int main(int argc, char** argv)
             }
         }
         if (found < 0) {
-            std::fprintf(stderr, "hunt: no kill found\n");
+            std::fprintf(stderr, "hunt: no ambush pops %d enem%s\n", huntPops, huntPops == 1 ? "y" : "ies");
             return 1;
         }
         const Try& t = tries[found];
@@ -265,9 +272,19 @@ int main(int argc, char** argv)
     }
     // Continuations after a candidate: toward the goal, with and without jumps.
     const int continuations = 3;
+    if (stallTicks < 0 && untilX >= 0) stallTicks = 900;
+    const bool rightward = levelTable[cfg.record].goalX > levelTable[cfg.record].startX;
+    const int target = untilX >= 0 ? untilX : levelTable[cfg.record].goalX;
+    int nearest = std::abs(playerX - target), nearestTick = tick;
     while (!ReplayLevelOver() && tick < cfg.maxTicks) {
-        if (untilX >= 0 && ((levelTable[cfg.record].goalX > levelTable[cfg.record].startX) ? playerX >= untilX : playerX <= untilX))
+        if (untilX >= 0 && (rightward ? playerX >= untilX : playerX <= untilX))
             break;
+        if (std::abs(playerX - target) < nearest) nearest = std::abs(playerX - target), nearestTick = tick;
+        if (stallTicks >= 0 && tick - nearestTick > stallTicks) {
+            std::fprintf(stderr, "no progress toward x %d for %d ticks: giving up at (%d, %d)\n", target, stallTicks,
+                         playerX, playerY);
+            break;
+        }
         const int dir = playerX < levelTable[cfg.record].goalX ? 1 : -1;
         const size_t n = candidates.size() * continuations;
         std::vector<int> pipes(n);
