@@ -392,30 +392,30 @@ void PlaceRecord15(LevelRecord& r, const bool given[])
 // rec16.lvl
 void PlaceRecord16(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(703, 361, 593.0f, 813.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(991, 405, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeGearObject(1029, 526, 0.0f, 0.02f, 30);
-    if (!given[3]) r.objects[3] = MakeGearObject(1444, 536, 0.0f, 0.02f, 50);
-    if (!given[4]) r.objects[4] = MakeGearObject(1731, 546, 0.0f, 0.02f, 60);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(2141, 399, 2031.0f, 2251.0f, 4, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(2428, 444, 0.0f, 0.0f, 10, 1);
-    if (!given[7]) r.objects[7] = MakeGearObject(2594, 567, 0.0f, 0.02f, 50);
-    if (!given[8]) r.objects[8] = MakeGearObject(2881, 580, 0.0f, 0.02f, 60);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3291, 435, 3181.0f, 3401.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(3578, 487, 0.0f, 0.0f, 10, 1);
-    if (!given[11]) r.objects[11] = MakeGearObject(3744, 600, 0.0f, 0.02f, 50);
-    if (!given[12]) r.objects[12] = MakeGearObject(4031, 590, 0.0f, 0.02f, 60);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4441, 423, 4331.0f, 4551.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(4728, 457, 0.0f, 0.0f, 10, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(5016, 411, 4906.0f, 5126.0f, 4, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(5303, 444, 0.0f, 0.0f, 10, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(5591, 397, 5481.0f, 5701.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeBouncerObject(5878, 430, 0.0f, 0.0f, 10, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(6166, 382, 6056.0f, 6276.0f, 4, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(6453, 373, 6343.0f, 6563.0f, 4, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(6741, 364, 6631.0f, 6851.0f, 4, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(7028, 353, 6918.0f, 7138.0f, 4, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(7316, 340, 7206.0f, 7426.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 400.0f, 700.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 400.0f, 700.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 400.0f, 700.0f, 10, 0);
+    if (!given[3]) r.objects[3] = MakeGearObject(1771, 271, 0.0f, 0.012f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(4650, 640, 4400.0f, 4900.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(4650, 640, 4400.0f, 4900.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(4650, 640, 4400.0f, 4900.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4650, 640, 4400.0f, 4900.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeGearObject(3978, 178, 0.0f, 0.025f, 60);
+    if (!given[10]) r.objects[10] = MakeGearObject(4528, 128, 0.0f, 0.02f, 50);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 5400.0f, 5700.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 5400.0f, 5700.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 5400.0f, 5700.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeGearObject(5428, 138, 0.0f, 0.025f, 60);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6250, 540, 6050.0f, 6450.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6250, 540, 6050.0f, 6450.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6250, 540, 6050.0f, 6450.0f, 2, 1);
+    if (!given[18]) r.objects[18] = MakeGearObject(6128, 108, 0.0f, 0.02f, 50);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(7000, 410, 6750.0f, 7250.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(7000, 410, 6750.0f, 7250.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(7000, 410, 6750.0f, 7250.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7000, 410, 6750.0f, 7250.0f, 2, 0);
+    if (!given[24]) r.objects[24] = MakeGearObject(6878, 0, 0.0f, 0.025f, 60);
 }
 
 // rec17.lvl
