@@ -62,3 +62,14 @@ void DrawLevelDecorations()
                                   0.0f, 0.0f, p.colour);
     }
 }
+
+bool LevelDecorationPosition(int recordId, int decorSlot, int* worldX, int* worldY)
+{
+    for (const DecorationPlacement& p : placements)
+        if (p.recordId == recordId && p.decorSlot == decorSlot) {
+            *worldX = p.worldX;
+            *worldY = p.worldY;
+            return true;
+        }
+    return false;
+}
