@@ -149,17 +149,36 @@ int main(int argc, char** argv)
             ReplayScript t;
             std::string error;
             if (!ReadReplayScript(argv[i + 1], t, error)) return 1;
-            int tick = 0;
+            int tick = 0, lastKill = 0;
+            float lastDanger = 0;
             BeginReplayLevel(t.record, t.kind, t.difficulty);
             for (const ReplayStep& s : t.steps)
                 for (int k = 0; k < s.ticks && !ReplayLevelOver(); ++k) {
                     StepReplayTick(s);
-                    if (++tick % 10 == 0 || getenv("FV_TRACE_ALL")) {
+                    ++tick;
+                    // Kills and contact as they happen, between the samples.
+                    if (killScore != lastKill)
+                        std::fprintf(stderr, "%5d   kill: score %d -> %d\n", tick, lastKill, killScore);
+                    if (dangerMeter > lastDanger + 3.0f)  // contact, not the steady rise of some levels
+                        std::fprintf(stderr, "%5d   danger %.0f -> %.0f at vop %d %d\n", tick, lastDanger, dangerMeter,
+                                     playerX, playerY);
+                    lastKill = killScore;
+                    lastDanger = dangerMeter;
+                    if (tick % 10 == 0 || getenv("FV_TRACE_ALL")) {
                         std::fprintf(stderr, "%5d vop %5d %5d d%3.0f k%d |", tick, playerX, playerY, dangerMeter, killScore);
+                        // w walker, b bouncer, d dropper, c cannon (its ball's place once fired, marked *)
                         for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
                             const LevelObject& o = currentLevel.objects[j];
-                            if (o.objState == ObjAlive && o.objKind <= KindCeilingDropper && std::abs(o.objX - playerX) < 700)
-                                std::fprintf(stderr, " %d:%d,%d h%.0f v%.1f", j, o.objX, o.objY, o.heat, o.objVelX);
+                            const bool cannon = o.objKind == KindCannon;
+                            if (o.objState != ObjAlive || (o.objKind > KindCeilingDropper && !cannon) ||
+                                std::abs(o.objX - playerX) >= 700)
+                                continue;
+                            const char kind = cannon ? 'c' : o.objKind == KindWalker ? 'w' : o.objKind == KindBouncer ? 'b' : 'd';
+                            std::fprintf(stderr, " %c%d:%d,%d", kind, j, o.objX, o.objY);
+                            if (cannon)
+                                std::fprintf(stderr, "%s", o.fired ? "*" : "");
+                            else
+                                std::fprintf(stderr, " h%.0f v%.1f", o.heat, o.objVelX);
                         }
                         std::fprintf(stderr, "\n");
                     }
