@@ -81,14 +81,14 @@ void PlaceRecord2(LevelRecord& r, const bool given[])
 void PlaceRecord3(LevelRecord& r, const bool given[])
 {
     if (!given[11]) r.objects[11] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1012, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1024, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1036, 640, 700.0f, 1240.0f, 4, 0);
     if (!given[15]) r.objects[15] = MakeBouncerObject(1680, 522, 1700.0f, 3000.0f, 8, 0);
     if (!given[16]) r.objects[16] = MakeBouncerObject(1760, 522, 1700.0f, 3000.0f, 8, 0);
     if (!given[17]) r.objects[17] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3612, 760, 3400.0f, 3900.0f, 4, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3624, 760, 3400.0f, 3900.0f, 4, 0);
 }
 
 // rec04.lvl
@@ -1004,28 +1004,28 @@ void PlaceRecord32(LevelRecord& r, const bool given[])
 // rec33.lvl
 void PlaceRecord33(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1450, 560, 1250.0f, 1700.0f, 2, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1640, 560, 1250.0f, 1700.0f, 2, 1);
     if (!given[1]) r.objects[1] = MakeBouncerObject(2500, 480, 2450.0f, 2620.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1600, 395, 1480.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1475, 560, 1250.0f, 1700.0f, 2, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1665, 560, 1250.0f, 1700.0f, 2, 1);
     if (!given[4]) r.objects[4] = MakeBouncerObject(2535, 480, 2450.0f, 2620.0f, 10, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1500, 560, 1250.0f, 1700.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1690, 560, 1250.0f, 1700.0f, 2, 1);
     if (!given[6]) r.objects[6] = MakeBouncerObject(2570, 480, 2450.0f, 2620.0f, 10, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3500, 600, 3330.0f, 3750.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3690, 600, 3330.0f, 3750.0f, 2, 1);
     if (!given[8]) r.objects[8] = MakeBouncerObject(3700, 510, 3650.0f, 3820.0f, 7, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3525, 600, 3330.0f, 3750.0f, 2, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3715, 600, 3330.0f, 3750.0f, 2, 1);
     if (!given[10]) r.objects[10] = MakeBouncerObject(3735, 510, 3650.0f, 3820.0f, 7, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3550, 600, 3330.0f, 3750.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(3740, 600, 3330.0f, 3750.0f, 2, 1);
     if (!given[12]) r.objects[12] = MakeBouncerObject(3770, 510, 3650.0f, 3820.0f, 7, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4800, 480, 4560.0f, 5000.0f, 2, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4940, 480, 4560.0f, 5000.0f, 2, 1);
     if (!given[14]) r.objects[14] = MakeBouncerObject(5200, 520, 5150.0f, 5320.0f, 10, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(4825, 480, 4560.0f, 5000.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4965, 480, 4560.0f, 5000.0f, 2, 1);
     if (!given[16]) r.objects[16] = MakeBouncerObject(5235, 520, 5150.0f, 5320.0f, 10, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6100, 660, 5860.0f, 6300.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6240, 660, 5860.0f, 6300.0f, 2, 1);
     if (!given[18]) r.objects[18] = MakeBouncerObject(5270, 520, 5150.0f, 5320.0f, 10, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(6125, 660, 5860.0f, 6300.0f, 2, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(6265, 660, 5860.0f, 6300.0f, 2, 1);
     if (!given[20]) r.objects[20] = MakeBouncerObject(6600, 700, 6550.0f, 6720.0f, 10, 0);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(6150, 660, 5860.0f, 6300.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(6290, 660, 5860.0f, 6300.0f, 2, 1);
     if (!given[22]) r.objects[22] = MakeBouncerObject(6635, 700, 6550.0f, 6720.0f, 10, 0);
     if (!given[23]) r.objects[23] = MakeBouncerObject(6670, 700, 6550.0f, 6720.0f, 10, 0);
     if (!given[24]) r.objects[24] = LevelObject();
