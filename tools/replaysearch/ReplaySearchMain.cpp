@@ -148,7 +148,10 @@ int main(int argc, char** argv)
             // Plays a script and prints the Vop and the enemies every 10 ticks.
             ReplayScript t;
             std::string error;
-            if (!ReadReplayScript(argv[i + 1], t, error)) return 1;
+            if (!ReadReplayScript(argv[i + 1], t, error)) {
+                std::fprintf(stderr, "%s\n", error.c_str());
+                return 1;
+            }
             int tick = 0, lastKill = 0;
             float lastDanger = 0;
             BeginReplayLevel(t.record, t.kind, t.difficulty);
