@@ -398,9 +398,9 @@ void PlaceRecord16(LevelRecord& r, const bool given[])
     if (!given[3]) r.objects[3] = MakeGearObject(1771, 271, 0.0f, 0.012f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
     if (!given[5]) r.objects[5] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(4778, 640, 4400.0f, 4800.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(4766, 640, 4400.0f, 4800.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4754, 640, 4400.0f, 4800.0f, 2, 1);
     if (!given[9]) r.objects[9] = MakeGearObject(3978, 178, 0.0f, 0.025f, 60);
     if (!given[10]) r.objects[10] = MakeGearObject(4528, 128, 0.0f, 0.02f, 50);
     if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 5400.0f, 5700.0f, 10, 0);
@@ -408,13 +408,13 @@ void PlaceRecord16(LevelRecord& r, const bool given[])
     if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 5400.0f, 5700.0f, 10, 0);
     if (!given[14]) r.objects[14] = MakeGearObject(5428, 138, 0.0f, 0.025f, 60);
     if (!given[15]) r.objects[15] = MakeWalkerObject(6440, 540, 6050.0f, 6450.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(6440, 540, 6050.0f, 6450.0f, 2, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6440, 540, 6050.0f, 6450.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6428, 540, 6050.0f, 6450.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6416, 540, 6050.0f, 6450.0f, 2, 1);
     if (!given[18]) r.objects[18] = MakeGearObject(6128, 108, 0.0f, 0.02f, 50);
     if (!given[19]) r.objects[19] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(7178, 410, 6800.0f, 7200.0f, 2, 1);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(7166, 410, 6800.0f, 7200.0f, 2, 1);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7154, 410, 6800.0f, 7200.0f, 2, 1);
     if (!given[24]) r.objects[24] = MakeGearObject(6878, 0, 0.0f, 0.025f, 60);
 }
 
@@ -1235,10 +1235,10 @@ void PlaceRecord38(LevelRecord& r, const bool given[])
     if (!given[3]) r.objects[3] = MakeWalkerObject(5720, 350, 5520.0f, 5780.0f, 4, 1);
     if (!given[4]) r.objects[4] = MakeWalkerObject(7010, 300, 6970.0f, 7230.0f, 2, 0);
     if (!given[5]) r.objects[5] = MakeWalkerObject(7170, 300, 6970.0f, 7230.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3560, 620, 3520.0f, 3780.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3640, 620, 3520.0f, 3780.0f, 4, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(3700, 620, 3520.0f, 3780.0f, 2, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3760, 620, 3520.0f, 3780.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(3920, 640, 3880.0f, 4100.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(4000, 640, 3880.0f, 4100.0f, 4, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4060, 640, 3880.0f, 4100.0f, 2, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(4090, 640, 3880.0f, 4100.0f, 4, 0);
     if (!given[10]) r.objects[10] = MakeWalkerObject(6540, 540, 6520.0f, 6780.0f, 2, 0);
     if (!given[11]) r.objects[11] = MakeWalkerObject(6600, 540, 6520.0f, 6780.0f, 4, 1);
     if (!given[12]) r.objects[12] = MakeWalkerObject(6660, 540, 6520.0f, 6780.0f, 2, 0);
@@ -1246,9 +1246,9 @@ void PlaceRecord38(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeWalkerObject(6760, 540, 6520.0f, 6780.0f, 2, 1);
     if (!given[15]) r.objects[15] = MakeBouncerObject(6590, 580, 0.0f, 0.0f, 5, 1);
     if (!given[16]) r.objects[16] = MakeBouncerObject(6710, 580, 0.0f, 0.0f, 5, 1);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(2500, 215, 2440.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(2650, 215, 2590.0f, 0.0f);
-    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(2800, 215, 2740.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(3200, 500, 3250.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(3320, 500, 3370.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(3440, 500, 3490.0f, 0.0f);
     if (!given[20]) r.objects[20] = MakeGearObject(901, 631, 0.0f, 0.02f, 30);
     if (!given[21]) r.objects[21] = MakeGearObject(4926, 631, 0.0f, -0.02f, 30);
     if (!given[22]) r.objects[22] = MakeGearObject(2451, 681, 0.0f, 0.015f, 30);
@@ -1259,8 +1259,8 @@ void PlaceRecord38(LevelRecord& r, const bool given[])
     if (!given[27]) r.objects[27] = MakeGearObject(6078, 678, 0.0f, -0.03f, 50);
     if (!given[28]) r.objects[28] = MakeGearObject(6528, 708, 0.0f, 0.028f, 50);
     if (!given[29]) r.objects[29] = MakeGearObject(1678, 698, 0.0f, -0.025f, 60);
-    if (!given[30]) r.objects[30] = MakeCannonObject(2550.0f, 110.0f, -20.0f, 20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
-    if (!given[31]) r.objects[31] = MakeCannonObject(2750.0f, 110.0f, 20.0f, -20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
+    if (!given[30]) r.objects[30] = MakeCannonObject(3260.0f, 420.0f, -20.0f, 20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
+    if (!given[31]) r.objects[31] = MakeCannonObject(3400.0f, 420.0f, 20.0f, -20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
     if (!given[32]) r.objects[32] = MakeCannonObject(4280.0f, 270.0f, -15.0f, 15.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
     if (!given[33]) r.objects[33] = MakeCannonObject(4420.0f, 270.0f, 15.0f, -15.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
     if (!given[34]) r.objects[34] = LevelObject();
