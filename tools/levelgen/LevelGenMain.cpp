@@ -141,7 +141,10 @@ void WritePreview(const LevelDesign& d, const std::string& out, const std::strin
     cairo_scale(cr, scale, scale);
     for (int r = 0; r < d.height / 1024; ++r)
         for (int c = 0; c < d.width / 1024; ++c) {
-            cairo_surface_t* t = cairo_image_surface_create_from_png((out + "/" + TileFileName(d.record, d.folder, r, c)).c_str());
+            const std::string tile = out + "/" + TileFileName(d.record, d.folder, r, c);
+            cairo_surface_t* t = cairo_image_surface_create_from_png(tile.c_str());
+            if (cairo_surface_status(t) != CAIRO_STATUS_SUCCESS)
+                std::fprintf(stderr, "fv_levelgen: the preview misses the tile %s\n", tile.c_str());
             cairo_set_source_surface(cr, t, c * 1024, r * 1024);
             cairo_paint(cr);
             cairo_surface_destroy(t);
@@ -164,7 +167,10 @@ void WritePreview(const LevelDesign& d, const std::string& out, const std::strin
         cairo_fill(cr);
     }
     cairo_destroy(cr);
-    cairo_surface_write_to_png(s, path.c_str());
+    if (cairo_surface_write_to_png(s, path.c_str()) != CAIRO_STATUS_SUCCESS)
+        std::fprintf(stderr, "fv_levelgen: cannot write the preview %s\n", path.c_str());
+    else
+        std::printf("fv_levelgen: preview %s\n", path.c_str());
     cairo_surface_destroy(s);
 }
 
@@ -225,6 +231,10 @@ int main(int argc, char** argv)
             }
         });
     for (std::thread& t : pool) t.join();
+    if (!preview.empty() && !MakeFolders(preview)) {
+        std::fprintf(stderr, "fv_levelgen: cannot make the preview folder %s\n", preview.c_str());
+        return 1;
+    }
     if (!preview.empty())
         for (const LevelDesign& d : designs)
             if (only < 0 || d.record == only)
