@@ -1012,11 +1012,11 @@ void PlaceRecord33(LevelRecord& r, const bool given[])
     if (!given[5]) r.objects[5] = MakeWalkerObject(1690, 560, 1250.0f, 1700.0f, 2, 1);
     if (!given[6]) r.objects[6] = MakeBouncerObject(2570, 480, 2450.0f, 2620.0f, 10, 0);
     if (!given[7]) r.objects[7] = MakeWalkerObject(3690, 600, 3330.0f, 3750.0f, 2, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(3700, 510, 3650.0f, 3820.0f, 7, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(3700, 510, 3650.0f, 3820.0f, 10, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(3715, 600, 3330.0f, 3750.0f, 2, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(3735, 510, 3650.0f, 3820.0f, 7, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3735, 510, 3650.0f, 3820.0f, 10, 0);
     if (!given[11]) r.objects[11] = MakeWalkerObject(3740, 600, 3330.0f, 3750.0f, 2, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(3770, 510, 3650.0f, 3820.0f, 7, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(3770, 510, 3650.0f, 3820.0f, 10, 0);
     if (!given[13]) r.objects[13] = MakeWalkerObject(4940, 480, 4560.0f, 5000.0f, 2, 1);
     if (!given[14]) r.objects[14] = MakeBouncerObject(5200, 520, 5150.0f, 5320.0f, 10, 0);
     if (!given[15]) r.objects[15] = MakeWalkerObject(4965, 480, 4560.0f, 5000.0f, 2, 1);
