@@ -1392,14 +1392,14 @@ void PlaceRecord40(LevelRecord& r, const bool given[])
 // rec41.lvl
 void PlaceRecord41(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(5150, 760, 5110.0f, 5190.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(5160, 760, 5110.0f, 5190.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(5150, 800, 0.0f, 0.0f, 5, 1);
-    if (!given[3]) r.objects[3] = MakeCeilingDropperObject(5150, 485, 5080.0f, 0.0f);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(5350, 760, 5310.0f, 5390.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(5360, 760, 5310.0f, 5390.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(5350, 800, 0.0f, 0.0f, 5, 1);
-    if (!given[7]) r.objects[7] = MakeCeilingDropperObject(5350, 485, 5280.0f, 0.0f);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(5550, 760, 5510.0f, 5590.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(5560, 760, 5510.0f, 5590.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(5550, 800, 0.0f, 0.0f, 5, 1);
+    if (!given[3]) r.objects[3] = MakeCeilingDropperObject(5550, 485, 5480.0f, 0.0f);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(5710, 760, 5670.0f, 5750.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(5720, 760, 5670.0f, 5750.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(5710, 800, 0.0f, 0.0f, 5, 1);
+    if (!given[7]) r.objects[7] = MakeCeilingDropperObject(5710, 485, 5640.0f, 0.0f);
     if (!given[8]) r.objects[8] = MakeWalkerObject(3300, 920, 3260.0f, 3340.0f, 2, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(3310, 920, 3260.0f, 3340.0f, 2, 1);
     if (!given[10]) r.objects[10] = MakeBouncerObject(3270, 960, 0.0f, 0.0f, 5, 1);
@@ -1409,9 +1409,9 @@ void PlaceRecord41(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeWalkerObject(3510, 920, 3460.0f, 3540.0f, 2, 1);
     if (!given[15]) r.objects[15] = MakeBouncerObject(3500, 960, 0.0f, 0.0f, 5, 1);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(3500, 805, 3430.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(1050, 760, 1010.0f, 1390.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(1250, 760, 1010.0f, 1390.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(1350, 760, 1010.0f, 1390.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(1130, 760, 1090.0f, 1470.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1330, 760, 1090.0f, 1470.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1430, 760, 1090.0f, 1470.0f, 2, 1);
     if (!given[20]) r.objects[20] = MakeWalkerObject(6400, 380, 6100.0f, 6800.0f, 4, 0);
     if (!given[22]) r.objects[22] = MakeWalkerObject(6700, 380, 6100.0f, 6800.0f, 2, 1);
     if (!given[23]) r.objects[23] = MakeWalkerObject(7200, 380, 7000.0f, 7700.0f, 4, 1);
