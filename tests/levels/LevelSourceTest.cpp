@@ -62,6 +62,10 @@ TEST_F(LevelSource, MistakesInObjectsAreRefused)
     EXPECT_NE(error.find("bouncer takes 3 to 5 numbers"), std::string::npos) << error;
     EXPECT_FALSE(Read("empty 4\nempty 4\n"));
     EXPECT_NE(error.find("slot 4 placed twice"), std::string::npos) << error;
+    // The game takes a bounce as a whole number: 7.5 would silently become 7.
+    EXPECT_FALSE(Read("bouncer 2 100 600 7.5\n"));
+    EXPECT_NE(error.find("bouncer takes a whole number as value 3 after the slot, not 7.5"), std::string::npos) << error;
+    EXPECT_TRUE(Read("walker 3 500 660 400.5 600.5 2\n")) << "patrol bounds may be fractions: " << error;
     EXPECT_FALSE(Read("spinner 1 2 3\n"));
     EXPECT_NE(error.find("unknown keyword \"spinner\""), std::string::npos) << error;
 }

@@ -3,6 +3,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -76,26 +77,30 @@ bool AddShape(LevelDesign& d, Material m, std::vector<double> pts, LineReader& r
 
 }  // namespace
 
-bool ObjectArgumentCount(const std::string& kind, int& minArgs, int& maxArgs)
+bool ObjectArgumentCount(const std::string& kind, int& minArgs, int& maxArgs, const char** wholeArgs)
 {
+    // `whole` marks with 'i' the values the object's factory takes as whole
+    // numbers, so a fraction there would be cut off without a word.
     struct Entry {
         const char* kind;
         int lo, hi;
+        const char* whole;
     };
     static const Entry entries[] = {
-        {"walker", 5, 6},       // x y left right speed [startLeft]
-        {"bouncer", 3, 5},      // x y bounce [left right]
-        {"dropbouncer", 4, 6},  // x y dy bounce [left right]
-        {"dropper", 4, 4},      // x y trigX trigY
-        {"gear", 5, 5},         // kind x y angle turn
-        {"gearflipped", 5, 5},  // kind x y angle turn
-        {"cannon", 7, 8},       // pivotX pivotY fromDeg toDeg speed speed2 sweep [wrap]
-        {"empty", 0, 0},
+        {"walker", 5, 6, "iiffii"},      // x y left right speed [startLeft]
+        {"bouncer", 3, 5, "iiiff"},      // x y bounce [left right]
+        {"dropbouncer", 4, 6, "iiiiff"}, // x y dy bounce [left right]
+        {"dropper", 4, 4, "iiff"},       // x y trigX trigY
+        {"gear", 5, 5, "iiiff"},         // kind x y angle turn
+        {"gearflipped", 5, 5, "iiiff"},  // kind x y angle turn
+        {"cannon", 7, 8, "fffffffi"},    // pivotX pivotY fromDeg toDeg speed speed2 sweep [wrap]
+        {"empty", 0, 0, ""},
     };
     for (const Entry& e : entries) {
         if (kind == e.kind) {
             minArgs = e.lo;
             maxArgs = e.hi;
+            if (wholeArgs) *wholeArgs = e.whole;
             return true;
         }
     }
@@ -214,7 +219,8 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
             d.marks.push_back(m);
         } else {
             int lo, hi;
-            if (!ObjectArgumentCount(key, lo, hi)) return r.Fail("unknown keyword \"" + key + "\"");
+            const char* whole = "";
+            if (!ObjectArgumentCount(key, lo, hi, &whole)) return r.Fail("unknown keyword \"" + key + "\"");
             if (!Numbers(w, 1, n, r)) return false;  // names the word that is not a number
             if (n.empty()) return r.Fail(key + " needs a slot");
             PlacedObject o;
@@ -227,6 +233,10 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
                 return r.Fail(key + " takes " + std::to_string(lo) + (lo == hi ? "" : " to " + std::to_string(hi)) +
                               " numbers after the slot");
             if (o.slot < 0 || o.slot >= 50) return r.Fail("slot outside 0..49");
+            for (int i = 0; i < count && whole[i]; ++i)
+                if (whole[i] == 'i' && o.args[i] != std::trunc(o.args[i]))
+                    return r.Fail(key + " takes a whole number as value " + std::to_string(i + 1) + " after the slot, not " +
+                                  w[i + 2]);
             d.objects.push_back(o);
         }
     }

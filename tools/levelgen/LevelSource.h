@@ -76,5 +76,6 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& design, std::string& 
 bool ReadAllLevelDesigns(const std::string& folder, std::vector<LevelDesign>& designs,
                          std::string& error);
 
-// Arguments each object keyword takes (minimum, maximum).
-bool ObjectArgumentCount(const std::string& kind, int& minArgs, int& maxArgs);
+// Arguments each object keyword takes (minimum, maximum), and which of them
+// must be whole numbers ('i' in `wholeArgs`, one letter per argument).
+bool ObjectArgumentCount(const std::string& kind, int& minArgs, int& maxArgs, const char** wholeArgs = nullptr);
