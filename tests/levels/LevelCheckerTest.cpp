@@ -20,6 +20,7 @@
 #include "game/LevelRecord.h"
 #include "game/LevelTable.h"
 #include "gameplay/LevelLoading.h"
+#include "screens/LevelDecorations.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/levelgen/PlacementWriter.h"
@@ -205,6 +206,27 @@ TEST_F(LevelChecker, EveryRecordHasOneDesignSourceMatchingItsDefinition)
             ASSERT_GE(dec.slot, 0);
             ASSERT_LT(dec.slot, r.decorCount) << d->path << ": decoration slot not loaded by the record";
             EXPECT_EQ(Normalised(dec.file.c_str()), Normalised(r.decorFiles[dec.slot])) << d->path;
+        }
+    }
+}
+
+// A tunnel picture the game draws is painted from the terrain of the box it
+// is drawn over, so the design's box must be that place, and it must hold
+// terrain (an empty picture leaves the tunnel without its roof).
+TEST_F(LevelChecker, DrawnDecorationsArePaintedForThePlaceTheGameDrawsThem)
+{
+    for (const LevelDesign& d : Designs()) {
+        if (d.draft) continue;
+        for (const DecorPicture& dec : d.decor) {
+            int x = 0, y = 0;
+            if (!LevelDecorationPosition(d.record, dec.slot, &x, &y)) continue;
+            EXPECT_EQ(dec.x, x) << d.path << ": decoration " << dec.slot << " is drawn at " << x << "," << y;
+            EXPECT_EQ(dec.y, y) << d.path << ": decoration " << dec.slot << " is drawn at " << x << "," << y;
+            Picture p;
+            ASSERT_TRUE(p.Load(Normalised(dec.file.c_str()))) << dec.file;
+            size_t painted = 0;
+            for (uint32_t c : p.pixels) painted += (c >> 24) != 0;
+            EXPECT_GT(painted, p.pixels.size() / 50) << d.path << ": the picture " << dec.file << " is (nearly) empty";
         }
     }
 }
