@@ -202,3 +202,15 @@ void DrawLevelHints()
                                                   1.0f, 1.0f, 0.0f, 0.0f, white);
     }
 }
+
+bool LevelBackPicture(int recordId, int index, int* decorSlot, int* worldX, int* worldY)
+{
+    for (const StaticPicture& p : staticPictures) {
+        if (p.recordId != recordId || index-- > 0) continue;
+        *decorSlot = p.decorSlot;
+        *worldX = p.worldX;
+        *worldY = p.worldY;
+        return true;
+    }
+    return false;
+}

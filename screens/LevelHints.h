@@ -8,3 +8,8 @@
 // of it on.
 int HintAlpha(int fadeX);
 void DrawLevelHints();
+
+// The `index`-th tunnel back the game draws behind level record `recordId`:
+// its decoration slot and world top-left. False past the last one. The
+// level pictures are painted to fit these places.
+bool LevelBackPicture(int recordId, int index, int* decorSlot, int* worldX, int* worldY);
