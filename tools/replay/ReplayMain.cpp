@@ -429,6 +429,9 @@ int main(int argc, char** argv)
     std::printf("total: %d\n", total);
     std::printf("passed: %s\n", finished && passed ? "yes" : "no");
     std::printf("deaths: %d\n", deaths);
+    if (finished && passed && deaths > 0)
+        std::fprintf(stderr, "fv_replay: passed only after %d restart%s; a level replay must pass without dying\n",
+                     deaths, deaths == 1 ? "" : "s");
     std::printf("simulated ticks: %d\n", tick);
     std::printf("hash: %016llx\n", static_cast<unsigned long long>(hash.value));
     return 0;
