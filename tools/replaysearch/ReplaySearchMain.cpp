@@ -155,14 +155,19 @@ int main(int argc, char** argv)
             int tick = 0, lastKill = 0;
             float lastDanger = 0;
             BeginReplayLevel(t.record, t.kind, t.difficulty);
+            int lastAlive = AliveEnemies();
             for (const ReplayStep& s : t.steps)
                 for (int k = 0; k < s.ticks && !ReplayLevelOver(); ++k) {
                     StepReplayTick(s);
                     ++tick;
-                    // Kills and contact as they happen, between the samples.
-                    if (killScore != lastKill)
-                        std::fprintf(stderr, "%5d   kill: score %d -> %d\n", tick, lastKill, killScore);
-                    if (dangerMeter > lastDanger + 3.0f)  // contact, not the steady rise of some levels
+                    // Pops and contact as they happen, between the samples. Pops
+                    // are counted, not scored: boss and sprint levels score none.
+                    const int alive = AliveEnemies();
+                    if (alive < lastAlive || killScore != lastKill)
+                        std::fprintf(stderr, "%5d   pop: %d left, kill score %d -> %d\n", tick, alive, lastKill, killScore);
+                    lastAlive = alive;
+                    // Contact, not the steady rise of some levels nor the goal's own mark.
+                    if (dangerMeter > lastDanger + 3.0f && !ReplayLevelOver())
                         std::fprintf(stderr, "%5d   danger %.0f -> %.0f at vop %d %d\n", tick, lastDanger, dangerMeter,
                                      playerX, playerY);
                     lastKill = killScore;
