@@ -158,6 +158,12 @@ void PrepareReplayWorld()
     static bool prepared = false;
     if (prepared) return;
     prepared = true;
+    // Without the generated levels every level plays on an empty collision
+    // picture, and a replay would quietly prove nothing.
+    if (access("data", F_OK) != 0) {
+        std::fprintf(stderr, "no data/ folder here: run from the project root after a build\n");
+        std::exit(2);
+    }
     SetSilentAudio(true);
     // Level completion saves progress; keep it away from the player's files,
     // and leave nothing behind (forked runs end with _exit and keep it).

@@ -196,7 +196,20 @@ int main(int argc, char** argv)
             return 0;
         }
     if (cfg.record < 0 || cfg.record > 45) {
-        std::fprintf(stderr, "usage: fv_replaysearch --record N [--kind K] [--difficulty D] [--out FILE]\n");
+        std::fputs("usage: fv_replaysearch --record N [--kind K] [--difficulty D] [--out FILE] [options]\n"
+                   "       fv_replaysearch --trace FILE\n"
+                   "Run from the project root after a build (it plays the levels in data/).\n"
+                   "  --prefix FILE     continue from the end of this script\n"
+                   "  --until-x X       stop the travel at x (gives up after --stall ticks)\n"
+                   "  --stall N         give up after N ticks without getting nearer the target\n"
+                   "  --hunt R|L        time one ambush: roll in, wait, heat, back off\n"
+                   "  --hunt-pops N     the ambush must pop at least N enemies (default 1)\n"
+                   "  --no-attack 1     travel without heating\n"
+                   "  --max-ticks N, --step N, --look N, --kill-weight W, --enemy-pull P,\n"
+                   "  --danger-weight W tune the greedy search\n"
+                   "  --trace FILE      play a script, printing the Vop, enemies and cannons every\n"
+                   "                    10 ticks and each pop and contact\n",
+                   stderr);
         return 2;
     }
     ReplayScript script;
