@@ -18,7 +18,6 @@
 #include <tinyxml.h>
 
 #include <chrono>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -28,19 +27,13 @@
 #include <thread>
 #include <vector>
 
+#include "support/BuildFolder.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string GamePath()
-{
-    char self[PATH_MAX] = {};
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string path = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string();
-    for (int i = 0; i < 2; ++i)
-        path = path.substr(0, path.find_last_of('/'));
-    return path + "/florpvops";
-}
+std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
 
 bool Have(const char* program)
 {

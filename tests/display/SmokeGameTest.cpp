@@ -7,25 +7,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "support/BuildFolder.h"
+
 namespace {
 
 // The game is built next to the test folder: <build>/florpvops.
-std::string GamePath()
-{
-    char self[PATH_MAX] = {};
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string path = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string();
-    for (int i = 0; i < 2; ++i)
-        path = path.substr(0, path.find_last_of('/'));
-    return path + "/florpvops";
-}
+std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
 
 struct RunResult {
     int exitCode;

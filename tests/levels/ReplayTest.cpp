@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/LevelRecord.h"
+#include "support/BuildFolder.h"
 #include "tools/replaysearch/ReplayRun.h"
 
 namespace {
@@ -117,13 +118,7 @@ TEST(Replays, EveryLevelPassesAtTheHardestDifficulty)
 // replay checked with the tool could fail here.
 TEST(Replays, TheReplayToolAgreesWithTheReplayTest)
 {
-    char self[4096];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    ASSERT_GT(n, 0);
-    self[n] = '\0';
-    std::string tool(self);
-    tool = tool.substr(0, tool.rfind('/'));
-    tool = tool.substr(0, tool.rfind('/')) + "/tools/replay/fv_replay";
+    const std::string tool = testfiles::InBuildFolder("tools/replay/fv_replay");
     if (access(tool.c_str(), X_OK) != 0) GTEST_SKIP() << "fv_replay not built at " << tool;
 
     // A level with many kills, so that any drift in the random kill points shows.

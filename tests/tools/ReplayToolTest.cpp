@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/BuildFolder.h"
+
 namespace {
 
 uint32_t Crc32(const unsigned char* data, size_t n, uint32_t crc = 0)
@@ -91,17 +93,7 @@ bool WritePng(const char* path, int w, int h, const std::vector<uint32_t>& argb)
 }
 
 // The replay tool sits beside this test's build folder.
-std::string ReplayPath()
-{
-    char self[4096];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return "";
-    self[n] = '\0';
-    std::string dir(self);
-    dir = dir.substr(0, dir.rfind('/'));  // .../build/tests
-    dir = dir.substr(0, dir.rfind('/'));  // .../build
-    return dir + "/tools/replay/fv_replay";
-}
+std::string ReplayPath() { return testfiles::InBuildFolder("tools/replay/fv_replay"); }
 
 std::string RunCommand(const std::string& command, int* status)
 {
