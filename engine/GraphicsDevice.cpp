@@ -11,6 +11,7 @@ MouseState mouseState;
 JoystickState joystickState;
 uint8_t joystickFound = 0;
 uint8_t inputCreated = 0;
+uint8_t deviceWasReset = 0;
 GraphicsContext graphicsContext;
 
 void GraphicsContext::CreateGraphicsDevice() {

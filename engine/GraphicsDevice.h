@@ -16,6 +16,9 @@ extern uint8_t joystickFound;
 // 1 while input devices exist (between InitDirectInput and
 // ReleaseDirectInput); polling without them leaves the states at rest.
 extern uint8_t inputCreated;
+// 1 once a device rebuild began, until the next level load: picture loads
+// then release what the record held first.
+extern uint8_t deviceWasReset;
 
 struct GraphicsContext {
     // Makes the drawing device for the main window: the sprite batch then

@@ -2,8 +2,7 @@
 
 #include "engine/GraphicsDevice.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "gameplay/DangerMeter.h"
+#include "shared/GameStates.h"
 
 XInputState padState;
 uint8_t padConnected = 0;
@@ -30,8 +29,6 @@ namespace {
 
 // The stick's dead zone as XInput documents it (0.24 of full deflection).
 constexpr double kDeadZone = 7864.07958984375;
-
-constexpr int kInGame = 15;
 
 // Every key that attacks: all letters, the number row with minus, both
 // Ctrl and Shift keys and a few punctuation keys.
@@ -118,7 +115,7 @@ void ApplyStickDeadZone(int pad)
 
 void MapInputActions()
 {
-    const bool inGame = gameState == kInGame;
+    const bool inGame = gameState == InGame;
     const bool joy = padConnected == 0 && joystickFound == 1;
     const bool pad = padConnected == 1;
     const JoystickState& js = joystickState;
@@ -174,7 +171,7 @@ void MapInputActions()
     actionLookRight = Flag(Key(DIK_NUMPAD6) || (joy && js.lRz > 34000) || (pad && gp.sThumbRX > 0));
 }
 
-void UpdateRumble()
+void UpdateRumble(float dangerMeter)
 {
     if (padConnected) {
         // The heat of the Vop drives the fast motor, a kill the slow one.

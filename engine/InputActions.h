@@ -44,5 +44,6 @@ void PollGamepad();
 void ApplyStickDeadZone(int pad);
 // Once per update tick, after both polls, before the screen logic.
 void MapInputActions();
-// Once per update tick, at its end.
-void UpdateRumble();
+// Once per update tick, at its end: the Vop's danger meter (0..255) drives
+// the fast motor, a kill's rumbleStrength the slow one.
+void UpdateRumble(float dangerMeter);

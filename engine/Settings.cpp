@@ -7,8 +7,8 @@
 #include <cstring>
 #include <tinyxml.h>
 
-#include "game/LevelRecord.h"
 #include "platform/UserDirs.h"
+#include "shared/LevelRecord.h"
 
 char settingsDir[kSettingsPathSize];
 char systemXmlPath[kSettingsPathSize];

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "engine/Settings.h"
-#include "gameplay/Camera.h"
 
 int screenYOffset = 0;
+int cameraX = 0, cameraY = 0;
 
 namespace {
 

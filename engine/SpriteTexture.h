@@ -12,6 +12,10 @@
 // taller than 1050 pixels (set by the main loop before it starts).
 extern int screenYOffset;
 
+// World position shown at the screen's top left corner; the camera moves it
+// once per in-game tick, the world draw forms subtract it.
+extern int cameraX, cameraY;
+
 struct SourceRect {
     int32_t left, top, right, bottom;
 };

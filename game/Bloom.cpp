@@ -4,12 +4,12 @@
 #include <cstdio>
 
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/DangerMeter.h"
 #include "platform/RenderTarget.h"
 #include "platform/Shader.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 RenderTarget* sceneTexture = nullptr;
 RenderTarget* bloomTextures[3] = {nullptr, nullptr, nullptr};

@@ -5,12 +5,10 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/Bloom.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/Resources.h"
 #include "gameplay/LevelLoading.h"
-
-uint8_t deviceWasReset = 0;
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 void ReloadLevelPictures()
 {

@@ -3,10 +3,6 @@
 // that lives on the drawing device when the device asks for it.
 #include <cstdint>
 
-// 1 once a rebuild began, until the next level load: picture loads then
-// release what the record held first.
-extern uint8_t deviceWasReset;
-
 // Tests the device; rebuilds it when it needs a reset. Returns 1 when the
 // tick may render and update, 0 while the device is lost.
 uint8_t TestDeviceForTick();

@@ -8,8 +8,6 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/Resources.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
@@ -23,6 +21,8 @@
 #include "screens/ParticleBursts.h"
 #include "screens/TrailParticles.h"
 #include "screens/VopDrawing.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

@@ -3,18 +3,18 @@
 #include "engine/AudioWrappers.h"
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/MenuScreens.h"
 #include "game/Resources.h"
+#include "game/ScreenTransition.h"
 #include "gameplay/Camera.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
 #include "gameplay/ColourCycle.h"
+#include "gameplay/DangerMeter.h"
 #include "gameplay/LevelCompletion.h"
+#include "gameplay/LevelLoading.h"
 #include "gameplay/LevelTick.h"
 #include "platform/Audio.h"
 #include "screens/FocusNavigation.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 
@@ -172,5 +172,5 @@ void UpdateInGameBlock()
 
     AdvanceLevelTime();
 
-    UpdateRumble();
+    UpdateRumble(dangerMeter);
 }

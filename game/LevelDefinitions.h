@@ -3,7 +3,7 @@
 // record, in record order. Only the level table's fill reads them.
 #include <cstdint>
 
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 constexpr int definedLevelCount = filledLevelRecords;
 

@@ -10,10 +10,9 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/MenuScreens.h"
 #include "game/Resources.h"
+#include "game/ScreenTransition.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
@@ -26,6 +25,7 @@
 #include "screens/LevelButtons.h"
 #include "screens/TrailParticles.h"
 #include "screens/VopKindChoice.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

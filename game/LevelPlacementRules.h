@@ -1,7 +1,7 @@
 #pragma once
 // Placement rules shared by every level record; the generated
 // game/LevelPlacements.cpp calls them.
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 // Records without a design source: the kinds still missing, in kind order,
 // spread evenly between the start and the goal.

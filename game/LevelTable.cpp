@@ -6,11 +6,6 @@
 #include "game/LevelDefinitions.h"
 #include "gameplay/SimRandom.h"
 
-LevelRecord levelTable[maxLevelRecords];
-LevelRecord currentLevel;
-LevelRecord restartLevel;
-LevelRecord checkpointSnapshot;
-
 void ClearLevelRecord(LevelRecord& r)
 {
     r.startX = r.startY = 0;

@@ -2,7 +2,7 @@
 // The 50 level record slots, filled once at start-up from the level
 // definitions (records 0 to 45; 46 to 49 stay cleared), and the music pass
 // that settles music, kind requirements, sprint flags and object phases.
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 // Zeroes every number and flag of a record; leaves the names and objects.
 void ClearLevelRecord(LevelRecord& record);

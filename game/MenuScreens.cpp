@@ -7,7 +7,6 @@
 #include "engine/Maths.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/GameStates.h"
 #include "game/IntroCredits.h"
 #include "game/LevelPages.h"
 #include "game/MainMenu.h"
@@ -24,6 +23,7 @@
 #include "screens/CreditsRoll.h"
 #include "screens/FocusNavigation.h"
 #include "screens/LevelButtons.h"
+#include "shared/GameStates.h"
 
 void RenderIntroScreen() {
     if (gameState == IntroPresents || gameState == IntroAuthor) DrawIntroScreen();

@@ -3,12 +3,12 @@
 #include "engine/GraphicsDevice.h"
 #include "engine/SpriteTexture.h"
 #include "game/Bloom.h"
-#include "game/GameStates.h"
 #include "game/InGameRender.h"
 #include "game/MenuScreens.h"
 #include "gameplay/ColourCycle.h"
 #include "platform/SpriteBatch.h"
 #include "screens/CinemaBars.h"
+#include "shared/GameStates.h"
 
 uint32_t FrameClearColour()
 {

@@ -11,17 +11,17 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/Bloom.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/LevelTable.h"
 #include "game/MainLoop.h"
 #include "game/Resources.h"
+#include "game/ScreenTransition.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/Trail.h"
 #include "platform/Audio.h"
 #include "platform/Display.h"
 #include "platform/SpriteBatch.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 #include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
 #include "game/InGameUpdate.h"
-#include "game/LevelRecord.h"
 #include "game/MenuScreens.h"
 #include "game/Resources.h"
 #include "gameplay/AnimationPhases.h"
 #include "platform/Audio.h"
 #include "platform/GamePad.h"
 #include "platform/Keyboard.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

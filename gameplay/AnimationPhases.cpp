@@ -1,8 +1,8 @@
 #include "gameplay/AnimationPhases.h"
 
-#include "game/LevelRecord.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
+#include "shared/LevelRecord.h"
 
 float vopPhaseA = 0.0f, vopPhaseB = 0.0f;
 float swayPhase = 0.0f;

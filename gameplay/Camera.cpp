@@ -7,7 +7,6 @@
 #include "gameplay/VopPhysics.h"
 #include "platform/Keyboard.h"
 
-int cameraX = 0, cameraY = 0;
 int cameraBaseX = 0, cameraBaseY = 0;
 float lookX = 0.0f, lookY = 0.0f;
 const int lookMax = 350;

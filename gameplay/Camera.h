@@ -1,9 +1,9 @@
 #pragma once
 // Which part of the level the screen shows: follows the Vop, with a vertical
-// dead zone and a look-around offset that springs back.
+// dead zone and a look-around offset that springs back. It moves cameraX and
+// cameraY, which live with the sprite drawing that reads them.
+#include "engine/SpriteTexture.h"
 
-// World position shown at the screen's top left corner.
-extern int cameraX, cameraY;
 // Follow position before the look offset; cameraBaseY carries the dead zone.
 extern int cameraBaseX, cameraBaseY;
 // Look-around offset and its limit in each direction.

@@ -1,7 +1,7 @@
 #include "gameplay/ColourCycle.h"
 
 #include "engine/Settings.h"
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 float colourKeys[5][4];
 int colourPrevKey = 0, colourNextKey = 0;

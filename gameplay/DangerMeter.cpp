@@ -4,9 +4,6 @@
 
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/LevelCompletion.h"
@@ -14,6 +11,9 @@
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 float dangerMeter = 0.0f;
 int endState = EndAlive;

@@ -4,11 +4,9 @@
 #include <cstring>
 
 #include "engine/AudioWrappers.h"
+#include "engine/GraphicsDevice.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/DeviceReset.h"
-#include "game/GameStates.h"
-#include "game/LevelTable.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
@@ -17,6 +15,7 @@
 #include "gameplay/LevelObjectFactories.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/GameStates.h"
 
 int checkpointX = 0, checkpointY = 0;
 uint8_t checkpointReached = 0;

@@ -4,7 +4,7 @@
 // snapshot that such an attempt resumes from.
 #include <cstdint>
 
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 struct SpriteTexture;
 

@@ -4,7 +4,7 @@
 // of its kind; float arguments that become whole-number fields are truncated.
 #include <cstdint>
 
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 LevelObject MakeWalkerObject(int32_t x, int32_t y, float left, float right, int32_t speed, uint8_t startLeft);
 LevelObject MakeBouncerObject(int32_t x, int32_t y, float left, float right, int32_t bounce, uint8_t autoRange);

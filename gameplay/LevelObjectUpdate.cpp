@@ -7,8 +7,6 @@
 #include "engine/InputActions.h"
 #include "engine/Maths.h"
 #include "engine/Settings.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
@@ -17,6 +15,8 @@
 #include "gameplay/SimRandom.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 #include "gameplay/LevelTick.h"
 
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
@@ -12,6 +10,8 @@
 #include "gameplay/LevelObjectUpdate.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 void SimulateLevelTick()
 {

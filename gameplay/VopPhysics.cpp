@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "engine/InputActions.h"
-#include "game/Resources.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/Audio.h"
+#include "shared/ResourceCatalogue.h"
 
 int playerX = 0, playerY = 0;
 float velX = 0.0f;

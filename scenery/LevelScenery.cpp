@@ -3,11 +3,11 @@
 #include "engine/Maths.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
 #include "scenery/SceneryLayouts.h"
+#include "shared/LevelRecord.h"
 
 // Records 1 and 46 to 49 (and any id outside 0..49) have no entry and draw
 // nothing. Records 2 and 3 have two entries: their own trees stand in front

@@ -4,9 +4,9 @@
 // windmill groups) expanded from the point of their hill. Every layout is
 // expanded once by the compiler, so drawing reads plain constant rows.
 #include "engine/SpriteTexture.h"
-#include "game/Resources.h"
 #include "gameplay/LevelLoading.h"
 #include "scenery/SceneryPlacement.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace scenery {
 

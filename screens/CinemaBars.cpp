@@ -8,9 +8,9 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/GameStates.h"
-#include "game/Resources.h"
 #include "gameplay/ColourCycle.h"
+#include "shared/GameStates.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

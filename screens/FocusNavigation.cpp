@@ -3,9 +3,9 @@
 #include "engine/InputActions.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
-#include "game/Resources.h"
 #include "gameplay/Camera.h"
 #include "platform/Audio.h"
+#include "shared/ResourceCatalogue.h"
 
 uint8_t menuFocusIdle = 1;
 int32_t lastMouseX = 0;

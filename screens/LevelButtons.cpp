@@ -5,13 +5,13 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 uint8_t kindHintShown = 0;
 

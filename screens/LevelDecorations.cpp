@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "engine/SpriteTexture.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLoading.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

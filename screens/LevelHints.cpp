@@ -9,11 +9,11 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

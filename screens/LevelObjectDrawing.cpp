@@ -5,9 +5,9 @@
 
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/Camera.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/Camera.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/VopPhysics.h"
 #include "screens/TrailParticles.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

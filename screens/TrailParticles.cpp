@@ -2,12 +2,12 @@
 
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/Camera.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "screens/FocusNavigation.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace {
 

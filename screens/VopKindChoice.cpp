@@ -7,11 +7,11 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/Resources.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "shared/ResourceCatalogue.h"
 
 const VopKindButton vopKindButtons[vopKindButtonCount] = {
     {1, false, 105, 12, 0, 9},

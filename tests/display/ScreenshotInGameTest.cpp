@@ -11,13 +11,14 @@
 
 #include "engine/Settings.h"
 #include "game/Bloom.h"
-#include "game/GameStates.h"
 #include "game/RenderPass.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Keyboard.h"
 #include "platform/RenderTarget.h"
 #include "platform/SpriteBatch.h"
+#include "game/ScreenTransition.h"
+#include "shared/GameStates.h"
 #include "tools/harness/Harness.h"
 #include "tools/harness/PngFile.h"
 

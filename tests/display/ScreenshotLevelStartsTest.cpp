@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "engine/Settings.h"
-#include "game/LevelRecord.h"
 #include "game/RenderPass.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/RenderTarget.h"
 #include "platform/SpriteBatch.h"
+#include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 #include "tools/harness/PngFile.h"
 

@@ -10,9 +10,9 @@
 #include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
 #include "gameplay/DangerMeter.h"
 #include "platform/VirtualPad.h"
+#include "shared/GameStates.h"
 
 namespace {
 
@@ -102,11 +102,11 @@ TEST_F(VirtualDevices, AGameControllerIsThePadWithButtonsSticksTriggersAndRumble
     dangerMeter = 100.0f;
     rumbleStrength = 255;
     rumbleEnabled = 0;  // rumble off: the pad hears nothing
-    UpdateRumble();
+    UpdateRumble(dangerMeter);
     EXPECT_EQ(VirtualPadRumble().requests, 0);
     rumbleEnabled = 1;
     rumbleStrength = 255;
-    UpdateRumble();
+    UpdateRumble(dangerMeter);
     const VirtualRumble rumble = VirtualPadRumble();
     EXPECT_EQ(rumble.requests, 1);
     EXPECT_EQ(rumble.low, 65025);

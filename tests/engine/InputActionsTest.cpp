@@ -6,8 +6,8 @@
 
 #include "engine/GraphicsDevice.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
 #include "gameplay/DangerMeter.h"
+#include "shared/GameStates.h"
 
 namespace {
 
@@ -239,7 +239,7 @@ TEST(Rumble, MotorsFollowDangerAndKillsAndTheKickDecays)
     padVibration = XInputVibration{0, 0};
     dangerMeter = 254.9f;
     rumbleStrength = 5;
-    UpdateRumble();
+    UpdateRumble(dangerMeter);
     EXPECT_EQ(padVibration.wRightMotorSpeed, 64999);
     EXPECT_EQ(padVibration.wLeftMotorSpeed, 1275);
     EXPECT_EQ(rumbleStrength, 0);
@@ -247,13 +247,13 @@ TEST(Rumble, MotorsFollowDangerAndKillsAndTheKickDecays)
 
     rumbleStrength = 255;
     dangerMeter = 0.0f;
-    UpdateRumble();
+    UpdateRumble(dangerMeter);
     EXPECT_EQ(padVibration.wLeftMotorSpeed, 65025);
     EXPECT_EQ(padVibration.wRightMotorSpeed, 0);
     EXPECT_EQ(rumbleStrength, 243);
     int ticks = 1;
     while (rumbleStrength > 0) {
-        UpdateRumble();
+        UpdateRumble(dangerMeter);
         ++ticks;
     }
     EXPECT_EQ(ticks, 22);
@@ -263,7 +263,7 @@ TEST(Rumble, MotorsFollowDangerAndKillsAndTheKickDecays)
     padVibration = XInputVibration{0, 0};
     rumbleStrength = 100;
     dangerMeter = 100.0f;
-    UpdateRumble();
+    UpdateRumble(dangerMeter);
     EXPECT_EQ(padVibration.wLeftMotorSpeed, 0);
     EXPECT_EQ(padVibration.wRightMotorSpeed, 0);
     EXPECT_EQ(rumbleStrength, 88);

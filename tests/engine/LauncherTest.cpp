@@ -10,7 +10,7 @@
 #include "TempHome.h"
 #include "engine/LanguageTables.h"
 #include "engine/Settings.h"
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

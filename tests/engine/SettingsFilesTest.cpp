@@ -8,7 +8,7 @@
 #include <string>
 
 #include "TempHome.h"
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include "engine/Settings.h"
 #include "game/Bloom.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/DangerMeter.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

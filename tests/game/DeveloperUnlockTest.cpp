@@ -5,9 +5,9 @@
 #include <string>
 
 #include "engine/Settings.h"
-#include "game/LevelRecord.h"
 #include "game/UpdateStep.h"
 #include "platform/Keyboard.h"
+#include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 
 TEST(DeveloperUnlock, OnlyDebugBuildsUnlockAndNoBestScoreIsLowered)

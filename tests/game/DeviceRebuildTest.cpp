@@ -5,14 +5,15 @@
 
 #include <vector>
 
+#include "engine/GraphicsDevice.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/DeviceReset.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 
 namespace {

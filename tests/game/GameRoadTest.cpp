@@ -5,11 +5,11 @@
 #include <string>
 
 #include "engine/Settings.h"
+#include "game/ScreenTransition.h"
 #include "gameplay/Camera.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/Keyboard.h"
+#include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 
 namespace {

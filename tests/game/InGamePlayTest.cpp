@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Keyboard.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 
 namespace {

@@ -6,10 +6,10 @@
 
 #include "engine/LanguageTables.h"
 #include "game/LevelPages.h"
-#include "game/LevelRecord.h"
 #include "gameplay/LevelLoading.h"
 #include "screens/LevelButtons.h"
 #include "screens/VopKindChoice.h"
+#include "shared/LevelRecord.h"
 
 using namespace menutest;
 

@@ -4,9 +4,9 @@
 
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
 #include "game/MainLoop.h"
 #include "gameplay/LevelLoading.h"
+#include "shared/GameStates.h"
 #include "tools/harness/Harness.h"
 
 namespace {

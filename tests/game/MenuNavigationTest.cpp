@@ -5,9 +5,9 @@
 #include "MenuTestFixture.h"
 
 #include "engine/LanguageTables.h"
-#include "game/LevelRecord.h"
 #include "game/MainMenu.h"
 #include "platform/GamePad.h"
+#include "shared/LevelRecord.h"
 
 using namespace menutest;
 

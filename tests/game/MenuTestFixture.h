@@ -21,7 +21,6 @@
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/GameStates.h"
 #include "game/MenuScreens.h"
 #include "game/Resources.h"
 #include "gameplay/Camera.h"
@@ -29,6 +28,7 @@
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 #include "screens/FocusNavigation.h"
+#include "shared/GameStates.h"
 #include "tools/harness/Harness.h"
 
 namespace menutest {

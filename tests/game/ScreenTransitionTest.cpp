@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Settings.h"
-#include "game/GameStates.h"
+#include "game/ScreenTransition.h"
 
 namespace {
 

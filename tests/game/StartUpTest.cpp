@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "game/GameStates.h"
 #include "game/StartUp.h"
+#include "shared/GameStates.h"
 #include "tools/harness/Harness.h"
 
 namespace {

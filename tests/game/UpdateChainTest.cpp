@@ -7,9 +7,7 @@
 
 #include "engine/AudioWrappers.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
 #include "game/InGameUpdate.h"
-#include "game/LevelRecord.h"
 #include "game/Resources.h"
 #include "game/UpdateStep.h"
 #include "gameplay/Camera.h"
@@ -18,6 +16,8 @@
 #include "platform/Audio.h"
 #include "platform/Keyboard.h"
 #include "screens/FocusNavigation.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 
 namespace {

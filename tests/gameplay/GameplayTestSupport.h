@@ -10,8 +10,6 @@
 
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
@@ -26,6 +24,8 @@
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 namespace gameplay_test {
 

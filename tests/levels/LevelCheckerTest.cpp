@@ -17,11 +17,11 @@
 
 #include "engine/Settings.h"
 #include "game/LevelDefinitions.h"
-#include "game/LevelRecord.h"
 #include "game/LevelTable.h"
 #include "gameplay/LevelLoading.h"
 #include "screens/LevelDecorations.h"
 #include "screens/LevelHints.h"
+#include "shared/LevelRecord.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/levelgen/PlacementWriter.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "game/LevelRecord.h"
+#include "shared/LevelRecord.h"
 #include "support/BuildFolder.h"
 #include "tools/replaysearch/ReplayRun.h"
 

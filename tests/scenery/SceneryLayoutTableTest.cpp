@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "game/GameStates.h"
 #include "game/InGameRender.h"
+#include "shared/GameStates.h"
 
 namespace {
 

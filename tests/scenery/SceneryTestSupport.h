@@ -17,8 +17,6 @@
 
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
@@ -27,6 +25,8 @@
 #include "platform/Texture.h"
 #include "scenery/LevelScenery.h"
 #include "scenery/SceneryLayouts.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace scenerytest {
 

@@ -17,9 +17,6 @@
 #include "engine/GameFont.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
-#include "game/Resources.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
@@ -31,6 +28,9 @@
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 #include "screens/TrailParticles.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
+#include "shared/ResourceCatalogue.h"
 
 namespace drawtest {
 

@@ -11,8 +11,6 @@
 
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/DangerMeter.h"
@@ -21,6 +19,8 @@
 #include "gameplay/LevelTick.h"
 #include "gameplay/SimRandom.h"
 #include "platform/Audio.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 //   HarnessTicks(60);                 // 60 whole ticks (render + update)
 #include <cstdint>
 
-#include "game/LevelRecord.h"
 #include "platform/GamePad.h"
+#include "shared/LevelRecord.h"
 
 struct HarnessConfig {
     int screenWidth = 1024;

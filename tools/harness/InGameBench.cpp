@@ -10,12 +10,12 @@
 #include <cstring>
 
 #include "engine/Settings.h"
-#include "game/GameStates.h"
 #include "game/RenderPass.h"
 #include "game/Resources.h"
 #include "platform/Clock.h"
 #include "platform/Keyboard.h"
 #include "platform/SpriteBatch.h"
+#include "shared/GameStates.h"
 #include "tools/harness/Harness.h"
 
 namespace {

@@ -13,8 +13,6 @@
 
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/LevelTable.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
@@ -28,6 +26,8 @@
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 #include "tools/replaysearch/ReplayRun.h"
 
 namespace {

@@ -9,16 +9,16 @@
 
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
-#include "game/GameStates.h"
-#include "game/LevelRecord.h"
 #include "game/LevelTable.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelTick.h"
 #include "gameplay/SimRandom.h"
-#include "gameplay/VopPhysics.h"
 #include "gameplay/Trail.h"
+#include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
+#include "shared/GameStates.h"
+#include "shared/LevelRecord.h"
 
 bool ParseReplayScript(const std::string& text, ReplayScript& script, std::string& error)
 {

@@ -26,10 +26,10 @@
 #include <string>
 #include <vector>
 
-#include "game/LevelRecord.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
+#include "shared/LevelRecord.h"
 #include "tools/replaysearch/ReplayRun.h"
 
 namespace {

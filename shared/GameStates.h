@@ -1,7 +1,7 @@
 #pragma once
-// The screen the game shows, the screen transition that closes the black bars,
-// switches the screen while it is covered and opens them again, and the
-// in-game requests to that transition that gameplay writes.
+// The screen the game shows, the state of the screen transition between
+// screens, and the in-game requests to that transition that gameplay writes.
+// The transition's steps are the main program's (game/ScreenTransition.h).
 #include <cstdint>
 
 enum GameState : int {
@@ -25,12 +25,6 @@ enum FadeRequest : int {
     FadeRestartAfterDeath = 2,
     FadeRestartKey = 4,
 };
-
-// How far the bars stay in once open: a thin frame on the menus, almost
-// nothing in game. They close and open by barsStep pixels per update.
-constexpr int menuBarsOpenTarget = 20;
-constexpr int inGameBarsOpenTarget = 5;
-constexpr int barsStep = 8;
 
 constexpr int levelTitleSize = 300;
 
@@ -59,18 +53,3 @@ bool IsKnownGameState(int state);
 bool ShowsTotalScore(int state);
 // The five level pages.
 bool IsLevelPage(int state);
-
-// The state blocks' share of the transition. One update of the bars opening
-// towards openTarget: 8 pixels a step while not yet open, then barsOpen = 1.
-void OpenBarsStep(int openTarget);
-// Screen buttons react only while no transition runs and the bars are open.
-bool ButtonsLive();
-// A press that changes the screen: remembers the target and starts closing.
-void StartTransition(int target);
-// One update of the bars closing while a transition runs. Returns true in the
-// update in which the curtain, already closed, lets the screen switch
-// (transitionIdle back to 1, barsOpen 0); the caller then sets gameState and
-// does the arrival work. Otherwise moves the curtain 8 pixels further in.
-bool CloseBarsStep();
-// The integer half of the screen height: the closed curtain.
-int ClosedCurtain();

@@ -1,0 +1,6 @@
+#include "shared/LevelRecord.h"
+
+LevelRecord levelTable[maxLevelRecords];
+LevelRecord currentLevel;
+LevelRecord restartLevel;
+LevelRecord checkpointSnapshot;
