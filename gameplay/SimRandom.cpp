@@ -1,7 +1,7 @@
 #include "gameplay/SimRandom.h"
 
 namespace {
-uint32_t simRandState = 1;  // rand()'s state before any srand()
+uint32_t simRandState = simRandFirstState;
 }
 
 void SeedSimRandom(uint32_t seed) { simRandState = seed; }

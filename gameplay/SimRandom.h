@@ -6,6 +6,9 @@
 #include <cstdint>
 
 constexpr int simRandMax = 32767;
+// The state before any seeding: rand()'s own start. The game never reseeds,
+// so every run draws its first number from here.
+constexpr uint32_t simRandFirstState = 1;
 
 void SeedSimRandom(uint32_t seed);
 // 0..32767, like rand().

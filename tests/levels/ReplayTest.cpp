@@ -3,21 +3,57 @@
 // default difficulty, and must pass: the goal reached with the threshold met,
 // a sprint within its time, a boss beaten. Replays in replays/hard/ play
 // their level at the hardest difficulty and must pass too.
+//
+// A pass must not hang on one lucky random state: the kill points come from
+// the random sequence at the level start, and the real game starts its first
+// level from the state start-up leaves, later ones from wherever play took
+// it. So a default replay must pass from the fresh-start state and seven
+// plain seeds, a hard replay (and a default replay standing in for a missing
+// hard one) from the fresh start and three of them.
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "shared/LevelRecord.h"
 #include "support/BuildFolder.h"
 #include "tools/replaysearch/ReplayRun.h"
+#include "tools/replaysearch/ReplaySeeds.h"
 
 namespace {
+
+// (replay, difficulty played at, seed) that fail today; the levels are being
+// mended with the tools, and each fix must take its rows out: the test fails
+// on a listed pair that passes as well as on an unlisted one that fails.
+// The fresh-start state is computed from all levels together (the music pass
+// draws one number per object of every level), so adding or removing an
+// object anywhere moves every "fresh" row.
+struct KnownFailure {
+    const char* replay;
+    int difficulty;
+    const char* seed;
+};
+const KnownFailure knownFailures[] = {
+    // Each finishes a few points short: its kills leave no margin for the
+    // lower draws of kill points.
+    {"replays/order22-rec44.txt", 1, "fresh"},    // 51 + 15 of 70 (6 kills)
+    {"replays/order22-rec44.txt", 1, "1234567"},  // 54 + 15 of 70
+    {"replays/order29-rec10.txt", 1, "65537"},    // 49 + 10 of 60 (5 kills)
+    {"replays/order29-rec10.txt", 1, "1234567"},  // 48 + 10 of 60
+    {"replays/hard/order05-rec06.txt", 3, "fresh"},  // 55 + 12 of 70 (6 kills)
+    {"replays/hard/order05-rec06.txt", 3, "7"},      // 56 + 12 of 70
+    {"replays/hard/order16-rec20.txt", 3, "fresh"},  // 108 + 0 of 110 (11 kills, no time left)
+    {"replays/hard/order16-rec20.txt", 3, "7"},      // 104 + 0 of 110
+    {"replays/hard/order16-rec20.txt", 3, "99"},     // 107 + 0 of 110
+    {"replays/hard/order22-rec44.txt", 3, "fresh"},  // 51 + 13 of 70 (6 kills)
+};
 
 std::vector<std::string> ReplayFiles(const std::string& folder = "replays")
 {
@@ -33,27 +69,49 @@ std::vector<std::string> ReplayFiles(const std::string& folder = "replays")
     return files;
 }
 
-// Checks the header and name of a replay and plays it.
-ReplayResult PlayReplayFile(const std::string& file, int difficulty)
+std::string HardTwin(const std::string& file) { return "replays/hard/" + file.substr(file.rfind('/') + 1); }
+
+// One play the proof asks for.
+struct Proof {
+    std::string file;
+    int difficulty;
+    ReplaySeed seed;
+};
+
+// Every replay at its difficulty from its seeds, and every default replay
+// without a hard twin at difficulty 3 from the hard seeds.
+std::vector<Proof> RequiredProofs()
 {
-    ReplayScript script;
-    std::string error;
-    EXPECT_TRUE(ReadReplayScript(file, script, error)) << error;
-    if (!error.empty()) return ReplayResult();
-    const LevelRecord& r = levelTable[script.record];
-    const int kind = r.requiredKind == 0 ? 1 : r.requiredKind;
-    EXPECT_EQ(script.kind, kind) << "replays must use the level's required kind";
-    EXPECT_EQ(script.difficulty, difficulty);
-    char expected[32];
-    std::snprintf(expected, sizeof expected, "/order%02d-rec%02d.txt", r.playOrder, script.record);
-    EXPECT_NE(file.find(expected), std::string::npos) << "named after its play order and record";
-    script.kind = kind;
-    script.difficulty = difficulty;
-    const ReplayResult result = PlayReplay(script, 120);
-    EXPECT_TRUE(result.finished) << "ended at " << result.playerX << "," << result.playerY << " after "
-                                 << result.ticks << " ticks" << (result.died ? " (died)" : "");
-    EXPECT_TRUE(result.passed) << "score " << result.score << " of " << r.thresholdPoints;
-    return result;
+    std::vector<Proof> proofs;
+    for (const std::string& file : ReplayFiles()) {
+        for (const ReplaySeed& seed : DefaultReplaySeeds()) proofs.push_back({file, 1, seed});
+        if (access(HardTwin(file).c_str(), F_OK) != 0)
+            for (const ReplaySeed& seed : HardReplaySeeds()) proofs.push_back({file, 3, seed});
+    }
+    for (const std::string& file : ReplayFiles("replays/hard"))
+        for (const ReplaySeed& seed : HardReplaySeeds()) proofs.push_back({file, 3, seed});
+    return proofs;
+}
+
+int KnownFailureIndex(const Proof& p)
+{
+    for (size_t i = 0; i < sizeof knownFailures / sizeof knownFailures[0]; ++i) {
+        const KnownFailure& k = knownFailures[i];
+        if (p.file == k.replay && p.difficulty == k.difficulty && SeedName(p.seed) == k.seed)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string Outcome(const ReplayResult& r, int threshold)
+{
+    if (r.passed) return "passed, score " + std::to_string(r.score) + " of " + std::to_string(threshold);
+    if (r.died) return "died at " + std::to_string(r.playerX) + "," + std::to_string(r.playerY) + " after " +
+                       std::to_string(r.ticks) + " ticks";
+    if (!r.finished) return "never reached the goal (ended at " + std::to_string(r.playerX) + "," +
+                            std::to_string(r.playerY) + ")";
+    return "finished short: " + std::to_string(r.killScore) + " + " + std::to_string(r.timeBonus) + " of " +
+           std::to_string(threshold);
 }
 
 TEST(Replays, ThereIsAReplayForTheFirstLevel)
@@ -62,21 +120,23 @@ TEST(Replays, ThereIsAReplayForTheFirstLevel)
     EXPECT_NE(std::find(files.begin(), files.end(), "replays/order01-rec07.txt"), files.end());
 }
 
-TEST(Replays, EveryReplayPassesItsLevelWithTheRequiredKind)
+TEST(Replays, EveryReplayIsNamedAndHeadedForItsLevel)
 {
     PrepareReplayWorld();
-    for (const std::string& file : ReplayFiles()) {
+    std::vector<std::string> files = ReplayFiles();
+    const std::vector<std::string> hard = ReplayFiles("replays/hard");
+    files.insert(files.end(), hard.begin(), hard.end());
+    for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        PlayReplayFile(file, 1);
-    }
-}
-
-TEST(Replays, HardReplaysPassAtTheHardestDifficulty)
-{
-    PrepareReplayWorld();
-    for (const std::string& file : ReplayFiles("replays/hard")) {
-        SCOPED_TRACE(file);
-        PlayReplayFile(file, 3);
+        ReplayScript script;
+        std::string error;
+        ASSERT_TRUE(ReadReplayScript(file, script, error)) << error;
+        const LevelRecord& r = levelTable[script.record];
+        EXPECT_EQ(script.kind, r.requiredKind == 0 ? 1 : r.requiredKind) << "replays must use the level's required kind";
+        EXPECT_EQ(script.difficulty, file.find("/hard/") != std::string::npos ? 3 : 1);
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "/order%02d-rec%02d.txt", r.playOrder, script.record);
+        EXPECT_NE(file.find(expected), std::string::npos) << "named after its play order and record";
     }
 }
 
@@ -93,33 +153,98 @@ TEST(Replays, EveryPlayOrderHasOneReplay)
     for (int order = 1; order <= 45; ++order) EXPECT_EQ(replays[order], 1) << "play order " << order;
 }
 
-// Every level can be finished at the hardest difficulty too: with its own
-// replay in replays/hard/ where contact or time asks for another route, with
-// the default replay everywhere else.
-TEST(Replays, EveryLevelPassesAtTheHardestDifficulty)
+// The proof itself, all plays at once on every core. The outcome of every
+// play goes to artifacts/proof/replays.tsv for the proof report.
+TEST(Replays, EveryReplayPassesFromEachOfItsSeeds)
 {
     PrepareReplayWorld();
-    for (const std::string& file : ReplayFiles()) {
-        const std::string hard = "replays/hard/" + file.substr(file.rfind('/') + 1);
-        if (access(hard.c_str(), F_OK) == 0) continue;  // played by the test above
-        SCOPED_TRACE(file + " at difficulty 3");
+    const std::vector<Proof> proofs = RequiredProofs();
+    std::vector<ReplayJob> jobs;
+    for (const Proof& p : proofs) {
+        ReplayJob job;
+        std::string error;
+        ASSERT_TRUE(ReadReplayScript(p.file, job.script, error)) << error;
+        job.script.difficulty = p.difficulty;
+        job.script.kind = levelTable[job.script.record].requiredKind == 0 ? 1 : levelTable[job.script.record].requiredKind;
+        job.seed = p.seed;
+        job.idleTicks = 120;
+        jobs.push_back(job);
+    }
+    const long cores = sysconf(_SC_NPROCESSORS_ONLN);
+    std::vector<ReplayResult> results;
+    ASSERT_TRUE(PlayReplaysInParallel(jobs, cores > 0 ? static_cast<int>(std::min(cores, 8L)) : 4, results));
+
+    mkdir("artifacts", 0755);
+    mkdir("artifacts/proof", 0755);
+    std::ofstream table("artifacts/proof/replays.tsv");
+    table << "# replay\trecord\tplay order\tdifficulty\tseed\tpassed\tkill score\ttime bonus\tthreshold\tkills\n";
+    std::vector<bool> listedSeen(sizeof knownFailures / sizeof knownFailures[0], false);
+    for (size_t i = 0; i < proofs.size(); ++i) {
+        const Proof& p = proofs[i];
+        const ReplayResult& r = results[i];
+        const LevelRecord& rec = levelTable[jobs[i].script.record];
+        const int known = KnownFailureIndex(p);
+        if (known >= 0) listedSeen[static_cast<size_t>(known)] = true;
+        table << p.file << '\t' << rec.recordId << '\t' << rec.playOrder << '\t' << p.difficulty << '\t'
+              << SeedName(p.seed) << '\t' << (r.passed ? "yes" : "no") << '\t' << r.killScore << '\t'
+              << r.timeBonus << '\t' << rec.thresholdPoints << '\t' << r.kills << '\n';
+        const std::string what = p.file + " at difficulty " + std::to_string(p.difficulty) + " from seed " +
+                                 SeedName(p.seed) + ": " + Outcome(r, rec.thresholdPoints);
+        if (known < 0)
+            EXPECT_TRUE(r.passed) << what;
+        else
+            EXPECT_FALSE(r.passed) << what << "; it is listed as a known failure: take its row out of the table";
+    }
+    for (size_t k = 0; k < listedSeen.size(); ++k)
+        EXPECT_TRUE(listedSeen[k]) << "the known failure " << knownFailures[k].replay << " at difficulty "
+                                   << knownFailures[k].difficulty << " from seed " << knownFailures[k].seed
+                                   << " names no play the proof makes";
+}
+
+// The replay search scores a candidate from every seed at once, trusting
+// that the same inputs kill the same objects whatever the random state, so
+// that only the kill points differ.
+TEST(Replays, TheSameInputsKillTheSameObjectsFromEverySeed)
+{
+    PrepareReplayWorld();
+    for (const char* file : {"replays/order22-rec44.txt", "replays/order15-rec16.txt", "replays/order26-rec33.txt"}) {
+        SCOPED_TRACE(file);
         ReplayScript script;
         std::string error;
         ASSERT_TRUE(ReadReplayScript(file, script, error)) << error;
-        script.difficulty = 3;
-        const ReplayResult result = PlayReplay(script, 120);
-        EXPECT_TRUE(result.passed) << (result.died ? "died" : result.finished ? "finished short of the threshold"
-                                                                              : "never reached the goal")
-                                   << ", score " << result.score;
+        std::vector<int> played;
+        for (const ReplaySeed& seed : DefaultReplaySeeds()) played.push_back(PlayReplay(script, 0, nullptr, nullptr, seed).killScore);
+        PlayReplay(script);
+        const std::vector<ReplaySeed> seeds = DefaultReplaySeeds();
+        for (size_t i = 0; i < seeds.size(); ++i)
+            EXPECT_EQ(KillScoreFrom(seeds[i]), played[i]) << "from seed " << SeedName(seeds[i]);
     }
 }
 
-// The replay tool must score a replay exactly as this test does, or a
-// replay checked with the tool could fail here.
-TEST(Replays, TheReplayToolAgreesWithTheReplayTest)
+std::string RunTool(const std::string& arguments)
 {
     const std::string tool = testfiles::InBuildFolder("tools/replay/fv_replay");
-    if (access(tool.c_str(), X_OK) != 0) GTEST_SKIP() << "fv_replay not built at " << tool;
+    FILE* p = popen((tool + " " + arguments + " 2>/dev/null").c_str(), "r");
+    std::string report;
+    if (p == nullptr) return report;
+    char line[256];
+    while (std::fgets(line, sizeof line, p) != nullptr) report += line;
+    pclose(p);
+    return report;
+}
+
+int ReportNumber(const std::string& report, const std::string& key)
+{
+    const size_t at = report.find(key);
+    return at == std::string::npos ? -1 : std::atoi(report.c_str() + at + key.size());
+}
+
+// The replay tool must start a level as this test does and score a replay
+// exactly as it does, or a replay checked with the tool could fail here.
+TEST(Replays, TheReplayToolAgreesWithTheReplayTest)
+{
+    if (access(testfiles::InBuildFolder("tools/replay/fv_replay").c_str(), X_OK) != 0)
+        GTEST_SKIP() << "fv_replay not built";
 
     // A level with many kills, so that any drift in the random kill points shows.
     const std::string file = "replays/order22-rec44.txt";
@@ -127,18 +252,21 @@ TEST(Replays, TheReplayToolAgreesWithTheReplayTest)
     std::string error;
     ASSERT_TRUE(ReadReplayScript(file, script, error)) << error;
     PrepareReplayWorld();
-    const ReplayResult result = PlayReplay(script);
 
-    FILE* p = popen((tool + " --script " + file + " 2>/dev/null").c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string report;
-    char line[256];
-    while (std::fgets(line, sizeof line, p) != nullptr) report += line;
-    pclose(p);
-    const size_t at = report.find("kill score: ");
-    ASSERT_NE(at, std::string::npos) << report;
-    EXPECT_EQ(std::atoi(report.c_str() + at + 12), result.killScore);
-    EXPECT_NE(report.find("passed: yes"), std::string::npos) << report;
+    const std::string fresh = RunTool("--script " + file);
+    const std::string expected = "random state: fresh start (state " + std::to_string(ReplayStartState(FreshStartSeed())) + ")";
+    EXPECT_NE(fresh.find(expected), std::string::npos) << fresh;
+    EXPECT_EQ(ReportNumber(fresh, "kill score: "), PlayReplay(script).killScore) << fresh;
+
+    const std::string seeded = RunTool("--script " + file + " --seed 99");
+    EXPECT_NE(seeded.find("random state: seed 99"), std::string::npos) << seeded;
+    EXPECT_EQ(ReportNumber(seeded, "kill score: "), PlayReplay(script, 0, nullptr, nullptr, PlainSeed(99)).killScore);
+
+    // The seed list plays each seed as a single run would.
+    const std::string all = RunTool("--script " + file + " --seeds fresh,99");
+    const size_t second = all.find("seed 99:");
+    ASSERT_NE(second, std::string::npos) << all;
+    EXPECT_EQ(ReportNumber(all.substr(second), "kill score "), ReportNumber(seeded, "kill score: ")) << all;
 }
 
 }  // namespace

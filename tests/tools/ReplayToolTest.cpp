@@ -205,6 +205,18 @@ TEST_F(ReplayToolTest, RejectsBadArgumentsAndScripts)
     EXPECT_EQ(WEXITSTATUS(status), 2);
     RunCommand(tool + " --record 99 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>/dev/null", &status);
     EXPECT_EQ(WEXITSTATUS(status), 2);
+    // Seeds: numbers of the 32-bit state, "fresh" and the named sets only,
+    // and only one way of choosing them.
+    WriteScript("10 R\n");
+    RunCommand(tool + " --record 7 --kind 1 --difficulty 1 --seeds fresh,7 --script " + folder + "/script.txt 2>/dev/null",
+               &status);
+    EXPECT_NE(WEXITSTATUS(status), 2) << "a good seed list";
+    for (const char* bad : {"--seed -3", "--seed 4294967296", "--seed 1,2", "--seeds fresh,abc", "--seeds ''",
+                            "--fresh --seed 4", "--seed 4 --seeds hard"}) {
+        RunCommand(tool + " --record 7 --kind 1 --difficulty 1 " + bad + " --script " + folder + "/script.txt 2>/dev/null",
+                   &status);
+        EXPECT_EQ(WEXITSTATUS(status), 2) << bad;
+    }
     const std::string help = RunCommand(tool + " --help", &status);
     EXPECT_NE(help.find("<ticks> <flags>"), std::string::npos);
 }

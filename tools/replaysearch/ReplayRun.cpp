@@ -1,7 +1,11 @@
 #include "tools/replaysearch/ReplayRun.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +16,7 @@
 #include "game/LevelTable.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
+#include "gameplay/LevelObjectFactories.h"
 #include "gameplay/LevelTick.h"
 #include "gameplay/SimRandom.h"
 #include "gameplay/Trail.h"
@@ -126,6 +131,10 @@ std::string FormatReplayScript(const ReplayScript& script)
 
 namespace {
 char scratchDir[64];
+uint32_t freshStartState = 0;
+
+// The walker and bouncer slots the kill rule has popped in this attempt.
+uint8_t killedSlots[maxLevelObjects];
 }
 
 void UseScratchSettings()
@@ -174,12 +183,16 @@ void PrepareReplayWorld()
     levelPicturesEnabled = 0;
     screenWidth = 1024;
     screenHeight = 768;
-    SeedSimRandom(1);
-    InitLevelTable();
-    MusicChoice();
+    freshStartState = FreshStartRandomState();
 }
 
-void BeginReplayLevel(int record, int kind, int level)
+uint32_t ReplayStartState(const ReplaySeed& seed)
+{
+    PrepareReplayWorld();
+    return seed.fresh ? freshStartState : seed.state;
+}
+
+void BeginReplayLevel(int record, int kind, int level, const ReplaySeed& seed)
 {
     PrepareReplayWorld();
     vopKind = kind;
@@ -191,7 +204,8 @@ void BeginReplayLevel(int record, int kind, int level)
     jumpLatch = 0;
     trailHead = 0;
     for (uint8_t& h : trailHot) h = 0;
-    SeedSimRandom(1);
+    for (uint8_t& k : killedSlots) k = 0;
+    SeedSimRandom(ReplayStartState(seed));
     RestoreActionFlags(ActionFlags{});
     LoadLevel(levelTable[record]);
 }
@@ -205,8 +219,59 @@ void StepReplayTick(const ReplayStep& s)
     flags.actionAttack = s.attack;
     flags.actionUp = s.up;
     RestoreActionFlags(flags);
+    const int count = LiveObjectCount(currentLevel);
+    uint8_t aliveBefore[maxLevelObjects];
+    for (int j = 0; j < count; ++j) aliveBefore[j] = currentLevel.objects[j].objState == ObjAlive;
+    const int scoreBefore = killScore;
     SimulateLevelTick();
     AdvanceLevelTime();
+    // The kill rule leaves its victims popping at full heat; the goal pops
+    // the rest unscored, with less.
+    int points = 0;
+    uint8_t now[maxLevelObjects] = {};
+    for (int j = 0; j < count; ++j) {
+        const LevelObject& o = currentLevel.objects[j];
+        if (aliveBefore[j] && o.objState == ObjPopping && o.heat >= 255.0f &&
+            (o.objKind == KindWalker || o.objKind == KindBouncer)) {
+            now[j] = 1;
+            points += o.killPoints;
+        }
+    }
+    if (points == killScore - scoreBefore)
+        for (int j = 0; j < count; ++j) killedSlots[j] |= now[j];
+}
+
+int KillScoreFrom(const ReplaySeed& seed)
+{
+    // The game's own draw of kill points, from that state, then put back.
+    const uint32_t state = SimRandomState();
+    int kept[maxLevelObjects];
+    const int count = LiveObjectCount(currentLevel);
+    for (int j = 0; j < count; ++j) kept[j] = currentLevel.objects[j].killPoints;
+    SeedSimRandom(ReplayStartState(seed));
+    RandomiseKillScores();
+    int score = 0;
+    for (int j = 0; j < count; ++j) {
+        if (killedSlots[j]) score += currentLevel.objects[j].killPoints;
+        currentLevel.objects[j].killPoints = kept[j];
+    }
+    SeedSimRandom(state);
+    return score;
+}
+
+bool PassesFromAll(int record, const std::vector<ReplaySeed>& seeds, int* lowestScore)
+{
+    const LevelRecord& rec = levelTable[record];
+    int lowest = 0;
+    bool all = true;
+    for (size_t i = 0; i < seeds.size(); ++i) {
+        const int kills = KillScoreFrom(seeds[i]);
+        const int score = rec.sprintLevel ? timeBonus : kills + timeBonus;
+        if (i == 0 || score < lowest) lowest = score;
+        if (!rec.bossLevel && score < rec.thresholdPoints) all = false;
+    }
+    if (lowestScore) *lowestScore = lowest;
+    return all;
 }
 
 bool ReplayLevelOver() { return levelDone || endState != EndAlive; }
@@ -232,9 +297,10 @@ ReplayResult CurrentReplayResult(int record, int ticks)
     return result;
 }
 
-ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observe)(void*, int), void* context)
+ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observe)(void*, int), void* context,
+                        const ReplaySeed& seed)
 {
-    BeginReplayLevel(script.record, script.kind, script.difficulty);
+    BeginReplayLevel(script.record, script.kind, script.difficulty, seed);
     int tick = 0, kills = 0, lastKill = killScore;
     bool stopped = false;
     for (size_t i = 0; i < script.steps.size() && !stopped; ++i)
@@ -256,4 +322,83 @@ ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observ
     ReplayResult result = CurrentReplayResult(script.record, tick);
     result.kills = kills;
     return result;
+}
+
+bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std::vector<ReplayResult>& results)
+{
+    PrepareReplayWorld();
+    results.assign(jobs.size(), ReplayResult{});
+    if (jobs.empty()) return true;
+    if (workers < 1) workers = 1;
+    if (static_cast<size_t>(workers) > jobs.size()) workers = static_cast<int>(jobs.size());
+    struct Message {
+        uint32_t index;
+        ReplayResult result;
+    };
+    std::vector<int> pipes;
+    std::vector<pid_t> children;
+    std::fflush(stdout);
+    std::fflush(stderr);
+    for (int w = 0; w < workers; ++w) {
+        int fd[2];
+        if (pipe(fd) != 0) break;
+        const pid_t pid = fork();
+        if (pid < 0) {
+            close(fd[0]);
+            close(fd[1]);
+            break;
+        }
+        if (pid == 0) {
+            close(fd[0]);
+            for (int other : pipes) close(other);
+            const int quiet = open("/dev/null", O_WRONLY);
+            if (quiet >= 0) dup2(quiet, STDOUT_FILENO);
+            // Completion saves progress: each child writes its own scratch files.
+            UseScratchSettings();
+            bool ok = true;
+            for (size_t i = static_cast<size_t>(w); i < jobs.size() && ok; i += static_cast<size_t>(workers)) {
+                Message m;
+                m.index = static_cast<uint32_t>(i);
+                m.result = PlayReplay(jobs[i].script, jobs[i].idleTicks, nullptr, nullptr, jobs[i].seed);
+                ok = write(fd[1], &m, sizeof m) == static_cast<ssize_t>(sizeof m);
+            }
+            RemoveScratchSettings();
+            _exit(ok ? 0 : 1);
+        }
+        close(fd[1]);
+        pipes.push_back(fd[0]);
+        children.push_back(pid);
+    }
+    std::vector<uint8_t> got(jobs.size(), 0);
+    std::vector<pollfd> polls(pipes.size());
+    for (size_t k = 0; k < pipes.size(); ++k) polls[k] = {pipes[k], POLLIN, 0};
+    size_t live = pipes.size();
+    while (live > 0) {
+        if (poll(polls.data(), polls.size(), -1) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (pollfd& p : polls) {
+            if (p.fd < 0 || p.revents == 0) continue;
+            Message m;
+            const ssize_t n = read(p.fd, &m, sizeof m);
+            if (n == static_cast<ssize_t>(sizeof m) && m.index < jobs.size()) {
+                results[m.index] = m.result;
+                got[m.index] = 1;
+            } else {
+                // End of this child's results (or a torn message: it is dropped).
+                close(p.fd);
+                p.fd = -1;
+                --live;
+            }
+        }
+    }
+    bool all = true;
+    for (pid_t pid : children) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) all = false;
+    }
+    for (uint8_t g : got) all = all && g;
+    return all && static_cast<int>(children.size()) == workers;
 }

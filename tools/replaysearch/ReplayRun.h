@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/replaysearch/ReplaySeeds.h"
+
 struct ReplayStep {
     int ticks = 0;
     uint8_t right = 0, left = 0, jump = 0, attack = 0, up = 0;
@@ -48,18 +50,46 @@ void UseScratchSettings();
 void RemoveScratchSettings();
 
 // Once per process: silent audio, a scratch settings folder, no level
-// pictures, the level table filled as at start-up.
+// pictures, the level table filled as at start-up (which also settles the
+// fresh-start random state).
 void PrepareReplayWorld();
 
-// Step by step: a level start as the script's header says, one tick with
-// the given keys, whether the attempt has ended, and the result so far.
-void BeginReplayLevel(int record, int kind, int difficulty);
+// The random state a level start from this seed begins with.
+uint32_t ReplayStartState(const ReplaySeed& seed);
+
+// Step by step: a level start as the script's header says, from the random
+// state of the seed (a fresh game start by default), one tick with the given
+// keys, whether the attempt has ended, and the result so far.
+void BeginReplayLevel(int record, int kind, int difficulty, const ReplaySeed& seed = ReplaySeed{});
 void StepReplayTick(const ReplayStep& keys);
 bool ReplayLevelOver();
 ReplayResult CurrentReplayResult(int record, int ticks);
+
+// The kill score this attempt would have from another seed. Nothing but the
+// kill points depends on the random state (they are drawn at the level
+// start), so the same inputs kill the same objects from every seed; this
+// adds up what the objects killed so far are worth from `seed`. Exact for an
+// attempt without a restart (the replays, the search).
+int KillScoreFrom(const ReplaySeed& seed);
+// Whether the attempt so far passes (or, unfinished, would pass on reaching
+// the goal now) from every one of the seeds, and the lowest score among them.
+bool PassesFromAll(int record, const std::vector<ReplaySeed>& seeds, int* lowestScore);
 
 // Plays the script from the level start. After the last step the Vop gets no
 // input for up to `idleTicks` more ticks. Stops at the goal or a death.
 // `observe`, when given, is called after every tick.
 ReplayResult PlayReplay(const ReplayScript& script, int idleTicks = 0,
-                        bool (*observe)(void* context, int tick) = nullptr, void* context = nullptr);
+                        bool (*observe)(void* context, int tick) = nullptr, void* context = nullptr,
+                        const ReplaySeed& seed = ReplaySeed{});
+
+// One play of a script from a seed, for PlayReplaysInParallel.
+struct ReplayJob {
+    ReplayScript script;
+    ReplaySeed seed;
+    int idleTicks = 0;
+};
+// Plays every job in up to `workers` child processes (the simulation is all
+// global state, so each child plays its share one after another, as this
+// process would), with their gameplay log lines dropped; results in job
+// order. False when a child could not be started or gave no result.
+bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std::vector<ReplayResult>& results);

@@ -7,6 +7,13 @@
 //   fv_replaysearch --record 7 [--kind 1] [--difficulty 1] [--out FILE]
 //                   [--prefix FILE] [--max-ticks N] [--step N] [--look N]
 //                   [--until-x X] [--stall N] [--hunt R|L [--hunt-pops N]]
+//                   [--seeds LIST]
+//
+// A candidate counts as passing only when it passes from every seed of the
+// level's seed set (the fresh game start and seven more, or three more at
+// difficulty 3): the same inputs kill the same objects from every seed, so
+// each candidate is scored with the lowest kill score among them. The found
+// script is played once more from every seed before it is written.
 //
 // With --until-x the travel gives up after --stall ticks (default 900)
 // without getting nearer that x, so an unreachable target ends instead of
@@ -72,6 +79,7 @@ struct Settings {
     double enemyPull = 0.5;
     double dangerWeight = 0.5;
     bool attack = true;
+    std::vector<ReplaySeed> seeds;  // the candidate must pass from each
 };
 
 int AliveEnemies()
@@ -89,12 +97,16 @@ double Evaluate(const Settings& cfg, int tick, double threshold)
     const LevelRecord& rec = levelTable[cfg.record];
     ReplayResult r = CurrentReplayResult(cfg.record, tick);
     if (r.died) return -1e9 + tick;
-    if (r.finished) return r.passed ? 1e8 + r.score * 1000.0 - tick : -1e8 + r.score * 1000.0;
+    // Scored by the seed that gives the fewest points.
+    int lowest = 0;
+    const bool passesFromAll = PassesFromAll(cfg.record, cfg.seeds, &lowest);
+    if (r.finished) return r.passed && passesFromAll ? 1e8 + lowest * 1000.0 - tick : -1e8 + lowest * 1000.0;
+    const int lowestKills = rec.sprintLevel ? 0 : lowest - timeBonus;
     const double dx = playerX - rec.goalX, dy = playerY - (rec.goalY - 60);
     double score = -std::sqrt(dx * dx + dy * dy);
-    const bool needKills = rec.bossLevel || (!rec.sprintLevel && killScore + timeBonus < threshold);
+    const bool needKills = rec.bossLevel || (!rec.sprintLevel && lowest < threshold);
     if (needKills) {
-        score += cfg.killWeight * killScore;
+        score += cfg.killWeight * lowestKills;
         // Draw the Vop toward the nearest enemy still alive.
         double nearest = 1e9;
         for (int j = 0; j < LiveObjectCount(currentLevel); ++j) {
@@ -122,11 +134,12 @@ int main(int argc, char** argv)
 {
     Settings cfg;
     int untilX = -1, stallTicks = -1, huntPops = 1;
-    std::string out, prefix, hunt;
+    std::string out, prefix, hunt, seedList;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         const int v = std::atoi(argv[i + 1]);
         if (a == "--record") cfg.record = v;
+        else if (a == "--seeds") seedList = argv[i + 1];
         else if (a == "--kind") cfg.kind = v;
         else if (a == "--difficulty") cfg.difficulty = v;
         else if (a == "--out") out = argv[i + 1];
@@ -207,10 +220,22 @@ int main(int argc, char** argv)
                    "  --no-attack 1     travel without heating\n"
                    "  --max-ticks N, --step N, --look N, --kill-weight W, --enemy-pull P,\n"
                    "  --danger-weight W tune the greedy search\n"
+                   "  --seeds LIST      seeds a candidate must pass from: a comma-separated list\n"
+                   "                    of fresh, numbers, default (fresh and seven more) and hard\n"
+                   "                    (fresh and three more); by default the level's own set,\n"
+                   "                    hard at difficulty 3\n"
                    "  --trace FILE      play a script, printing the Vop, enemies and cannons every\n"
                    "                    10 ticks and each pop and contact\n",
                    stderr);
         return 2;
+    }
+    cfg.seeds = RequiredReplaySeeds(cfg.difficulty);
+    if (!seedList.empty()) {
+        std::string error;
+        if (!ParseSeedList(seedList, cfg.seeds, error)) {
+            std::fprintf(stderr, "fv_replaysearch: %s\n", error.c_str());
+            return 2;
+        }
     }
     ReplayScript script;
     script.record = cfg.record;
@@ -380,6 +405,21 @@ int main(int argc, char** argv)
     std::fprintf(stderr, "record %d: %s after %d ticks, score %d, %s\n", cfg.record,
                  r.finished ? "finished" : r.died ? "died" : "stopped", r.ticks, r.score,
                  r.passed ? "passed" : "not passed");
+    // The proof: a script that reaches the goal, played afresh from every seed.
+    std::vector<ReplayJob> jobs;
+    if (r.finished)
+        for (const ReplaySeed& seed : cfg.seeds) jobs.push_back({script, seed, 120});
+    std::vector<ReplayResult> proofs;
+    int passedFrom = 0;
+    if (!PlayReplaysInParallel(jobs, 8, proofs)) std::fprintf(stderr, "could not play the script from every seed\n");
+    for (size_t i = 0; i < proofs.size(); ++i) {
+        passedFrom += proofs[i].passed;
+        std::fprintf(stderr, "  from seed %-10s %s, score %d of %d\n", SeedName(cfg.seeds[i]).c_str(),
+                     proofs[i].passed ? "passed" : proofs[i].finished ? "short" : proofs[i].died ? "died" : "unfinished",
+                     proofs[i].score, levelTable[cfg.record].thresholdPoints);
+    }
+    const bool provedAll = passedFrom == static_cast<int>(cfg.seeds.size());
+    if (r.finished) std::fprintf(stderr, "passes from %d of %zu seeds\n", passedFrom, cfg.seeds.size());
     const std::string text = FormatReplayScript(script);
     if (!out.empty()) {
         std::ofstream f(out);
@@ -387,5 +427,5 @@ int main(int argc, char** argv)
     } else {
         std::fputs(text.c_str(), stdout);
     }
-    return (r.passed || !hunt.empty() || untilX >= 0) ? 0 : 1;
+    return ((r.passed && provedAll) || !hunt.empty() || untilX >= 0) ? 0 : 1;
 }
