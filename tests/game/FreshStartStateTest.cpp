@@ -108,8 +108,10 @@ TEST(FreshStart, NoGameCodeSeedsTheSimulationsSequence)
         ASSERT_NE(dir, nullptr) << folder << " (run from the project root)";
         while (dirent* e = readdir(dir)) {
             const std::string name = e->d_name;
-            if (name.size() < 3 || (name.compare(name.size() - 4, 4, ".cpp") != 0 && name.compare(name.size() - 2, 2, ".h") != 0))
-                continue;
+            const auto endsWith = [&name](const std::string& end) {
+                return name.size() >= end.size() && name.compare(name.size() - end.size(), end.size(), end) == 0;
+            };
+            if (!endsWith(".cpp") && !endsWith(".h")) continue;
             if (std::string(folder) == "gameplay" && name.rfind("SimRandom.", 0) == 0) continue;
             std::ifstream in(std::string(folder) + "/" + name);
             std::stringstream text;

@@ -177,7 +177,7 @@ TEST(Replays, EveryReplayPassesFromEachOfItsSeeds)
     mkdir("artifacts", 0755);
     mkdir("artifacts/proof", 0755);
     std::ofstream table("artifacts/proof/replays.tsv");
-    table << "# replay\trecord\tplay order\tdifficulty\tseed\tpassed\tkill score\ttime bonus\tthreshold\tkills\n";
+    table << "# replay\trecord\tplay order\tdifficulty\tseed\tpassed\tkill score\ttime bonus\tthreshold\tkills\trule\n";
     std::vector<bool> listedSeen(sizeof knownFailures / sizeof knownFailures[0], false);
     for (size_t i = 0; i < proofs.size(); ++i) {
         const Proof& p = proofs[i];
@@ -187,7 +187,8 @@ TEST(Replays, EveryReplayPassesFromEachOfItsSeeds)
         if (known >= 0) listedSeen[static_cast<size_t>(known)] = true;
         table << p.file << '\t' << rec.recordId << '\t' << rec.playOrder << '\t' << p.difficulty << '\t'
               << SeedName(p.seed) << '\t' << (r.passed ? "yes" : "no") << '\t' << r.killScore << '\t'
-              << r.timeBonus << '\t' << rec.thresholdPoints << '\t' << r.kills << '\n';
+              << r.timeBonus << '\t' << rec.thresholdPoints << '\t' << r.kills << '\t'
+              << (rec.bossLevel ? "boss" : rec.sprintLevel ? "sprint" : "score") << '\n';
         const std::string what = p.file + " at difficulty " + std::to_string(p.difficulty) + " from seed " +
                                  SeedName(p.seed) + ": " + Outcome(r, rec.thresholdPoints);
         if (known < 0)
@@ -213,7 +214,8 @@ TEST(Replays, TheSameInputsKillTheSameObjectsFromEverySeed)
         std::string error;
         ASSERT_TRUE(ReadReplayScript(file, script, error)) << error;
         std::vector<int> played;
-        for (const ReplaySeed& seed : DefaultReplaySeeds()) played.push_back(PlayReplay(script, 0, nullptr, nullptr, seed).killScore);
+        for (const ReplaySeed& seed : DefaultReplaySeeds())
+            played.push_back(PlayReplay(script, 0, nullptr, nullptr, seed).killScore);
         PlayReplay(script);
         const std::vector<ReplaySeed> seeds = DefaultReplaySeeds();
         for (size_t i = 0; i < seeds.size(); ++i)

@@ -289,6 +289,7 @@ ReplayResult CurrentReplayResult(int record, int ticks)
     result.playerX = playerX;
     result.playerY = playerY;
     result.danger = dangerMeter;
+    for (int j = 0; j < LiveObjectCount(currentLevel); ++j) result.kills += killedSlots[j];
     if (result.finished) {
         if (rec.bossLevel) result.passed = true;
         else if (rec.sprintLevel) result.passed = timeBonus >= rec.thresholdPoints;
@@ -301,13 +302,12 @@ ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observ
                         const ReplaySeed& seed)
 {
     BeginReplayLevel(script.record, script.kind, script.difficulty, seed);
-    int tick = 0, kills = 0, lastKill = killScore;
+    int tick = 0;
     bool stopped = false;
     for (size_t i = 0; i < script.steps.size() && !stopped; ++i)
         for (int t = 0; t < script.steps[i].ticks; ++t) {
             StepReplayTick(script.steps[i]);
             ++tick;
-            if (killScore != lastKill) ++kills, lastKill = killScore;
             if ((observe && !observe(context, tick)) || ReplayLevelOver()) {
                 stopped = true;
                 break;
@@ -316,12 +316,9 @@ ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observ
     for (int t = 0; t < idleTicks && !stopped; ++t) {
         StepReplayTick(ReplayStep{});
         ++tick;
-        if (killScore != lastKill) ++kills, lastKill = killScore;
         if ((observe && !observe(context, tick)) || ReplayLevelOver()) stopped = true;
     }
-    ReplayResult result = CurrentReplayResult(script.record, tick);
-    result.kills = kills;
-    return result;
+    return CurrentReplayResult(script.record, tick);
 }
 
 bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std::vector<ReplayResult>& results)

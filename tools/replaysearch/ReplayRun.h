@@ -35,7 +35,7 @@ struct ReplayResult {
     int score = 0;          // kill score + time bonus (time bonus alone in sprints)
     int killScore = 0;
     int timeBonus = 0;
-    int kills = 0;
+    int kills = 0;          // enemies the kill rule popped
     int playerX = 0, playerY = 0;
     float danger = 0;
 };

@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Gathers what the level proofs measured into one table per level.
+
+Run from the project root after the level tests (tests/levels) and the hint
+check (tests/display) have run; they leave their measurements in
+artifacts/proof/. Writes artifacts/proof-report.txt and prints it.
+"""
+import collections
+import os
+import sys
+
+PROOF = "artifacts/proof"
+
+
+def rows(name):
+    path = os.path.join(PROOF, name)
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="utf-8") as f:
+        return [line.rstrip("\n").split("\t") for line in f if line.strip() and not line.startswith("#")]
+
+
+def main():
+    replays = rows("replays.tsv")
+    if replays is None:
+        sys.exit("no %s/replays.tsv: run tests/levels first (build/tests/level_tests)" % PROOF)
+    levels = {}  # record -> play order
+    plays = collections.defaultdict(list)  # (record, which) -> [(seed, passed, total, threshold)]
+    kills = {}
+    for file, rec, order, diff, seed, passed, ks, tb, thr, k, rule in replays:
+        rec = int(rec)
+        levels[rec] = int(order)
+        which = "hard" if "/hard/" in file else ("default" if diff == "1" else "default@3")
+        plays[(rec, which)].append((seed, passed == "yes", int(ks) + int(tb), int(thr)))
+        if which == "default":
+            kills[rec] = (int(k), int(tb), int(thr) if rule == "score" else 0)
+
+    def seeds(rec, which):
+        got = plays.get((rec, which))
+        if not got:
+            return "-"
+        bad = [s for s in got if not s[1]]
+        text = "%d/%d" % (len(got) - len(bad), len(got))
+        if bad:
+            text += " short: " + ", ".join("%s %d/%d" % (s[0], s[2], s[3]) for s in bad)
+        return text
+
+    hints = collections.defaultdict(float)
+    hint_rows = rows("hints.tsv")
+    for r in hint_rows or []:
+        hints[int(r[0])] = max(hints[int(r[0])], float(r[6]))
+
+    rules = [("ground", "in ground"), ("spacing", "too close"), ("route", "unseen"),
+             ("gear-mounts", "loose gears"), ("gear-turns", "gear speeds")]
+    found = {}
+    for file, _ in rules:
+        found[file] = {int(r[0]): (r[2].split() if len(r) > 2 else []) for r in rows("creatures-%s.tsv" % file) or []}
+    shared = {int(r[0]): (r[2].split() if len(r) > 2 else []) for r in rows("creatures-spacing-shared.tsv") or []}
+    seen = {int(r[0]): r[2] for r in rows("creatures-world-seen.tsv") or []}
+
+    out = []
+    head = "%-5s %-4s %-30s %-22s %-12s %-6s" % ("order", "rec", "default replay (8 seeds)", "hard (4 seeds)",
+                                               "kills/worst", "hint%")
+    head += "".join(" %-11s" % title for _, title in rules) + " seen%"
+    out.append(head)
+    out.append("-" * len(head))
+    for rec in sorted(levels, key=lambda r: levels[r]):
+        hard = seeds(rec, "hard") if (rec, "hard") in plays else seeds(rec, "default@3")
+        k, tb, thr = kills.get(rec, (0, 0, 0))
+        worst = "%d/%d" % (8 * k + tb, thr) if thr else "-"
+        line = "%-5d %-4d %-30s %-22s %-12s %-6s" % (levels[rec], rec, seeds(rec, "default"), hard,
+                                                   "%d %s" % (k, worst), ("%.0f" % hints[rec]) if rec in hints else "-")
+        for file, _ in rules:
+            items = found[file].get(rec)
+            cell = "?" if items is None else str(len(items)) if items else "0"
+            if file == "spacing" and items:
+                cell += " (%d pk)" % len(shared.get(rec, []))
+            line += " %-11s" % cell
+        line += " " + seen.get(rec, "?")
+        out.append(line.rstrip())
+    out.append("")
+    out.append("kills/worst: enemies the default replay pops, and its score if every one is worth the least (8)")
+    out.append("against the threshold (levels that pass on points only). hint%: the worst cover of any hint line of the level (any language, pad or")
+    out.append("keys, screen place). too close: pairs under 80 px, (pk) of them sharing a patrol. seen%: share")
+    out.append("of the world within the 1024 x 768 view at some tick of the default replay.")
+    out.append("")
+    out.append("Slots per failing rule:")
+    for rec in sorted(levels, key=lambda r: levels[r]):
+        parts = ["%s: %s" % (title, " ".join(found[file][rec])) for file, title in rules if found[file].get(rec)]
+        if parts:
+            out.append("  order %d (record %d): %s" % (levels[rec], rec, "; ".join(parts)))
+    if hint_rows is None:
+        out.append("")
+        out.append("(no hint measurements: run the display tests under xvfb-run for hints.tsv)")
+    text = "\n".join(out) + "\n"
+    with open("artifacts/proof-report.txt", "w", encoding="utf-8") as f:
+        f.write(text)
+    sys.stdout.write(text)
+
+
+if __name__ == "__main__":
+    main()
