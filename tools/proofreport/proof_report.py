@@ -35,15 +35,14 @@ def main():
         if which == "default":
             kills[rec] = (int(k), int(tb), int(thr) if rule == "score" else 0)
 
-    def seeds(rec, which):
+    def seeds(rec, which, detail=False):
         got = plays.get((rec, which))
         if not got:
-            return "-"
+            return "" if detail else "-"
         bad = [s for s in got if not s[1]]
-        text = "%d/%d" % (len(got) - len(bad), len(got))
-        if bad:
-            text += " short: " + ", ".join("%s %d/%d" % (s[0], s[2], s[3]) for s in bad)
-        return text
+        if detail:
+            return ", ".join("%s %d/%d" % (s[0], s[2], s[3]) for s in bad)
+        return "%d/%d" % (len(got) - len(bad), len(got))
 
     hints = collections.defaultdict(float)
     hint_rows = rows("hints.tsv")
@@ -59,16 +58,16 @@ def main():
     seen = {int(r[0]): r[2] for r in rows("creatures-world-seen.tsv") or []}
 
     out = []
-    head = "%-5s %-4s %-30s %-22s %-12s %-6s" % ("order", "rec", "default replay (8 seeds)", "hard (4 seeds)",
-                                               "kills/worst", "hint%")
+    head = "%-5s %-4s %-8s %-8s %-12s %-6s" % ("order", "rec", "default", "hard", "kills/worst", "hint%")
     head += "".join(" %-11s" % title for _, title in rules) + " seen%"
     out.append(head)
     out.append("-" * len(head))
     for rec in sorted(levels, key=lambda r: levels[r]):
-        hard = seeds(rec, "hard") if (rec, "hard") in plays else seeds(rec, "default@3")
+        hardKind = "hard" if (rec, "hard") in plays else "default@3"
+        hard = seeds(rec, hardKind)
         k, tb, thr = kills.get(rec, (0, 0, 0))
         worst = "%d/%d" % (8 * k + tb, thr) if thr else "-"
-        line = "%-5d %-4d %-30s %-22s %-12s %-6s" % (levels[rec], rec, seeds(rec, "default"), hard,
+        line = "%-5d %-4d %-8s %-8s %-12s %-6s" % (levels[rec], rec, seeds(rec, "default"), hard,
                                                    "%d %s" % (k, worst), ("%.0f" % hints[rec]) if rec in hints else "-")
         for file, _ in rules:
             items = found[file].get(rec)
@@ -79,14 +78,21 @@ def main():
         line += " " + seen.get(rec, "?")
         out.append(line.rstrip())
     out.append("")
+    out.append("default: seeds the default replay passes from at difficulty 1 (the fresh start and 1, 7, 99, 4242,")
+    out.append("65537, 1234567, 2147483647); hard: the hard replay, or the default one where there is none, at")
+    out.append("difficulty 3 (the fresh start and 1, 7, 99).")
     out.append("kills/worst: enemies the default replay pops, and its score if every one is worth the least (8)")
     out.append("against the threshold (levels that pass on points only). hint%: the worst cover of any hint line of the level (any language, pad or")
     out.append("keys, screen place). too close: pairs under 80 px, (pk) of them sharing a patrol. seen%: share")
     out.append("of the world within the 1024 x 768 view at some tick of the default replay.")
     out.append("")
-    out.append("Slots per failing rule:")
+    out.append("Seeds short of the threshold (score/threshold) and slots per failing rule:")
     for rec in sorted(levels, key=lambda r: levels[r]):
-        parts = ["%s: %s" % (title, " ".join(found[file][rec])) for file, title in rules if found[file].get(rec)]
+        parts = []
+        for which, title in (("default", "default replay"), ("hard", "hard replay"), ("default@3", "default replay at 3")):
+            if seeds(rec, which, True):
+                parts.append("%s short from %s" % (title, seeds(rec, which, True)))
+        parts += ["%s: %s" % (title, " ".join(found[file][rec])) for file, title in rules if found[file].get(rec)]
         if parts:
             out.append("  order %d (record %d): %s" % (levels[rec], rec, "; ".join(parts)))
     if hint_rows is None:
