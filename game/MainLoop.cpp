@@ -30,9 +30,15 @@ bool TickDue(int64_t now)
     if (!(perfNow > nextTickTime))
         return false;
     tickCounter += 1;
-    // Counted from this moment, not from the due time: a late tick delays
-    // the later ones instead of being followed by a burst of catch-up ticks.
-    nextTickTime = perfNow + tickLength;
+    // Every wake-up from the sleep comes a little late; counting the next
+    // tick from the wake-up would add those delays up and run the game slow.
+    // So a tick late by less than one tick length keeps the beat of its due
+    // time. Later than that, the next one counts from now: missed ticks are
+    // dropped, never caught up in a burst.
+    if (perfNow - nextTickTime < tickLength)
+        nextTickTime += tickLength;
+    else
+        nextTickTime = perfNow + tickLength;
     return true;
 }
 

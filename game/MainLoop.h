@@ -15,7 +15,9 @@ extern int ticksPerSecond;     // 60, or 30 with the 30-frames option
 // Reads the clock and makes the first tick due one tick length from now.
 void StartClock();
 // One loop pass at clock value `now`: true when a tick is due (the clock has
-// passed nextTickTime); the next one is then due one tick length after now.
+// passed nextTickTime). The next one is then due one tick length after the
+// due time when this one is late by less than a tick length, else one tick
+// length after now.
 bool TickDue(int64_t now);
 // One whole tick.
 void RunTick();
