@@ -1,0 +1,125 @@
+// Finding the folder that holds data/: the working folder first, then the
+// executable's folder and the ones above it up to the checkout; a folder
+// named data without the game's files does not count.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "platform/GameFolder.h"
+#include "support/TestFiles.h"
+
+namespace {
+
+class GameFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = testfiles::MakeTempDir("fv-folder-");
+        ASSERT_FALSE(root.empty());
+        checkout = root + "/checkout";
+        for (const std::string& dir : {checkout, checkout + "/build", checkout + "/build/sub",
+                                       root + "/elsewhere", root + "/other"})
+            ASSERT_EQ(mkdir(dir.c_str(), 0755), 0) << dir;
+        MakeData(checkout);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        if (!root.empty())
+            std::filesystem::remove_all(root, ignored);
+    }
+    static void MakeData(const std::string& folder)
+    {
+        mkdir((folder + "/data").c_str(), 0755);
+        std::FILE* f = std::fopen((folder + "/data/FVf.ttf").c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fclose(f);
+    }
+    bool Find(const std::string& working, const std::string& executable, const std::string& source)
+    {
+        return FindGameFolder(working.c_str(), executable.c_str(), source.c_str(), found,
+                              sizeof found, looked, sizeof looked);
+    }
+    std::string root, checkout;
+    char found[kGameFolderCapacity];
+    char looked[kGameFolderLookedCapacity];
+};
+
+TEST_F(GameFolder, TheWorkingFolderComesFirst)
+{
+    MakeData(root + "/elsewhere");
+    ASSERT_TRUE(Find(root + "/elsewhere", checkout + "/build/florpvops", checkout));
+    EXPECT_EQ(std::string(found), root + "/elsewhere");
+}
+
+TEST_F(GameFolder, TheBuildFolderLeadsUpToTheCheckout)
+{
+    ASSERT_TRUE(Find(root + "/elsewhere", checkout + "/build/sub/florpvops", checkout));
+    EXPECT_EQ(std::string(found), checkout);
+    EXPECT_EQ(std::string(looked), root + "/elsewhere/data, " + checkout + "/build/sub/data, " +
+                                       checkout + "/build/data, " + checkout + "/data");
+}
+
+TEST_F(GameFolder, TheSearchStopsAtTheCheckout)
+{
+    // data/ above the checkout is not the game's to take.
+    rename((checkout + "/data").c_str(), (root + "/data").c_str());
+    EXPECT_FALSE(Find(root + "/elsewhere", checkout + "/build/sub/florpvops", checkout));
+    EXPECT_EQ(std::string(found), "");
+    EXPECT_EQ(std::string(looked).find(root + "/data"), std::string::npos) << looked;
+}
+
+TEST_F(GameFolder, AnExecutableOutsideTheCheckoutLooksBesideItAndOneFolderUp)
+{
+    MakeData(root + "/other");
+    ASSERT_TRUE(Find(root + "/elsewhere", root + "/other/florpvops", checkout));
+    EXPECT_EQ(std::string(found), root + "/other");
+
+    ASSERT_EQ(mkdir((root + "/other/bin").c_str(), 0755), 0);
+    ASSERT_TRUE(Find(root + "/elsewhere", root + "/other/bin/florpvops", checkout));
+    EXPECT_EQ(std::string(found), root + "/other");
+
+    ASSERT_EQ(mkdir((root + "/other/bin/deeper").c_str(), 0755), 0);
+    EXPECT_FALSE(Find(root + "/elsewhere", root + "/other/bin/deeper/florpvops", checkout));
+    EXPECT_EQ(std::string(looked), root + "/elsewhere/data, " + root + "/other/bin/deeper/data, " +
+                                       root + "/other/bin/data");
+}
+
+TEST_F(GameFolder, AFolderNamedDataWithoutTheGamesFilesIsPassedOver)
+{
+    mkdir((root + "/elsewhere/data").c_str(), 0755);
+    ASSERT_TRUE(Find(root + "/elsewhere", checkout + "/build/florpvops", checkout));
+    EXPECT_EQ(std::string(found), checkout);
+
+    // A file where the folder should be, and the font as a folder, neither count.
+    std::FILE* f = std::fopen((root + "/other/data").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    EXPECT_FALSE(Find(root + "/other", root + "/other/florpvops", checkout));
+    mkdir((root + "/other/bin").c_str(), 0755);
+    mkdir((root + "/other/bin/data").c_str(), 0755);
+    mkdir((root + "/other/bin/data/FVf.ttf").c_str(), 0755);
+    EXPECT_FALSE(Find(root + "/other", root + "/other/bin/florpvops", checkout));
+}
+
+TEST_F(GameFolder, NoUsablePathsFindNothingWithoutFault)
+{
+    EXPECT_FALSE(FindGameFolder("", "", "", found, sizeof found, looked, sizeof looked));
+    EXPECT_FALSE(FindGameFolder(nullptr, nullptr, nullptr, found, sizeof found, looked, sizeof looked));
+    EXPECT_FALSE(Find(root + "/other", "florpvops", ""));  // a relative path is not followed
+    EXPECT_EQ(std::string(looked), root + "/other/data");
+    // A found folder too long for the caller's buffer is not handed back cut.
+    char tiny[8];
+    EXPECT_FALSE(FindGameFolder(checkout.c_str(), "", "", tiny, sizeof tiny, looked, sizeof looked));
+    // The list of folders is cut to its buffer, not overrun.
+    char shortList[12];
+    EXPECT_TRUE(FindGameFolder((root + "/other").c_str(), (checkout + "/build/florpvops").c_str(),
+                               checkout.c_str(), found, sizeof found, shortList, sizeof shortList));
+    EXPECT_LT(std::string(shortList).size(), sizeof shortList);
+}
+
+}  // namespace
