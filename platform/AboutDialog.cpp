@@ -2,12 +2,10 @@
 
 #include <gtk/gtk.h>
 
-#include "platform/Display.h"
+#include "platform/GtkStart.h"
 
 void ShowAboutDialog() {
-    static int gtkReady = -1;
-    if (gtkReady < 0) gtkReady = DisplayAvailable() && gtk_init_check(nullptr, nullptr) ? 1 : 0;
-    if (gtkReady != 1) return;
+    if (!StartGtk()) return;
 
     GtkWidget* dialog = gtk_dialog_new_with_buttons("Info über Projekt", nullptr, GTK_DIALOG_MODAL,
                                                     "OK", GTK_RESPONSE_OK, nullptr);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "platform/Display.h"
+#include "platform/GtkStart.h"
 
 int ListFullscreenModes(VideoModeInfo* out, int maxModes)
 {
@@ -42,11 +43,7 @@ bool Checked(GtkWidget* box) { return gtk_toggle_button_get_active(GTK_TOGGLE_BU
 
 bool ShowLauncherDialog(LauncherDialog* dialog)
 {
-    // GTK would switch the whole process to the user's locale, and a German
-    // decimal comma would then change how every later printf and strtod in
-    // the game treat numbers.
-    gtk_disable_setlocale();
-    if (!gtk_init_check(nullptr, nullptr)) {
+    if (!StartGtk()) {
         std::fprintf(stderr, "FlorpVops: cannot open the launcher window (no display?)\n");
         return false;
     }

@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "platform/Clock.h"
 #include "platform/Display.h"
+#include "platform/DoubleClick.h"
 #include "platform/Keyboard.h"
 #include "platform/SfmlContext.h"
 
@@ -17,6 +19,8 @@ bool aboutTakenByKey = false;
 MouseState mouseAccumulated = {};
 int lastMouseX = 0, lastMouseY = 0;
 bool mousePositionKnown = false;
+DoubleClickRule doubleClickRule = {400, 5};
+PressHistory leftPresses = {};
 
 bool AltHeld() { return (liveKeyState[DIK_LMENU] | liveKeyState[DIK_RMENU]) & kKeyDown; }
 
@@ -41,8 +45,11 @@ void NoteMousePosition(int x, int y) {
     mousePositionKnown = true;
 }
 
+int64_t NowMs() { return ClockTicks() / (ClockFrequency() / 1000); }
+
 void LoseFocus() {
     windowHasFocus = false;
+    ForgetPresses(&leftPresses);
     ReleaseAllKeys();
     std::memset(mouseAccumulated.rgbButtons, 0, sizeof mouseAccumulated.rgbButtons);
 }
@@ -75,6 +82,9 @@ bool OpenGameWindow(int width, int height, bool windowed, const char* title) {
     gameWindow->setKeyRepeatEnabled(false);
     windowHasFocus = gameWindow->hasFocus();
     ReleaseAllKeys();
+    // Read now rather than at the first click, which must not wait for GTK.
+    doubleClickRule = DesktopDoubleClickRule();
+    ForgetPresses(&leftPresses);
     return true;
 }
 
@@ -140,13 +150,18 @@ bool PollWindowEvent(WindowEvent* event) {
                 return true;
             case sf::Event::MouseButtonPressed: {
                 const int index = MouseButtonIndex(e.mouseButton.button);
+                // The button is down either way, as the device sees it.
                 if (index >= 0) mouseAccumulated.rgbButtons[index] = kKeyDown;
-                if (e.mouseButton.button == sf::Mouse::Left) {
-                    *event = WindowEvent{WindowEventType::LeftButtonDown, e.mouseButton.x,
-                                         e.mouseButton.y};
-                    return true;
+                if (e.mouseButton.button != sf::Mouse::Left) {
+                    ForgetPresses(&leftPresses);
+                    break;
                 }
-                break;
+                if (IsSecondPressOfDoubleClick(&leftPresses, doubleClickRule, NowMs(),
+                                               e.mouseButton.x, e.mouseButton.y))
+                    break;
+                *event = WindowEvent{WindowEventType::LeftButtonDown, e.mouseButton.x,
+                                     e.mouseButton.y};
+                return true;
             }
             case sf::Event::MouseButtonReleased: {
                 const int index = MouseButtonIndex(e.mouseButton.button);

@@ -25,7 +25,7 @@ enum class WindowEventType : uint8_t {
     FocusGained,
     FocusLost,       // held keys have already been released
     MouseMoved,      // x, y in client pixels
-    LeftButtonDown,  // x, y in client pixels
+    LeftButtonDown,  // x, y in client pixels; not for a double-click's second press
     AboutRequested,  // Alt+"?" or Alt+"/"
 };
 

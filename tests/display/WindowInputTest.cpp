@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "platform/Display.h"
+#include "platform/DoubleClick.h"
 #include "platform/Keyboard.h"
 #include "platform/Window.h"
 
@@ -89,6 +90,31 @@ TEST_F(WindowInputTest, KeysAndPointerArrive) {
     ASSERT_TRUE(WaitForEvent(WindowEventType::LeftButtonDown, &click));
     EXPECT_EQ(click.x, 30);
     EXPECT_EQ(click.y, 40);
+}
+
+// Left presses that arrive within `ms`.
+int CountClicks(int ms) {
+    int clicks = 0;
+    for (int i = 0; i < ms / 10; ++i) {
+        WindowEvent event;
+        while (PollWindowEvent(&event))
+            if (event.type == WindowEventType::LeftButtonDown) ++clicks;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return clicks;
+}
+
+TEST_F(WindowInputTest, ADoubleClickIsOneClick) {
+    ASSERT_TRUE(Shell("timeout 10 xdotool search --name 'FlorpVops input test' mousemove --window %1 60 50"));
+    ASSERT_TRUE(WaitForEvent(WindowEventType::MouseMoved));
+    Settle();
+    ASSERT_TRUE(Shell("xdotool click --repeat 2 --delay 80 1"));
+    EXPECT_EQ(CountClicks(300), 1) << "the second press of a double-click is not a click";
+
+    // After the desktop's double-click time a press is a click again.
+    std::this_thread::sleep_for(std::chrono::milliseconds(DesktopDoubleClickRule().timeMs + 100));
+    ASSERT_TRUE(Shell("xdotool click 1"));
+    EXPECT_EQ(CountClicks(300), 1);
 }
 
 TEST_F(WindowInputTest, AltSlashAsksForTheAboutBoxOnce) {
