@@ -5,6 +5,7 @@
 #include "platform/Display.h"
 #include "platform/SfmlContext.h"
 #include "platform/SpriteBatch.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -12,11 +13,10 @@ namespace {
 // copying allocates nothing once it has the window's size.
 sf::Texture* windowCopy = nullptr;
 
-void DrawStretched(const sf::Texture& source, RenderTarget* target) {
-    sf::Sprite sprite(source);
-    const sf::Vector2u size = source.getSize();
-    sprite.setScale(static_cast<float>(target->width) / static_cast<float>(size.x),
-                    static_cast<float>(target->height) / static_cast<float>(size.y));
+void DrawStretched(const sf::Texture& source, const sf::IntRect& area, RenderTarget* target) {
+    sf::Sprite sprite(source, area);
+    sprite.setScale(static_cast<float>(target->width) / static_cast<float>(area.width),
+                    static_cast<float>(target->height) / static_cast<float>(area.height));
     target->target.draw(sprite, sf::RenderStates(sf::BlendNone));
     target->target.display();
 }
@@ -72,7 +72,9 @@ bool CopyFrameToRenderTarget(RenderTarget* target) {
         sf::Texture& source = const_cast<sf::Texture&>(frame->target.getTexture());
         const bool smooth = source.isSmooth();
         source.setSmooth(false);  // the copy samples points, as the frame has them
-        DrawStretched(source, target);
+        const sf::Vector2u size = source.getSize();
+        DrawStretched(source, sf::IntRect(0, 0, static_cast<int>(size.x), static_cast<int>(size.y)),
+                      target);
         source.setSmooth(smooth);
         return true;
     }
@@ -81,7 +83,9 @@ bool CopyFrameToRenderTarget(RenderTarget* target) {
     if (windowCopy == nullptr) windowCopy = new sf::Texture;
     if (windowCopy->getSize() != size && !windowCopy->create(size.x, size.y)) return false;
     windowCopy->update(*gameWindow);
-    DrawStretched(*windowCopy, target);
+    // Only the game's frame, not the black beside it in a larger window.
+    const FrameViewport shown = GameWindowFrameViewport();
+    DrawStretched(*windowCopy, sf::IntRect(shown.left, shown.top, shown.width, shown.height), target);
     return true;
 }
 

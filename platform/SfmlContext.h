@@ -58,6 +58,10 @@ void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const Affin
 // Physical state of the Caps Lock key (Display.cpp); false without X.
 bool QueryCapsLockHeld();
 
+// Paints the window black beside the game's frame when the window has
+// another size than the frame (Window.cpp); called just before showing.
+void PaintLetterboxBars();
+
 // Sends the pictures the batch has gathered (SpriteBatch.cpp); called before
 // anything else touches a target or a texture the batch may still use.
 void FlushSpriteBatch();

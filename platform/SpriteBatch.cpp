@@ -121,6 +121,7 @@ void BatchPresent() {
     if (batchTarget != nullptr) {
         batchTarget->target.display();
     } else if (gameWindow != nullptr) {
+        PaintLetterboxBars();
         gameWindow->display();
     }
 }

@@ -1,11 +1,13 @@
 #include "platform/Window.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/DoubleClick.h"
 #include "platform/Keyboard.h"
+#include "platform/Letterbox.h"
 #include "platform/SfmlContext.h"
 
 sf::RenderWindow* gameWindow = nullptr;
@@ -19,6 +21,11 @@ bool aboutTakenByKey = false;
 MouseState mouseAccumulated = {};
 int lastMouseX = 0, lastMouseY = 0;
 bool mousePositionKnown = false;
+// The frame the game draws (the size it asked for) and where it goes in the
+// window, which may have another size.
+int frameWidth = 0, frameHeight = 0;
+FrameViewport frameViewport = {0, 0, 0, 0};
+bool letterboxed = false;
 DoubleClickRule doubleClickRule = {400, 5};
 PressHistory leftPresses = {};
 
@@ -43,6 +50,41 @@ void NoteMousePosition(int x, int y) {
     lastMouseX = x;
     lastMouseY = y;
     mousePositionKnown = true;
+}
+
+// Points the window's view at the game's frame: the game always draws
+// frameWidth x frameHeight pixels, and the viewport puts them in the window.
+void UpdateFrameView() {
+    if (gameWindow == nullptr) return;
+    const sf::Vector2u size = gameWindow->getSize();
+    const int windowWidth = static_cast<int>(size.x), windowHeight = static_cast<int>(size.y);
+    const FrameViewport viewport = FitFrame(frameWidth, frameHeight, windowWidth, windowHeight);
+    const bool changed = viewport.left != frameViewport.left || viewport.top != frameViewport.top ||
+                         viewport.width != frameViewport.width ||
+                         viewport.height != frameViewport.height;
+    frameViewport = viewport;
+    letterboxed = IsLetterboxed(viewport, frameWidth, frameHeight);
+    sf::View view(sf::FloatRect(0.f, 0.f, static_cast<float>(frameWidth),
+                                static_cast<float>(frameHeight)));
+    view.setViewport(sf::FloatRect(static_cast<float>(viewport.left) / static_cast<float>(windowWidth),
+                                   static_cast<float>(viewport.top) / static_cast<float>(windowHeight),
+                                   static_cast<float>(viewport.width) / static_cast<float>(windowWidth),
+                                   static_cast<float>(viewport.height) / static_cast<float>(windowHeight)));
+    gameWindow->setView(view);
+    if (changed && letterboxed) {
+        std::fprintf(stderr,
+                     "FlorpVops: the window is %d x %d instead of %d x %d; the picture is "
+                     "scaled to %d x %d and centred on black.\n",
+                     windowWidth, windowHeight, frameWidth, frameHeight, viewport.width,
+                     viewport.height);
+    }
+}
+
+void MapToFrame(int windowX, int windowY, int32_t* x, int32_t* y) {
+    int fx = windowX, fy = windowY;
+    if (letterboxed) WindowToFrame(frameViewport, frameWidth, frameHeight, windowX, windowY, &fx, &fy);
+    *x = fx;
+    *y = fy;
 }
 
 int64_t NowMs() { return ClockTicks() / (ClockFrequency() / 1000); }
@@ -76,7 +118,13 @@ bool OpenGameWindow(int width, int height, bool windowed, const char* title) {
         return false;
     }
     if (windowed) gameWindow->setPosition(sf::Vector2i(50, 50));
-    gameWindow->setVerticalSyncEnabled(windowed);
+    // Both modes wait for the display's refresh when presenting.
+    gameWindow->setVerticalSyncEnabled(true);
+    // A display that cannot switch to the size asked for gives another one.
+    frameWidth = width;
+    frameHeight = height;
+    frameViewport = FrameViewport{0, 0, width, height};
+    UpdateFrameView();
     // Hidden over the client area only: outside it the desktop's arrow shows.
     gameWindow->setMouseCursorVisible(false);
     gameWindow->setKeyRepeatEnabled(false);
@@ -122,8 +170,7 @@ void PlaceGameWindow(int x, int y, int width, int height) {
     const sf::Vector2u size = gameWindow->getSize();
     if (size.x != static_cast<unsigned>(width) || size.y != static_cast<unsigned>(height)) {
         gameWindow->setSize(sf::Vector2u(static_cast<unsigned>(width), static_cast<unsigned>(height)));
-        gameWindow->setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(width),
-                                                   static_cast<float>(height))));
+        UpdateFrameView();
     }
     gameWindow->setPosition(sf::Vector2i(x, y));
 }
@@ -144,9 +191,13 @@ bool PollWindowEvent(WindowEvent* event) {
                 LoseFocus();
                 *event = WindowEvent{WindowEventType::FocusLost, 0, 0};
                 return true;
+            case sf::Event::Resized:
+                UpdateFrameView();
+                break;
             case sf::Event::MouseMoved:
                 NoteMousePosition(e.mouseMove.x, e.mouseMove.y);
-                *event = WindowEvent{WindowEventType::MouseMoved, e.mouseMove.x, e.mouseMove.y};
+                *event = WindowEvent{WindowEventType::MouseMoved, 0, 0};
+                MapToFrame(e.mouseMove.x, e.mouseMove.y, &event->x, &event->y);
                 return true;
             case sf::Event::MouseButtonPressed: {
                 const int index = MouseButtonIndex(e.mouseButton.button);
@@ -159,8 +210,8 @@ bool PollWindowEvent(WindowEvent* event) {
                 if (IsSecondPressOfDoubleClick(&leftPresses, doubleClickRule, NowMs(),
                                                e.mouseButton.x, e.mouseButton.y))
                     break;
-                *event = WindowEvent{WindowEventType::LeftButtonDown, e.mouseButton.x,
-                                     e.mouseButton.y};
+                *event = WindowEvent{WindowEventType::LeftButtonDown, 0, 0};
+                MapToFrame(e.mouseButton.x, e.mouseButton.y, &event->x, &event->y);
                 return true;
             }
             case sf::Event::MouseButtonReleased: {
@@ -204,6 +255,39 @@ bool PollWindowEvent(WindowEvent* event) {
     // Caps Lock reaches us without a key number; read it while focused.
     if (windowHasFocus) liveKeyState[DIK_CAPITAL] = QueryCapsLockHeld() ? kKeyDown : 0;
     return false;
+}
+
+FrameViewport GameWindowFrameViewport() { return frameViewport; }
+
+void PaintLetterboxBars() {
+    if (gameWindow == nullptr || !letterboxed) return;
+    // Clearing and the bloom pass may leave anything beside the frame; the
+    // bars are painted black over it, in window pixels, just before showing.
+    const sf::Vector2u size = gameWindow->getSize();
+    const float w = static_cast<float>(size.x), h = static_cast<float>(size.y);
+    const float left = static_cast<float>(frameViewport.left);
+    const float top = static_cast<float>(frameViewport.top);
+    const float right = left + static_cast<float>(frameViewport.width);
+    const float bottom = top + static_cast<float>(frameViewport.height);
+    const sf::FloatRect bars[4] = {{0.f, 0.f, w, top},
+                                   {0.f, bottom, w, h - bottom},
+                                   {0.f, top, left, bottom - top},
+                                   {right, top, w - right, bottom - top}};
+    sf::Vertex quads[16];
+    int count = 0;
+    for (const sf::FloatRect& bar : bars) {
+        if (bar.width <= 0.f || bar.height <= 0.f) continue;
+        quads[count++] = sf::Vertex(sf::Vector2f(bar.left, bar.top), sf::Color::Black);
+        quads[count++] = sf::Vertex(sf::Vector2f(bar.left + bar.width, bar.top), sf::Color::Black);
+        quads[count++] =
+            sf::Vertex(sf::Vector2f(bar.left + bar.width, bar.top + bar.height), sf::Color::Black);
+        quads[count++] = sf::Vertex(sf::Vector2f(bar.left, bar.top + bar.height), sf::Color::Black);
+    }
+    const sf::View frameView = gameWindow->getView();
+    gameWindow->setView(sf::View(sf::FloatRect(0.f, 0.f, w, h)));
+    gameWindow->draw(quads, static_cast<std::size_t>(count), sf::Quads,
+                     sf::RenderStates(sf::BlendNone));
+    gameWindow->setView(frameView);
 }
 
 void TakeMouseState(MouseState* state) {

@@ -6,15 +6,24 @@
 // event means for the game.
 #include <cstdint>
 
+#include "platform/Letterbox.h"
+
 // Opens the window: windowed at (50, 50) with a client area of exactly
-// width x height and vsync, or full screen at that size. False when it
-// cannot be made (call ProbeDisplay first: without an X display the window
-// system aborts the process). While the window is open, further calls
-// change nothing and return true.
+// width x height, or full screen at that size; both wait for the display's
+// refresh when presenting. The game always draws a width x height frame:
+// when the window gets another size (a display that cannot switch to it),
+// the frame is scaled to fit, centred on black, pointer positions are
+// mapped back into it, and one line on standard error says so. False when
+// it cannot be made (call ProbeDisplay first: without an X display the
+// window system aborts the process). While the window is open, further
+// calls change nothing and return true.
 bool OpenGameWindow(int width, int height, bool windowed, const char* title);
 void CloseGameWindow();
 bool GameWindowOpen();
+// The window's real client size (which may differ from the frame's).
 void GameWindowClientSize(int* width, int* height);
+// Where the frame lies in the window, in window pixels.
+FrameViewport GameWindowFrameViewport();
 void GameWindowPosition(int* x, int* y);
 // Moves the window so its top-left corner is at (x, y) and resizes its
 // client area (windowed only).
@@ -24,8 +33,8 @@ enum class WindowEventType : uint8_t {
     Closed,          // the user closed the window
     FocusGained,
     FocusLost,       // held keys have already been released
-    MouseMoved,      // x, y in client pixels
-    LeftButtonDown,  // x, y in client pixels; not for a double-click's second press
+    MouseMoved,      // x, y in frame pixels
+    LeftButtonDown,  // x, y in frame pixels; not for a double-click's second press
     AboutRequested,  // Alt+"?" or Alt+"/"
 };
 
