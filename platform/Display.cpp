@@ -94,3 +94,38 @@ bool QueryCapsLockHeld() {
     queryKeymap(keymapDisplay, keys);
     return (keys[capsLockKeycode / 8] & (1 << (capsLockKeycode % 8))) != 0;
 }
+
+namespace {
+
+using CurrentDisplayFn = void* (*)();
+using UngrabPointerFn = int (*)(void*, unsigned long);
+using GrabPointerFn = int (*)(void*, unsigned long, int, unsigned int, int, int, unsigned long,
+                              unsigned long, unsigned long);
+using FlushFn = int (*)(void*);
+
+}  // namespace
+
+void SetPointerGrab(bool grab, unsigned long window) {
+    if (!DisplayAvailable()) return;
+    // Both libraries are loaded already (the window system library uses them).
+    void* gl = dlopen("libGL.so.1", RTLD_LAZY | RTLD_LOCAL | RTLD_NOLOAD);
+    void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_LOCAL | RTLD_NOLOAD);
+    if (gl == nullptr || xlib == nullptr) return;
+    auto currentDisplay = reinterpret_cast<CurrentDisplayFn>(dlsym(gl, "glXGetCurrentDisplay"));
+    auto ungrab = reinterpret_cast<UngrabPointerFn>(dlsym(xlib, "XUngrabPointer"));
+    auto grabPointer = reinterpret_cast<GrabPointerFn>(dlsym(xlib, "XGrabPointer"));
+    auto flush = reinterpret_cast<FlushFn>(dlsym(xlib, "XFlush"));
+    if (currentDisplay == nullptr || ungrab == nullptr || grabPointer == nullptr || flush == nullptr)
+        return;
+    void* display = currentDisplay();
+    if (display == nullptr) return;
+    const unsigned long currentTime = 0, noCursor = 0;
+    if (grab) {
+        const int ownerEvents = 1, grabModeAsync = 1;
+        grabPointer(display, window, ownerEvents, 0, grabModeAsync, grabModeAsync, window, noCursor,
+                    currentTime);
+    } else {
+        ungrab(display, currentTime);
+    }
+    flush(display);
+}

@@ -55,8 +55,18 @@ void QueueQuad(sf::RenderTarget* target, const sf::Texture* texture, const Affin
                float x, float y, float width, float height, float left, float top,
                sf::Color colour);
 
+// Grabs the pointer for `window` (confined to it, as a full-screen window
+// holds it) or lets it go, on the X connection of the current drawing
+// context (Display.cpp). Does nothing without one.
+void SetPointerGrab(bool grab, unsigned long window);
+
 // Physical state of the Caps Lock key (Display.cpp); false without X.
 bool QueryCapsLockHeld();
+
+// Lends the pointer to a dialog over the game window and takes it back
+// (Window.cpp): a full-screen window holds the pointer, which would keep
+// every click from the dialog; while lent the pointer shows over the game.
+void LendPointerToDialog(bool lend);
 
 // Paints the window black beside the game's frame when the window has
 // another size than the frame (Window.cpp); called just before showing.

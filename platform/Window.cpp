@@ -15,6 +15,7 @@ sf::RenderWindow* gameWindow = nullptr;
 namespace {
 
 bool windowHasFocus = false;
+bool fullScreen = false;
 // Alt+"/" pressed as a key already opened the About box; the character
 // event of the same press must not open it again.
 bool aboutTakenByKey = false;
@@ -118,6 +119,7 @@ bool OpenGameWindow(int width, int height, bool windowed, const char* title) {
         return false;
     }
     if (windowed) gameWindow->setPosition(sf::Vector2i(50, 50));
+    fullScreen = !windowed;
     // Both modes wait for the display's refresh when presenting.
     gameWindow->setVerticalSyncEnabled(true);
     // A display that cannot switch to the size asked for gives another one.
@@ -258,6 +260,19 @@ bool PollWindowEvent(WindowEvent* event) {
 }
 
 FrameViewport GameWindowFrameViewport() { return frameViewport; }
+
+void LendPointerToDialog(bool lend) {
+    if (gameWindow == nullptr) return;
+    // A full-screen window holds a pointer grab, and the window system
+    // library offers no way to lift it: it is lifted on that library's own
+    // X connection, the one its drawing context runs on.
+    if (fullScreen) {
+        gameWindow->setActive(true);
+        SetPointerGrab(!lend, gameWindow->getSystemHandle());
+    }
+    gameWindow->setMouseCursorVisible(lend);
+    ForgetPresses(&leftPresses);
+}
 
 void PaintLetterboxBars() {
     if (gameWindow == nullptr || !letterboxed) return;
