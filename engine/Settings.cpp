@@ -7,6 +7,8 @@
 #include <cstring>
 #include <tinyxml.h>
 
+#include "engine/SettingsFile.h"
+#include "platform/SmallFiles.h"
 #include "platform/UserDirs.h"
 #include "shared/LevelRecord.h"
 
@@ -73,6 +75,7 @@ struct XmlWriter {
     {
         Append(" />\r\n");
         if (path[0] == '\0' || overflow) return;
+        if (settingsDir[0] != '\0') MakeDir(settingsDir);
         // A failed save cannot be shown in the game; the values stay in
         // memory for this run, and the console says why.
         if (!ReplaceFileAtomically(path, text, length))
@@ -111,29 +114,110 @@ void ReadFlag(const TiXmlElement* element, const char* name, uint8_t* flag)
     if (ParseWholeNumber(element->Attribute(name), &value)) *flag = value != 0 ? 1 : 0;
 }
 
-// Loads a settings file. On failure the caller writes a fresh file from
-// the current values; a file that exists but cannot be read or parsed is
-// first kept beside it as NAME.bad, so a damaged progress file is never
-// silently lost.
-bool LoadXml(TiXmlDocument* doc, const char* path)
+// The higher of the value in memory and the one stored (when there is one).
+int32_t Merged(const TiXmlElement* stored, const char* name, int32_t value)
 {
-    if (path[0] == '\0') return false;
-    if (doc->LoadFile(path, TIXML_DEFAULT_ENCODING)) return true;
-    MakeDir(settingsDir);
-    if (FileExists(path)) {
-        char badPath[kSettingsPathSize + 8];
-        std::snprintf(badPath, sizeof badPath, "%s.bad", path);
-        if (RenameFile(path, badPath))
-            std::fprintf(stderr, "FlorpVops: %s could not be read (%s); kept as %s\n", path,
-                         doc->ErrorDesc(), badPath);
+    int32_t onDisk;
+    if (stored && ParseWholeNumber(stored->Attribute(name), &onDisk) && onDisk > value) return onDisk;
+    return value;
+}
+
+void ProgressName(char (&name)[8], int i) { std::snprintf(name, sizeof name, "L%i", i); }
+
+void ApplySystem(const TiXmlElement* e)
+{
+    if (!e) return;
+    ReadInt(e, "auflosungx", &screenWidth);
+    ReadInt(e, "auflosungy", &screenHeight);
+    ReadInt(e, "fenster", &windowed);
+}
+
+void ApplyOptions(const TiXmlElement* e)
+{
+    if (!e) return;
+    ReadInt(e, "fps", &limitTo30Fps);
+    ReadFlag(e, "check", &checkpointsEnabled);
+    ReadFlag(e, "rumble", &rumbleEnabled);
+    ReadInt(e, "diffi", &difficulty);
+    ReadInt(e, "sound", &soundEnabled);
+    ReadInt(e, "music", &musicEnabled);
+    ReadInt(e, "shader", &shaderEnabled);
+}
+
+void ApplyGame(const TiXmlElement* e)
+{
+    int32_t m;
+    if (!e || !ParseWholeNumber(e->Attribute("m"), &m)) return;
+    if (m < 1) {
+        std::fprintf(stderr, "FlorpVops: Game.xml gives %d as the highest open level; the first level is always open\n",
+                     static_cast<int>(m));
+        m = 1;
     }
-    return false;
+    unlockedLevels = m;
+}
+
+void ApplyProgress(const TiXmlElement* e)
+{
+    if (!e) return;
+    char name[8];
+    for (int i = 0; i < kProgressRecords; ++i) {
+        ProgressName(name, i);
+        ReadInt(e, name, &levelTable[i].bestScore);
+    }
+}
+
+// What a reader does with its file: take it, write a fresh one (nothing
+// there, or a broken file that the writer keeps aside first), or leave a
+// folder or FIFO alone.
+enum class ReadOutcome { Loaded, WriteFresh, LeaveAlone };
+
+ReadOutcome LoadForReading(const char* path, TiXmlDocument* doc)
+{
+    if (path[0] == '\0') return ReadOutcome::WriteFresh;
+    const char* reason = "";
+    switch (LoadSettingsFile(path, doc, &reason)) {
+    case SettingsFileState::Loaded: return ReadOutcome::Loaded;
+    case SettingsFileState::NotRegular:
+        std::fprintf(stderr, "FlorpVops: %s %s; its settings keep their defaults and nothing is saved over it\n",
+                     path, reason);
+        return ReadOutcome::LeaveAlone;
+    case SettingsFileState::Missing:
+    case SettingsFileState::Broken: break;
+    }
+    MakeDir(settingsDir);
+    return ReadOutcome::WriteFresh;
+}
+
+void WriteGameFile(bool merge)
+{
+    TiXmlDocument current;
+    if (!PrepareToReplaceSettingsFile(gameXmlPath, &current)) return;
+    XmlWriter w("Game");
+    w.Attribute("m", merge ? Merged(current.FirstChildElement(), "m", unlockedLevels) : unlockedLevels);
+    w.Save(gameXmlPath);
+}
+
+void WriteProgressFile(bool merge)
+{
+    TiXmlDocument current;
+    if (!PrepareToReplaceSettingsFile(gamepXmlPath, &current)) return;
+    const TiXmlElement* stored = merge ? current.FirstChildElement() : nullptr;
+    XmlWriter w("Gamep");
+    char name[8];
+    for (int i = 0; i < kProgressRecords; ++i) {
+        ProgressName(name, i);
+        w.Attribute(name, Merged(stored, name, levelTable[i].bestScore));
+    }
+    w.Save(gamepXmlPath);
 }
 
 }  // namespace
 
 void BuildSettingsPaths()
 {
+    // Settings are the game's first writes; a file-size limit must make
+    // them fail (and be reported), not kill the game.
+    IgnoreFileSizeLimitSignal();
     char documents[kSettingsPathSize];
     if (!GetDocumentsDir(documents, sizeof documents)) {
         std::fprintf(stderr, "FlorpVops: no documents or home folder; settings go to the current folder\n");
@@ -166,6 +250,8 @@ void SetDefaultSettings()
 
 void WriteSystemXml()
 {
+    TiXmlDocument current;
+    if (!PrepareToReplaceSettingsFile(systemXmlPath, &current)) return;
     XmlWriter w("System");
     w.Attribute("auflosungx", screenWidth);
     w.Attribute("auflosungy", screenHeight);
@@ -175,6 +261,8 @@ void WriteSystemXml()
 
 void WriteOptionsXml()
 {
+    TiXmlDocument current;
+    if (!PrepareToReplaceSettingsFile(optionsXmlPath, &current)) return;
     XmlWriter w("Options");
     w.Attribute("fps", limitTo30Fps);
     w.Attribute("check", checkpointsEnabled != 0 ? 1 : 0);
@@ -186,82 +274,55 @@ void WriteOptionsXml()
     w.Save(optionsXmlPath);
 }
 
-void WriteGameXml()
-{
-    XmlWriter w("Game");
-    w.Attribute("m", unlockedLevels);
-    w.Save(gameXmlPath);
-}
+void WriteGameXml() { WriteGameFile(true); }
 
-void SaveProgress()
-{
-    XmlWriter w("Gamep");
-    char name[8];
-    for (int i = 0; i < kProgressRecords; ++i) {
-        std::snprintf(name, sizeof name, "L%i", i);
-        w.Attribute(name, levelTable[i].bestScore);
-    }
-    w.Save(gamepXmlPath);
-}
+void SaveProgress() { WriteProgressFile(true); }
 
 void ReadSystemXml()
 {
     TiXmlDocument doc;
-    if (!LoadXml(&doc, systemXmlPath)) {
-        WriteSystemXml();
-        return;
-    }
-    const TiXmlElement* e = doc.FirstChildElement();
-    if (!e) return;
-    ReadInt(e, "auflosungx", &screenWidth);
-    ReadInt(e, "auflosungy", &screenHeight);
-    ReadInt(e, "fenster", &windowed);
+    const ReadOutcome outcome = LoadForReading(systemXmlPath, &doc);
+    if (outcome == ReadOutcome::Loaded) ApplySystem(doc.FirstChildElement());
+    if (outcome == ReadOutcome::WriteFresh) WriteSystemXml();
 }
 
 void ReadOptionsXml()
 {
     TiXmlDocument doc;
-    if (!LoadXml(&doc, optionsXmlPath)) {
-        WriteOptionsXml();
-        return;
-    }
-    const TiXmlElement* e = doc.FirstChildElement();
-    if (!e) return;
-    ReadInt(e, "fps", &limitTo30Fps);
-    ReadFlag(e, "check", &checkpointsEnabled);
-    ReadFlag(e, "rumble", &rumbleEnabled);
-    ReadInt(e, "diffi", &difficulty);
-    ReadInt(e, "sound", &soundEnabled);
-    ReadInt(e, "music", &musicEnabled);
-    ReadInt(e, "shader", &shaderEnabled);
+    const ReadOutcome outcome = LoadForReading(optionsXmlPath, &doc);
+    if (outcome == ReadOutcome::Loaded) ApplyOptions(doc.FirstChildElement());
+    if (outcome == ReadOutcome::WriteFresh) WriteOptionsXml();
 }
 
 void ReadGameXml()
 {
     TiXmlDocument doc;
-    if (!LoadXml(&doc, gameXmlPath)) {
-        WriteGameXml();
-        return;
-    }
-    const TiXmlElement* e = doc.FirstChildElement();
-    if (!e) return;
-    ReadInt(e, "m", &unlockedLevels);
+    const ReadOutcome outcome = LoadForReading(gameXmlPath, &doc);
+    if (outcome == ReadOutcome::Loaded) ApplyGame(doc.FirstChildElement());
+    if (outcome == ReadOutcome::WriteFresh) WriteGameXml();
 }
 
 void LoadProgress()
 {
     TiXmlDocument doc;
-    if (!LoadXml(&doc, gamepXmlPath)) {
-        SaveProgress();
-        return;
-    }
+    const ReadOutcome outcome = LoadForReading(gamepXmlPath, &doc);
+    if (outcome == ReadOutcome::Loaded) ApplyProgress(doc.FirstChildElement());
+    if (outcome == ReadOutcome::WriteFresh) SaveProgress();
+}
+
+bool ReadSettingsText(SettingsFileId file, const char* bytes, size_t length)
+{
+    TiXmlDocument doc;
+    const char* reason = "";
+    if (!ParseSettingsText(bytes, length, &doc, &reason)) return false;
     const TiXmlElement* e = doc.FirstChildElement();
-    if (!e) return;
-    char name[8];
-    for (int i = 0; i < kProgressRecords; ++i) {
-        std::snprintf(name, sizeof name, "L%i", i);
-        ReadInt(e, name, &levelTable[i].bestScore);
+    switch (file) {
+    case SettingsFileId::System: ApplySystem(e); break;
+    case SettingsFileId::Options: ApplyOptions(e); break;
+    case SettingsFileId::Game: ApplyGame(e); break;
+    case SettingsFileId::Gamep: ApplyProgress(e); break;
     }
+    return true;
 }
 
 void ResetProgress()
@@ -270,7 +331,8 @@ void ResetProgress()
     for (LevelRecord& record : levelTable) record.bestScore = 0;
     currentLevel.bestScore = 0;
     restartLevel.bestScore = 0;
-    SaveProgress();
+    WriteProgressFile(false);
+    WriteGameFile(false);
     vopKind = 1;
 }
 

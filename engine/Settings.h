@@ -2,6 +2,7 @@
 // Options and progress kept in four small XML files in the player's
 // documents folder: System.xml (screen), Options.xml (game options),
 // Game.xml (how far the player has come), Gamep.xml (best scores).
+#include <cstddef>
 #include <cstdint>
 
 constexpr int kSettingsPathSize = 4096;
@@ -38,17 +39,30 @@ void SetDefaultSettings();
 
 void WriteSystemXml();
 void WriteOptionsXml();
+// Game.xml and Gamep.xml are merged with what the files hold when they are
+// written, so a second game running at the same time cannot lower what the
+// other has won: the higher unlocked count and each higher best score stay.
 void WriteGameXml();
 // Each reader takes what the file has; when the file is missing or broken
 // it creates the folder and writes the file from the current values (a
-// broken file is first kept as NAME.bad).
+// broken file is first kept as the next free NAME.bad copy). Something that
+// is not a regular file (a folder, a FIFO) is left alone: the settings keep
+// their values and nothing is written over it.
 void ReadSystemXml();
 void ReadOptionsXml();
+// An unlocked count below 1 would lock every level: it reads as 1.
 void ReadGameXml();
 // Best scores of level records 0 to 45 from and to Gamep.xml.
 void LoadProgress();
 void SaveProgress();
-// Back to the first level: unlockedLevels 1, every best score 0, saved.
+// Back to the first level: unlockedLevels 1, every best score 0; both
+// progress files are written as they are now, without merging, so the
+// player's reset is not undone by the scores it clears.
 void ResetProgress();
 // totalScore = the best scores of all records but the tutorial and bosses.
 void SumBestScores();
+
+// Takes the settings a file's bytes hold, as the reader of that file does
+// (the fuzz targets feed it). False when the bytes are refused.
+enum class SettingsFileId { System, Options, Game, Gamep };
+bool ReadSettingsText(SettingsFileId file, const char* bytes, size_t length);

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/SmallFiles.h"
+
 namespace {
 
 bool CopyString(char* out, size_t size, const char* text)
@@ -58,12 +60,17 @@ bool ReadXdgDocumentsDir(const char* home, char* out, size_t size)
         n = std::snprintf(configPath, sizeof configPath, "%s/.config/user-dirs.dirs", home);
     if (n < 0 || static_cast<size_t>(n) >= sizeof configPath) return false;
 
-    FILE* file = std::fopen(configPath, "r");
-    if (!file) return false;
-    char line[4096];
+    // Read whole and bounded: a FIFO or folder there must not stall start-up.
+    static char text[64 * 1024];
+    size_t length = 0;
+    if (ReadRegularFile(configPath, text, sizeof text - 1, &length) != FileRead::Ok) return false;
+    text[length] = '\0';
     bool found = false;
-    while (!found && std::fgets(line, sizeof line, file)) {
+    for (char* line = text; !found && line && *line;) {
+        char* next = std::strchr(line, '\n');
+        if (next) *next++ = '\0';
         const char* p = line;
+        line = next;
         while (*p == ' ' || *p == '\t') ++p;
         if (std::strncmp(p, "XDG_DOCUMENTS_DIR", 17) != 0) continue;
         p += 17;
@@ -76,10 +83,10 @@ bool ReadXdgDocumentsDir(const char* home, char* out, size_t size)
         const char* end = std::strchr(p, '"');
         if (!end) continue;
         char value[4096];
-        size_t length = static_cast<size_t>(end - p);
-        if (length >= sizeof value) continue;
-        std::memcpy(value, p, length);
-        value[length] = '\0';
+        size_t valueLength = static_cast<size_t>(end - p);
+        if (valueLength >= sizeof value) continue;
+        std::memcpy(value, p, valueLength);
+        value[valueLength] = '\0';
         int written;
         if (std::strncmp(value, "$HOME", 5) == 0 && (value[5] == '/' || value[5] == '\0'))
             written = std::snprintf(out, size, "%s%s", home, value + 5);
@@ -93,7 +100,6 @@ bool ReadXdgDocumentsDir(const char* home, char* out, size_t size)
         while (len > 1 && out[len - 1] == '/') out[--len] = '\0';
         found = true;
     }
-    std::fclose(file);
     return found;
 }
 
@@ -126,14 +132,6 @@ bool MakeDir(const char* path)
     struct stat st;
     return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
 }
-
-bool FileExists(const char* path)
-{
-    struct stat st;
-    return stat(path, &st) == 0;
-}
-
-bool RenameFile(const char* from, const char* to) { return std::rename(from, to) == 0; }
 
 bool GetDocumentsDir(char* out, size_t size)
 {
@@ -203,8 +201,9 @@ bool ReplaceFileAtomically(const char* path, const char* data, size_t size)
     size_t done = 0;
     while (done < size) {
         const ssize_t w = write(fd, data + done, size - done);
-        if (w < 0) {
-            if (errno == EINTR) continue;
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            if (w == 0) errno = EIO;  // no progress: give up rather than spin
             break;
         }
         done += static_cast<size_t>(w);

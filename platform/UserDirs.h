@@ -24,7 +24,3 @@ bool MakeDir(const char* path);
 // renames it over path, so readers see the old file or the new one, never a
 // mix. False (and the old file untouched) when any step fails.
 bool ReplaceFileAtomically(const char* path, const char* data, size_t size);
-
-// Renames from over to (replacing to). True on success.
-bool RenameFile(const char* from, const char* to);
-bool FileExists(const char* path);
