@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
-#include <vector>
+#include <string>
 
+#include "platform/SmallFiles.h"
 #include "platform/UserDirs.h"
 
 int languageId = 2;
@@ -93,17 +94,19 @@ void CopyCut(char* out, size_t size, const char* begin, const char* end)
     out[n] = '\0';
 }
 
+// The language files are a few dozen KiB; anything far larger is not one.
+constexpr size_t kLanguageFileMaxBytes = 1024 * 1024;
+
 // The whole file, or nothing when it cannot be read (every entry then
-// takes its default).
-std::vector<char> ReadWholeFile(const char* path)
+// takes its default). A missing file is the quiet case the game always
+// allowed; a folder, FIFO or huge file is refused with a message.
+std::string ReadLanguageFile(const char* path)
 {
-    std::vector<char> text;
-    if (FILE* file = std::fopen(path, "rb")) {
-        char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.insert(text.end(), chunk, chunk + n);
-        std::fclose(file);
-    }
+    std::string text;
+    const FileRead read = ReadRegularFile(path, kLanguageFileMaxBytes, &text);
+    if (read == FileRead::NotRegular || read == FileRead::TooLarge)
+        std::fprintf(stderr, "FlorpVops: the language file %s %s; texts show as \"-\"\n", path,
+                     DescribeFileRead(read));
     return text;
 }
 
@@ -160,7 +163,7 @@ void ReadIniText(const char* text, size_t length, const char* section, const cha
 void ReadIniString(const char* path, const char* section, const char* key, const char* def,
                    char* out, size_t size)
 {
-    const std::vector<char> text = ReadWholeFile(path);
+    const std::string text = ReadLanguageFile(path);
     ReadIniText(text.data(), text.size(), section, key, def, out, size);
 }
 
@@ -185,12 +188,17 @@ void SelectLanguage()
 void LoadLanguageTexts(const char* path)
 {
     // The file is read once; every entry is then looked up in memory.
-    const std::vector<char> text = ReadWholeFile(path);
+    const std::string text = ReadLanguageFile(path);
+    LoadLanguageTextsFrom(text.data(), text.size());
+}
+
+void LoadLanguageTextsFrom(const char* text, size_t length)
+{
     char key[12];
     for (const TextTable& t : kTables) {
         for (int i = 0; i < t.entries; ++i) {
             std::snprintf(key, sizeof key, "%i", i);
-            ReadIniText(text.data(), text.size(), t.section, key, "-", t.table[i], kTextEntrySize);
+            ReadIniText(text, length, t.section, key, "-", t.table[i], kTextEntrySize);
         }
     }
 }

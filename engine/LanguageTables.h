@@ -29,8 +29,11 @@ extern char levelNameTexts[46][kTextEntrySize];
 void SelectLanguage();
 // The file for a Windows locale id, and its languageId.
 const char* LanguageFileForLocale(int localeId, int* language);
-// Fills all fifteen tables from an INI file; a missing file gives "-" everywhere.
+// Fills all fifteen tables from an INI file; a missing file gives "-"
+// everywhere, and so does a folder, FIFO or huge file (with a message).
 void LoadLanguageTexts(const char* path);
+// The same from the file's bytes already in memory.
+void LoadLanguageTextsFrom(const char* text, size_t length);
 
 // INI lookup with the rules the language files were written for: section
 // and key compared without regard to case, the value trimmed of blanks (and

@@ -1,8 +1,12 @@
 #include "engine/LanguageTables.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "TempHome.h"
@@ -119,6 +123,49 @@ TEST(LanguageTexts, EveryTableIsFilledByKeyAndMissingEntriesReadHyphen)
     EXPECT_STREQ(preDialogTexts[1], "-");
     EXPECT_STREQ(levelNameTexts[0], "-");
     EXPECT_STREQ(spikeVopLevelTexts[4], "-");
+}
+
+TEST(LanguageTexts, AFolderFifoOrHugeFileGivesHyphensAndNeverHangs)
+{
+    TempHome home;
+    LoadLanguageTexts((home.path + "/missing.ini").c_str());
+    const std::string folder = home.path + "/folder.ini";
+    std::filesystem::create_directory(folder);
+    WriteFileBytes(folder + "/inside", "[ingame]\n0=x\n");
+    LoadLanguageTexts(folder.c_str());
+    EXPECT_STREQ(ingameTexts[0], "-");
+
+    const std::string huge = home.path + "/huge.ini";
+    WriteFileBytes(huge, "[ingame]\n0=first\n" + std::string(2 * 1024 * 1024, ';'));
+    LoadLanguageTexts(huge.c_str());
+    EXPECT_STREQ(ingameTexts[0], "-");
+
+    const std::string fifo = home.path + "/fifo.ini";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    // In a child with an alarm: a reader waiting for a writer would hang the run.
+    EXPECT_EXIT(
+        {
+            alarm(20);
+            LoadLanguageTexts(fifo.c_str());
+            std::_Exit(std::strcmp(levelNameTexts[45], "-") == 0 ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "fifo.ini is not a regular file");
+}
+
+// Inputs that once crashed or misled the reader, kept as files: every entry
+// of every table ends inside its 300 bytes.
+TEST(LanguageTexts, EveryKeptFuzzInputFillsTheTablesWithinTheirSize)
+{
+    int inputs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("tests/engine/fuzz-regressions/language")) {
+        ++inputs;
+        for (auto& row : levelNameTexts) std::memset(row, 'x', sizeof row);
+        LoadLanguageTexts(entry.path().c_str());
+        for (const auto& row : levelNameTexts) EXPECT_NE(std::memchr(row, '\0', sizeof row), nullptr) << entry.path();
+    }
+    EXPECT_GE(inputs, 6);
+    LoadLanguageTexts("tests/engine/fuzz-regressions/language/long-value-cut-in-utf8.ini");
+    EXPECT_EQ(std::strlen(mainMenuTexts[0]), 298u) << "cut before the character that does not fit";
 }
 
 }  // namespace
