@@ -6,17 +6,38 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+
+#include "platform/SmallFiles.h"
+#include "shared/LevelRecord.h"
 
 namespace {
 
-bool ParseNumber(const std::string& word, double& value)
+// Design sources are a few KiB of text.
+constexpr size_t kMaxSourceBytes = 1024 * 1024;
+// Every number lies far inside the int range, so each conversion to a whole
+// number here and in the painters is defined.
+constexpr double kMaxSourceNumber = 1000000;
+// Decoration pictures are single textures.
+constexpr int kMaxDecorSide = 4096;
+
+enum class Word { Number, NotANumber, OutOfRange };
+
+Word ParseNumber(const std::string& word, double& value)
 {
-    if (word.empty()) return false;
+    if (word.empty()) return Word::NotANumber;
     char* end = nullptr;
     value = std::strtod(word.c_str(), &end);
-    return end && *end == '\0';
+    if (!end || *end != '\0' || !std::isfinite(value)) return Word::NotANumber;
+    return std::fabs(value) > kMaxSourceNumber ? Word::OutOfRange : Word::Number;
+}
+
+// A whole number from lo to hi, converted only once it is known to fit.
+bool WholeIn(double v, int lo, int hi, int& out)
+{
+    if (v != std::trunc(v) || v < lo || v > hi) return false;
+    out = static_cast<int>(v);
+    return true;
 }
 
 bool ParseMaterial(const std::string& word, Material& m)
@@ -40,13 +61,29 @@ struct LineReader {
     }
 };
 
+bool Number(const std::string& word, double& v, LineReader& r)
+{
+    switch (ParseNumber(word, v)) {
+    case Word::Number: return true;
+    case Word::NotANumber: return r.Fail("not a number: \"" + word + "\"");
+    case Word::OutOfRange: return r.Fail("number outside -1000000..1000000: \"" + word + "\"");
+    }
+    return false;
+}
+
 bool Numbers(const std::vector<std::string>& words, size_t from, std::vector<double>& out, LineReader& r)
 {
     for (size_t i = from; i < words.size(); ++i) {
         double v;
-        if (!ParseNumber(words[i], v)) return r.Fail("not a number: \"" + words[i] + "\"");
+        if (!Number(words[i], v, r)) return false;
         out.push_back(v);
     }
+    return true;
+}
+
+bool Slot(double v, int& slot, LineReader& r)
+{
+    if (!WholeIn(v, 0, maxLevelObjects - 1, slot)) return r.Fail("slot outside 0..49");
     return true;
 }
 
@@ -109,11 +146,18 @@ bool ObjectArgumentCount(const std::string& kind, int& minArgs, int& maxArgs, co
 
 bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error)
 {
-    std::ifstream in(path);
-    if (!in) {
-        error = path + ": cannot be read";
+    std::string text;
+    const FileRead read = ReadRegularFile(path.c_str(), kMaxSourceBytes, &text);
+    if (read != FileRead::Ok) {
+        error = path + ": " + (read == FileRead::Missing ? "cannot be read" : DescribeFileRead(read));
         return false;
     }
+    return ReadLevelDesignText(text, path, d, error);
+}
+
+bool ReadLevelDesignText(const std::string& source, const std::string& path, LevelDesign& d, std::string& error)
+{
+    std::istringstream in(source);
     d = LevelDesign();
     d.path = path;
     std::string raw, text;
@@ -140,12 +184,17 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
         const std::string& key = w[0];
         std::vector<double> n;
         if (key == "record") {
-            if (!Numbers(w, 1, n, r) || n.size() != 1) return r.Fail("record takes one number");
-            d.record = static_cast<int>(n[0]);
+            if (!Numbers(w, 1, n, r)) return false;
+            if (n.size() != 1) return r.Fail("record takes one number");
+            if (!WholeIn(n[0], 0, 45, d.record)) return r.Fail("record must be a whole number from 0 to 45");
         } else if (key == "size") {
-            if (!Numbers(w, 1, n, r) || n.size() != 2) return r.Fail("size takes width and height");
-            d.width = static_cast<int>(n[0]);
-            d.height = static_cast<int>(n[1]);
+            if (!Numbers(w, 1, n, r)) return false;
+            if (n.size() != 2) return r.Fail("size takes width and height");
+            // The record names at most this many world tiles across and down.
+            if (!WholeIn(n[0], 1, maxTileCols * 1024, d.width) || !WholeIn(n[1], 1, maxTileRows * 1024, d.height) ||
+                d.width % 1024 || d.height % 1024)
+                return r.Fail("size must be whole tiles of 1024, at most " + std::to_string(maxTileCols) + " across and " +
+                              std::to_string(maxTileRows) + " down");
         } else if (key == "folder") {
             if (w.size() != 2) return r.Fail("folder takes one name");
             d.folder = w[1];
@@ -170,12 +219,14 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
             }
             if (!AddShape(d, m, n, r, -1)) return false;
         } else if (key == "platform") {
-            if (!Numbers(w, 1, n, r) || n.size() != 3) return r.Fail("platform takes x y width");
+            if (!Numbers(w, 1, n, r)) return false;
+            if (n.size() != 3) return r.Fail("platform takes x y width");
             const double x = n[0], y = n[1], ww = n[2];
             if (!AddShape(d, Material::Platform, {x, y, x + ww, y, x + ww, y + 4, x, y + 4}, r, -1)) return false;
         } else if (key == "prop") {
             if (w.size() < 4) return r.Fail("prop takes a kind, x, y and an optional scale");
-            if (!Numbers(w, 2, n, r) || n.size() < 2 || n.size() > 3) return r.Fail("prop takes x y [scale]");
+            if (!Numbers(w, 2, n, r)) return false;
+            if (n.size() < 2 || n.size() > 3) return r.Fail("prop takes x y [scale]");
             Prop p;
             p.kind = w[1];
             p.x = n[0];
@@ -187,30 +238,38 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
             // decor SLOT FILE STYLE x y w h
             if (w.size() != 8) return r.Fail("decor takes slot, file, style, x, y, w, h");
             DecorPicture p;
-            double v;
-            if (!ParseNumber(w[1], v)) return r.Fail("decor slot must be a number");
-            p.slot = static_cast<int>(v);
+            double v = 0;
+            if (!Number(w[1], v, r)) return false;
+            if (!WholeIn(v, 0, maxDecorFiles - 1, p.slot))
+                return r.Fail("decor slot must be a whole number from 0 to " + std::to_string(maxDecorFiles - 1));
             p.file = w[2];
             p.style = w[3];
             if (!Numbers(w, 4, n, r)) return false;
-            p.x = static_cast<int>(n[0]);
-            p.y = static_cast<int>(n[1]);
-            p.w = static_cast<int>(n[2]);
-            p.h = static_cast<int>(n[3]);
+            const int far = static_cast<int>(kMaxSourceNumber);
+            if (!WholeIn(n[0], -far, far, p.x) || !WholeIn(n[1], -far, far, p.y) || !WholeIn(n[2], -far, far, p.w) ||
+                !WholeIn(n[3], -far, far, p.h))
+                return r.Fail("decor takes whole numbers for x, y, w and h");
             if (p.w <= 0 || p.h <= 0) return r.Fail("decor needs a positive size");
+            if (p.w > kMaxDecorSide || p.h > kMaxDecorSide)
+                return r.Fail("decor is at most " + std::to_string(kMaxDecorSide) + " pixels on a side");
             p.line = r.line;
             d.decor.push_back(p);
         } else if (key == "row") {
             if (w.size() < 3) return r.Fail("row takes a name and numbers");
             if (!Numbers(w, 2, n, r)) return false;
             std::vector<int> values;
-            for (double v : n) values.push_back(static_cast<int>(v));
+            const int far = static_cast<int>(kMaxSourceNumber);
+            for (double v : n) {
+                int whole;
+                if (!WholeIn(v, -far, far, whole)) return r.Fail("row takes whole numbers");
+                values.push_back(whole);
+            }
             d.rows.push_back({w[1], values});
         } else if (key == "heat" || key == "variant" || key == "colour" || key == "withobjects") {
             if (!Numbers(w, 1, n, r)) return false;  // names the word that is not a number
             if (n.empty()) return r.Fail(key + " needs a slot");
             ObjectMark m;
-            m.slot = static_cast<int>(n[0]);
+            if (!Slot(n[0], m.slot, r)) return false;
             m.field = key;
             m.args.assign(n.begin() + 1, n.end());
             m.line = r.line;
@@ -224,7 +283,7 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
             if (!Numbers(w, 1, n, r)) return false;  // names the word that is not a number
             if (n.empty()) return r.Fail(key + " needs a slot");
             PlacedObject o;
-            o.slot = static_cast<int>(n[0]);
+            if (!Slot(n[0], o.slot, r)) return false;
             o.kind = key;
             o.args.assign(n.begin() + 1, n.end());
             o.line = r.line;
@@ -232,7 +291,6 @@ bool ReadLevelDesign(const std::string& path, LevelDesign& d, std::string& error
             if (count < lo || count > hi)
                 return r.Fail(key + " takes " + std::to_string(lo) + (lo == hi ? "" : " to " + std::to_string(hi)) +
                               " numbers after the slot");
-            if (o.slot < 0 || o.slot >= 50) return r.Fail("slot outside 0..49");
             for (int i = 0; i < count && whole[i]; ++i)
                 if (whole[i] == 'i' && o.args[i] != std::trunc(o.args[i]))
                     return r.Fail(key + " takes a whole number as value " + std::to_string(i + 1) + " after the slot, not " +

@@ -70,8 +70,12 @@ struct LevelDesign {
 };
 
 // Reads one design source. On failure returns false and puts a message with
-// the file and line into `error`.
+// the file and line into `error`. Only a regular file of at most 1 MiB is
+// read, and every number must lie within -1000000..1000000.
 bool ReadLevelDesign(const std::string& path, LevelDesign& design, std::string& error);
+// The same for a source's text already in memory; `path` names it in messages.
+bool ReadLevelDesignText(const std::string& text, const std::string& path, LevelDesign& design,
+                         std::string& error);
 // Reads every levels/rec*.lvl under `folder`, sorted by record id.
 bool ReadAllLevelDesigns(const std::string& folder, std::vector<LevelDesign>& designs,
                          std::string& error);
