@@ -13,8 +13,9 @@ constexpr size_t kSettingsFileMaxBytes = 64 * 1024;
 // every opening tag bounds the nesting without having to understand quotes,
 // comments or CDATA the way the parser does.
 constexpr int kSettingsFileMaxTags = 256;
-// NAME.bad, then NAME.bad.1 up to NAME.bad.9.
-constexpr int kSettingsKeptCopies = 10;
+// NAME.bad, then NAME.bad.1 up to NAME.bad.999: enough that a player never
+// meets the end, since a file that cannot be kept aside is not saved over.
+constexpr int kSettingsKeptCopies = 1000;
 
 enum class SettingsFileState { Loaded, Missing, Broken, NotRegular };
 

@@ -16,6 +16,7 @@
 
 #include "TempHome.h"
 #include "engine/Settings.h"
+#include "engine/SettingsFile.h"
 #include "shared/LevelRecord.h"
 
 namespace {
@@ -183,7 +184,8 @@ TEST_F(SettingsSafety, EveryDamagedCopyIsKeptAndNoneIsOverwritten)
 
     // Once every numbered name is taken, the damaged file stays where it
     // is: neither a copy nor the file itself is written over.
-    for (int k = 2; k < 10; ++k) WriteFileBytes(File("Gamep.xml.bad." + std::to_string(k)), "old copy");
+    for (int k = 2; k < kSettingsKeptCopies; ++k)
+        WriteFileBytes(File("Gamep.xml.bad." + std::to_string(k)), "old copy");
     const std::string third = kDecl + "<Gamep L0=\"77\"";
     WriteFileBytes(File("Gamep.xml"), third);
     levelTable[0].bestScore = 5;
@@ -191,8 +193,8 @@ TEST_F(SettingsSafety, EveryDamagedCopyIsKeptAndNoneIsOverwritten)
     SaveProgress();
     EXPECT_EQ(ReadFileBytes(File("Gamep.xml")), third);
     EXPECT_EQ(ReadFileBytes(File("Gamep.xml.bad")), first);
-    EXPECT_EQ(ReadFileBytes(File("Gamep.xml.bad.9")), "old copy");
-    EXPECT_FALSE(fs::exists(File("Gamep.xml.bad.10")));
+    EXPECT_EQ(ReadFileBytes(File("Gamep.xml.bad.999")), "old copy");
+    EXPECT_FALSE(fs::exists(File("Gamep.xml.bad.1000")));
 }
 
 TEST_F(SettingsSafety, AFileSizeLimitFailsTheSaveWithoutKillingTheGame)
