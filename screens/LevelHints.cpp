@@ -214,3 +214,17 @@ bool LevelBackPicture(int recordId, int index, int* decorSlot, int* worldX, int*
     }
     return false;
 }
+
+bool LevelSwayingPicture(int recordId, int index, int* decorSlot, float* centreX, float* centreY,
+                         float* scale)
+{
+    for (const SwayingPicture& p : swayingPictures) {
+        if (p.recordId != recordId || index-- > 0) continue;
+        *decorSlot = p.decorSlot;
+        *centreX = p.centreX;
+        *centreY = p.centreY;
+        *scale = p.scale;
+        return true;
+    }
+    return false;
+}

@@ -13,3 +13,9 @@ void DrawLevelHints();
 // its decoration slot and world top-left. False past the last one. The
 // level pictures are painted to fit these places.
 bool LevelBackPicture(int recordId, int index, int* decorSlot, int* worldX, int* worldY);
+
+// The `index`-th swaying tree the game draws behind level record `recordId`:
+// its decoration slot, the picture point it sways about and its scale. False
+// past the last one. The tree pictures stand on their trunks at that point.
+bool LevelSwayingPicture(int recordId, int index, int* decorSlot, float* centreX, float* centreY,
+                         float* scale);

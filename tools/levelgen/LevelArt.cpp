@@ -8,159 +8,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "screens/LevelDecorations.h"
 #include "tools/levelgen/CollisionRaster.h"
+#include "tools/levelgen/LevelPalette.h"
+#include "tools/levelgen/LevelProps.h"
+
+using namespace art;
 
 namespace {
-
-struct Rgb {
-    double r, g, b;
-};
-
-// Colours of one look. Ground is lit from above: a top layer (grass, snow,
-// sand, moss), the rim just under it, and a body that darkens with depth.
-struct Palette {
-    Rgb top, topLight, rim, body, deep, outline, stone, plank, plankDark, hazard, hazardGlow, tuft, flower;
-    int topDepth;
-    bool tufts;
-};
-
-Palette ThemePalette(const std::string& theme)
-{
-    // Defaults: a green meadow over warm soil.
-    Palette p{{0.33, 0.66, 0.20}, {0.55, 0.84, 0.32}, {0.52, 0.36, 0.20}, {0.42, 0.28, 0.16}, {0.22, 0.14, 0.09},
-              {0.10, 0.07, 0.04}, {0.55, 0.46, 0.36}, {0.72, 0.52, 0.30}, {0.40, 0.26, 0.13}, {0.30, 0.05, 0.20},
-              {0.95, 0.30, 0.55}, {0.30, 0.62, 0.18}, {0.98, 0.86, 0.30}, 16, true};
-    if (theme == "snow") {
-        p.top = {0.90, 0.94, 1.00};
-        p.topLight = {1.0, 1.0, 1.0};
-        p.rim = {0.55, 0.62, 0.74};
-        p.body = {0.40, 0.46, 0.58};
-        p.deep = {0.20, 0.23, 0.33};
-        p.outline = {0.08, 0.10, 0.18};
-        p.stone = {0.62, 0.70, 0.82};
-        p.plank = {0.62, 0.50, 0.40};
-        p.plankDark = {0.35, 0.27, 0.22};
-        p.hazard = {0.10, 0.22, 0.45};
-        p.hazardGlow = {0.55, 0.85, 1.00};
-        p.tuft = {0.85, 0.92, 1.0};
-        p.topDepth = 20;
-        p.tufts = false;
-    } else if (theme == "cave") {
-        p.top = {0.36, 0.44, 0.30};
-        p.topLight = {0.50, 0.60, 0.40};
-        p.rim = {0.42, 0.40, 0.40};
-        p.body = {0.32, 0.30, 0.31};
-        p.deep = {0.14, 0.13, 0.15};
-        p.outline = {0.05, 0.05, 0.06};
-        p.stone = {0.48, 0.46, 0.46};
-        p.tuft = {0.35, 0.45, 0.28};
-        p.topDepth = 10;
-    } else if (theme == "desert") {
-        p.top = {0.93, 0.78, 0.45};
-        p.topLight = {1.0, 0.90, 0.62};
-        p.rim = {0.80, 0.55, 0.30};
-        p.body = {0.70, 0.44, 0.24};
-        p.deep = {0.42, 0.24, 0.13};
-        p.outline = {0.20, 0.10, 0.05};
-        p.stone = {0.85, 0.62, 0.40};
-        p.tuft = {0.55, 0.62, 0.25};
-        p.topDepth = 18;
-    } else if (theme == "autumn") {
-        p.top = {0.80, 0.45, 0.12};
-        p.topLight = {0.95, 0.65, 0.22};
-        p.tuft = {0.78, 0.40, 0.10};
-        p.flower = {0.95, 0.25, 0.15};
-    } else if (theme == "night") {
-        p.top = {0.16, 0.38, 0.40};
-        p.topLight = {0.28, 0.56, 0.56};
-        p.rim = {0.22, 0.20, 0.32};
-        p.body = {0.16, 0.14, 0.25};
-        p.deep = {0.06, 0.05, 0.10};
-        p.outline = {0.02, 0.02, 0.04};
-        p.stone = {0.30, 0.28, 0.42};
-        p.tuft = {0.20, 0.50, 0.50};
-        p.flower = {0.60, 0.90, 1.00};
-    } else if (theme == "mr") {
-        // The alternative picture set: candy-coloured clay with a pink icing top.
-        p.top = {0.95, 0.50, 0.70};
-        p.topLight = {1.0, 0.75, 0.86};
-        p.rim = {0.62, 0.36, 0.62};
-        p.body = {0.48, 0.26, 0.52};
-        p.deep = {0.24, 0.12, 0.30};
-        p.outline = {0.10, 0.04, 0.12};
-        p.stone = {0.70, 0.52, 0.78};
-        p.plank = {0.98, 0.82, 0.45};
-        p.plankDark = {0.60, 0.42, 0.20};
-        p.tuft = {0.95, 0.55, 0.75};
-        p.flower = {1.0, 1.0, 0.7};
-    } else if (theme == "metal") {
-        p.top = {0.62, 0.64, 0.66};
-        p.topLight = {0.85, 0.87, 0.90};
-        p.rim = {0.45, 0.46, 0.48};
-        p.body = {0.34, 0.35, 0.37};
-        p.deep = {0.17, 0.17, 0.19};
-        p.outline = {0.05, 0.05, 0.06};
-        p.stone = {0.50, 0.40, 0.28};
-        p.topDepth = 8;
-        p.tufts = false;
-    } else if (theme == "dusk") {
-        p.top = {0.45, 0.50, 0.22};
-        p.topLight = {0.68, 0.66, 0.30};
-        p.rim = {0.50, 0.28, 0.25};
-        p.body = {0.38, 0.20, 0.20};
-        p.deep = {0.18, 0.08, 0.10};
-        p.tuft = {0.50, 0.52, 0.22};
-        p.flower = {1.0, 0.55, 0.25};
-    }
-    return p;
-}
-
-uint32_t Hash(uint32_t x)
-{
-    x ^= x >> 16;
-    x *= 0x7feb352dU;
-    x ^= x >> 15;
-    x *= 0x846ca68bU;
-    x ^= x >> 16;
-    return x;
-}
-
-uint32_t Hash2(int x, int y, uint32_t seed)
-{
-    return Hash(static_cast<uint32_t>(x) * 73856093U ^ static_cast<uint32_t>(y) * 19349663U ^ seed);
-}
-
-double Unit(uint32_t h) { return (h & 0xFFFFFF) / 16777216.0; }
-
-// Smooth value noise in 0..1.
-double ValueNoise(double x, double y, double cell, uint32_t seed)
-{
-    const double fx = x / cell, fy = y / cell;
-    const int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
-    double tx = fx - ix, ty = fy - iy;
-    tx = tx * tx * (3 - 2 * tx);
-    ty = ty * ty * (3 - 2 * ty);
-    const double a = Unit(Hash2(ix, iy, seed)), b = Unit(Hash2(ix + 1, iy, seed));
-    const double c = Unit(Hash2(ix, iy + 1, seed)), d = Unit(Hash2(ix + 1, iy + 1, seed));
-    return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
-}
-
-Rgb Mix(const Rgb& a, const Rgb& b, double t)
-{
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-Rgb Scale(const Rgb& a, double f) { return {a.r * f, a.g * f, a.b * f}; }
-
-uint32_t Pack(const Rgb& c, double alpha = 1.0)
-{
-    auto ch = [&](double v) {
-        v = std::clamp(v, 0.0, 1.0) * alpha;
-        return static_cast<uint32_t>(v * 255.0 + 0.5);
-    };
-    const uint32_t a = static_cast<uint32_t>(std::clamp(alpha, 0.0, 1.0) * 255.0 + 0.5);
-    return a << 24 | ch(c.r) << 16 | ch(c.g) << 8 | ch(c.b);
-}
 
 // Colour of a ground pixel; `seed` varies the texture per level.
 uint32_t GroundPixel(const Palette& p, const TerrainField& f, int x, int y, uint32_t seed)
@@ -214,20 +69,6 @@ uint32_t HazardPixel(const Palette& p, const TerrainField& f, int x, int y, uint
     c = Scale(c, 0.85 + 0.3 * ValueNoise(x, y, 9.0, seed + 5));
     return Pack(c);
 }
-
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
-{
-    r = std::min(r, std::min(w, h) / 2);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-    cairo_close_path(cr);
-}
-
-void SetRgb(cairo_t* cr, const Rgb& c, double a = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
-
 void PaintPlatforms(cairo_t* cr, const LevelDesign& d, const Palette& p)
 {
     for (const TerrainShape& s : d.shapes) {
@@ -296,160 +137,6 @@ void PaintSpikes(cairo_t* cr, const LevelDesign& d, const Palette& p)
         cairo_stroke(cr);
     }
 }
-
-void Tuft(cairo_t* cr, const Palette& p, double x, double y, double s, uint32_t h)
-{
-    const int blades = 4 + static_cast<int>(h % 4);
-    SetRgb(cr, Mix(p.tuft, p.topLight, Unit(h) * 0.4));
-    for (int i = 0; i < blades; ++i) {
-        const double bx = x + (i - blades / 2.0) * 4 * s;
-        const double lean = (Unit(Hash(h + i)) - 0.5) * 10 * s;
-        const double len = (10 + Unit(Hash(h + 7 * i)) * 14) * s;
-        cairo_move_to(cr, bx - 2 * s, y + 3);
-        cairo_curve_to(cr, bx, y - len * 0.5, bx + lean, y - len * 0.8, bx + lean * 1.3, y - len);
-        cairo_curve_to(cr, bx + lean * 0.6, y - len * 0.6, bx + 2 * s, y - len * 0.3, bx + 2 * s, y + 3);
-        cairo_close_path(cr);
-    }
-    cairo_fill(cr);
-}
-
-void Flower(cairo_t* cr, const Palette& p, double x, double y, double s)
-{
-    SetRgb(cr, p.tuft);
-    cairo_set_line_width(cr, 2 * s);
-    cairo_move_to(cr, x, y + 2);
-    cairo_line_to(cr, x, y - 22 * s);
-    cairo_stroke(cr);
-    SetRgb(cr, p.flower);
-    for (int i = 0; i < 5; ++i) {
-        const double a = i * 2 * M_PI / 5;
-        cairo_arc(cr, x + std::cos(a) * 5 * s, y - 22 * s + std::sin(a) * 5 * s, 4 * s, 0, 2 * M_PI);
-        cairo_fill(cr);
-    }
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_arc(cr, x, y - 22 * s, 2.5 * s, 0, 2 * M_PI);
-    cairo_fill(cr);
-}
-
-void PaintProp(cairo_t* cr, const Palette& p, const Prop& pr, uint32_t seed)
-{
-    const double s = pr.scale, x = pr.x, y = pr.y;
-    const uint32_t h = Hash2(static_cast<int>(x), static_cast<int>(y), seed);
-    if (pr.kind == "tuft") {
-        Tuft(cr, p, x, y, s, h);
-    } else if (pr.kind == "flower") {
-        Flower(cr, p, x, y, s);
-    } else if (pr.kind == "rock") {
-        cairo_save(cr);
-        cairo_translate(cr, x, y);
-        cairo_scale(cr, s, s);
-        cairo_move_to(cr, -30, 2);
-        cairo_curve_to(cr, -34, -20, -10, -34, 6, -30);
-        cairo_curve_to(cr, 26, -26, 34, -10, 30, 2);
-        cairo_close_path(cr);
-        cairo_restore(cr);
-        SetRgb(cr, p.stone);
-        cairo_fill_preserve(cr);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-    } else if (pr.kind == "post" || pr.kind == "sign") {
-        SetRgb(cr, p.plankDark);
-        cairo_rectangle(cr, x - 4 * s, y - 70 * s, 8 * s, 72 * s);
-        cairo_fill(cr);
-        if (pr.kind == "sign") {
-            RoundedRect(cr, x - 34 * s, y - 78 * s, 68 * s, 30 * s, 5 * s);
-            SetRgb(cr, p.plank);
-            cairo_fill_preserve(cr);
-            SetRgb(cr, p.outline);
-            cairo_set_line_width(cr, 2);
-            cairo_stroke(cr);
-            // an arrow pointing right
-            cairo_move_to(cr, x - 20 * s, y - 63 * s);
-            cairo_line_to(cr, x + 14 * s, y - 63 * s);
-            cairo_move_to(cr, x + 6 * s, y - 70 * s);
-            cairo_line_to(cr, x + 16 * s, y - 63 * s);
-            cairo_line_to(cr, x + 6 * s, y - 56 * s);
-            cairo_set_line_width(cr, 4 * s);
-            cairo_stroke(cr);
-        }
-    } else if (pr.kind == "signleft") {
-        SetRgb(cr, p.plankDark);
-        cairo_rectangle(cr, x - 4 * s, y - 70 * s, 8 * s, 72 * s);
-        cairo_fill(cr);
-        RoundedRect(cr, x - 34 * s, y - 78 * s, 68 * s, 30 * s, 5 * s);
-        SetRgb(cr, p.plank);
-        cairo_fill_preserve(cr);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        cairo_move_to(cr, x + 20 * s, y - 63 * s);
-        cairo_line_to(cr, x - 14 * s, y - 63 * s);
-        cairo_move_to(cr, x - 6 * s, y - 70 * s);
-        cairo_line_to(cr, x - 16 * s, y - 63 * s);
-        cairo_line_to(cr, x - 6 * s, y - 56 * s);
-        cairo_set_line_width(cr, 4 * s);
-        cairo_stroke(cr);
-    } else if (pr.kind == "crystal") {
-        for (int i = -1; i <= 1; ++i) {
-            const double hx = x + i * 12 * s, hh = (40 - 12 * std::abs(i)) * s;
-            cairo_move_to(cr, hx - 8 * s, y + 2);
-            cairo_line_to(cr, hx - 5 * s + i * 6 * s, y - hh);
-            cairo_line_to(cr, hx + 5 * s + i * 6 * s, y - hh - 6 * s);
-            cairo_line_to(cr, hx + 8 * s, y + 2);
-            cairo_close_path(cr);
-        }
-        SetRgb(cr, p.hazardGlow, 0.85);
-        cairo_fill_preserve(cr);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
-    } else if (pr.kind == "icicle") {
-        cairo_move_to(cr, x - 9 * s, y - 1);
-        cairo_line_to(cr, x, y + 46 * s);
-        cairo_line_to(cr, x + 9 * s, y - 1);
-        cairo_close_path(cr);
-        cairo_set_source_rgba(cr, 0.85, 0.95, 1.0, 0.9);
-        cairo_fill_preserve(cr);
-        cairo_set_source_rgba(cr, 0.3, 0.45, 0.6, 1);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
-    } else if (pr.kind == "lamp") {
-        SetRgb(cr, p.outline);
-        cairo_rectangle(cr, x - 3 * s, y - 90 * s, 6 * s, 92 * s);
-        cairo_fill(cr);
-        cairo_pattern_t* g = cairo_pattern_create_radial(x, y - 96 * s, 2, x, y - 96 * s, 34 * s);
-        cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.6, 0.95);
-        cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.9, 0.4, 0);
-        cairo_set_source(cr, g);
-        cairo_arc(cr, x, y - 96 * s, 34 * s, 0, 2 * M_PI);
-        cairo_fill(cr);
-        cairo_pattern_destroy(g);
-    } else if (pr.kind == "bush") {
-        SetRgb(cr, Scale(p.tuft, 0.8));
-        for (int i = 0; i < 5; ++i) {
-            const double bx = x + (i - 2) * 16 * s, r = (18 + Unit(Hash(h + i)) * 10) * s;
-            cairo_arc(cr, bx, y - r * 0.7, r, 0, 2 * M_PI);
-        }
-        cairo_fill(cr);
-    }
-}
-
-// Automatic tufts and flowers along exposed ground tops (never on snow).
-void PaintSurfaceDetail(cairo_t* cr, const LevelDesign& d, const TerrainField& f, const Palette& p, double x0,
-                        double y0, double x1, double y1, uint32_t seed)
-{
-    if (!p.tufts) return;
-    for (size_t i = 0; i < f.surfaceX.size(); ++i) {
-        const double x = f.surfaceX[i], y = f.surfaceY[i];
-        if (x < x0 - 40 || x > x1 + 40 || y < y0 - 40 || y > y1 + 40) continue;
-        const uint32_t h = Hash2(static_cast<int>(x), static_cast<int>(y), seed + 1234);
-        if ((h & 7) == 0) Flower(cr, p, x, y + 2, 0.8 + Unit(h) * 0.4);
-        else Tuft(cr, p, x, y + 2, 0.8 + Unit(Hash(h)) * 0.5, h);
-    }
-    (void)d;
-}
-
 cairo_surface_t* WrapBuffer(std::vector<uint32_t>& out, int w, int h)
 {
     const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, w);
@@ -458,6 +145,18 @@ cairo_surface_t* WrapBuffer(std::vector<uint32_t>& out, int w, int h)
 }
 
 uint32_t LevelSeed(const LevelDesign& d) { return Hash(static_cast<uint32_t>(d.record) * 7919U + 17U); }
+
+// Inside the box of a picture drawn over a tunnel (the Vop rolls in front of
+// the tiles there, so the passage can be dark behind it).
+bool InTunnelCover(const LevelDesign& d, int x, int y)
+{
+    int drawnX = 0, drawnY = 0;
+    for (const DecorPicture& dec : d.decor)
+        if (dec.style == "cover" && x >= dec.x && x < dec.x + dec.w && y >= dec.y && y < dec.y + dec.h &&
+            LevelDecorationPosition(d.record, dec.slot, &drawnX, &drawnY))
+            return true;
+    return false;
+}
 
 }  // namespace
 
@@ -500,6 +199,13 @@ TerrainField AnalyseTerrain(const LevelDesign& d, const std::vector<uint32_t>& c
             v = static_cast<uint16_t>(m);
         }
     for (size_t i = 0; i < n; ++i) f.depth[i] = static_cast<uint8_t>(std::min<int>(255, (dist[i] + 2) / 3));
+    f.firstSolid.assign(static_cast<size_t>(W), H);
+    for (int x = 0; x < W; ++x)
+        for (int y = 0; y < H; ++y)
+            if (coll[static_cast<size_t>(y) * W + x] == collSolid) {
+                f.firstSolid[x] = y;
+                break;
+            }
     // Solid runs from an exposed top downward.
     for (int x = 0; x < W; ++x) {
         int run = 255;
@@ -550,6 +256,7 @@ void PaintTile(const LevelDesign& d, const TerrainField& f, int row, int column,
             uint32_t& o = out[static_cast<size_t>(y) * T + x];
             if (c == collSolid) o = GroundPixel(p, f, wx, wy, seed);
             else if (c == collDeadly) o = HazardPixel(p, f, wx, wy, seed);
+            else if (f.firstSolid[wx] < wy && InTunnelCover(d, wx, wy)) o = PassageColour(d, wx, wy);
         }
     }
     cairo_surface_t* s = WrapBuffer(out, T, T);
@@ -564,75 +271,30 @@ void PaintTile(const LevelDesign& d, const TerrainField& f, int row, int column,
     cairo_surface_destroy(s);
 }
 
-void PaintDecor(const LevelDesign& d, const TerrainField& f, const DecorPicture& dec, std::vector<uint32_t>& out,
-                int& width, int& height)
+uint32_t GroundColour(const LevelDesign& d, const TerrainField& f, int x, int y)
 {
-    width = dec.w;
-    height = dec.h;
-    out.assign(static_cast<size_t>(width) * height, 0);
-    const Palette p = ThemePalette(d.theme);
-    const uint32_t seed = LevelSeed(d);
-    if (dec.style == "cover" || dec.style == "back") {
-        // Rock over (cover) or behind (back) a passage: in each column of the
-        // box, the stretch from the highest to the lowest solid pixel.
-        for (int x = 0; x < width; ++x) {
-            const int wx = dec.x + x;
-            if (wx < 0 || wx >= d.width) continue;
-            int top = -1, bottom = -1;
-            for (int y = 0; y < height; ++y) {
-                const int wy = dec.y + y;
-                if (wy < 0 || wy >= d.height) continue;
-                if ((*f.coll)[static_cast<size_t>(wy) * d.width + wx] == collSolid) {
-                    if (top < 0) top = y;
-                    bottom = y;
-                }
-            }
-            if (top < 0) continue;
-            for (int y = top; y <= bottom; ++y) {
-                const int wy = dec.y + y;
-                const bool solid = (*f.coll)[static_cast<size_t>(wy) * d.width + wx] == collSolid;
-                uint32_t& o = out[static_cast<size_t>(y) * width + x];
-                if (dec.style == "cover") {
-                    o = solid ? GroundPixel(p, f, wx, wy, seed)
-                              : Pack(Scale(Mix(p.body, p.deep, 0.5), 0.9 + 0.2 * ValueNoise(wx, wy, 17, seed)));
-                } else if (!solid) {
-                    o = Pack(Scale(p.deep, 0.8 + 0.4 * ValueNoise(wx, wy, 31, seed)));
-                }
-            }
-        }
-        return;
-    }
-    cairo_surface_t* s = WrapBuffer(out, width, height);
-    cairo_t* cr = cairo_create(s);
-    if (dec.style == "tree") {
-        // A round-crowned tree whose trunk foot is the picture's lower middle.
-        const double cx = width / 2.0, base = height - 4;
-        SetRgb(cr, Scale(p.plankDark, 0.9));
-        cairo_move_to(cr, cx - 26, base);
-        cairo_curve_to(cr, cx - 14, base - height * 0.3, cx - 16, base - height * 0.5, cx - 10, base - height * 0.55);
-        cairo_line_to(cr, cx + 10, base - height * 0.55);
-        cairo_curve_to(cr, cx + 16, base - height * 0.5, cx + 14, base - height * 0.3, cx + 26, base);
-        cairo_close_path(cr);
-        cairo_fill(cr);
-        const uint32_t h = Hash(seed + dec.slot * 31);
-        for (int i = 0; i < 9; ++i) {
-            const double a = i * 2 * M_PI / 9 + Unit(Hash(h + i));
-            const double r = width * (0.16 + 0.08 * Unit(Hash(h + 3 * i)));
-            const double bx = cx + std::cos(a) * width * 0.22, by = height * 0.36 + std::sin(a) * height * 0.16;
-            SetRgb(cr, Mix(p.tuft, p.topLight, Unit(Hash(h + 5 * i)) * 0.5));
-            cairo_arc(cr, bx, by, r, 0, 2 * M_PI);
-            cairo_fill(cr);
-        }
-    } else if (dec.style == "letters") {
-        // Lettering boards are not drawn by the game; keep a plain board.
-        RoundedRect(cr, 4, 4, width - 8, height - 8, 12);
-        SetRgb(cr, p.plank, 0.9);
-        cairo_fill(cr);
-    }
-    cairo_destroy(cr);
-    cairo_surface_flush(s);
-    cairo_surface_destroy(s);
+    return GroundPixel(ThemePalette(d.theme), f, x, y, LevelSeed(d));
 }
+
+uint32_t PassageColour(const LevelDesign& d, int x, int y)
+{
+    const Palette p = ThemePalette(d.theme);
+    return Pack(Scale(p.deep, 0.8 + 0.4 * ValueNoise(x, y, 31, LevelSeed(d))));
+}
+
+DecorLook ThemeDecorLook(const std::string& theme)
+{
+    const Palette p = ThemePalette(theme);
+    // Trees stand back from the play: leaves a shade deeper than the grass
+    // tufts, so they neither glare under the bloom nor hide the Vop.
+    const Rgb leaf = Mix(p.tuft, p.deep, 0.35), light = Mix(p.tuft, p.topLight, 0.15);
+    const Rgb bark = Mix(p.plankDark, p.deep, 0.3);
+    return {{leaf.r, leaf.g, leaf.b}, {light.r, light.g, light.b}, {bark.r, bark.g, bark.b},
+            {p.plank.r, p.plank.g, p.plank.b}, {p.plankDark.r, p.plankDark.g, p.plankDark.b},
+            {p.outline.r, p.outline.g, p.outline.b}};
+}
+
+uint32_t LevelArtSeed(const LevelDesign& d) { return LevelSeed(d); }
 
 bool WriteArgbPng(const std::string& path, const uint32_t* pixels, int width, int height)
 {

@@ -16,6 +16,7 @@ struct TerrainField {
     std::vector<uint8_t> depth;   // distance into solid ground (chamfer, capped)
     std::vector<uint8_t> topRun;  // solid pixels above within the same run, 255 = far or unexposed
     std::vector<int> surfaceX, surfaceY;  // exposed ground tops, sampled for tufts
+    std::vector<int> firstSolid;          // topmost solid row per column (height: none)
 };
 
 TerrainField AnalyseTerrain(const LevelDesign& design, const std::vector<uint32_t>& coll);
@@ -24,12 +25,27 @@ TerrainField AnalyseTerrain(const LevelDesign& design, const std::vector<uint32_
 std::string TileFileName(int record, const std::string& folder, int row, int column);
 
 // Paints tile (row, column) into a 1024 x 1024 ARGB32 premultiplied buffer.
+// The passages under a tunnel cover are painted as the tunnel's dark
+// inside; elsewhere open pixels stay clear for the scenery behind.
 void PaintTile(const LevelDesign& design, const TerrainField& field, int row, int column,
                std::vector<uint32_t>& out);
 
-// Paints one decoration picture (its own size) into `out`.
-void PaintDecor(const LevelDesign& design, const TerrainField& field, const DecorPicture& decor,
-                std::vector<uint32_t>& out, int& width, int& height);
+// The colour the tiles give the solid pixel (x, y) (before platforms and
+// props), so a picture drawn over the tiles can repeat them exactly.
+uint32_t GroundColour(const LevelDesign& design, const TerrainField& field, int x, int y);
+// The dark inside of a tunnel at (x, y).
+uint32_t PassageColour(const LevelDesign& design, int x, int y);
+
+// Colours of a level's look for its standalone decoration pictures.
+struct DecorLook {
+    struct Colour {
+        double r, g, b;
+    };
+    Colour leaf, leafLight, bark, plank, plankDark, outline;
+};
+DecorLook ThemeDecorLook(const std::string& theme);
+// The per-level seed of the art's noise and scatter.
+uint32_t LevelArtSeed(const LevelDesign& design);
 
 // Writes ARGB32 premultiplied pixels as a PNG (through a temporary file, so
 // readers never see half a file). False on failure.

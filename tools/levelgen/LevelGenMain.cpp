@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "tools/levelgen/CollisionRaster.h"
+#include "tools/levelgen/DecorArt.h"
 #include "tools/levelgen/LevelArt.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/levelgen/PlacementWriter.h"
@@ -115,7 +116,11 @@ bool BuildLevel(const LevelDesign& d, const std::string& out, const std::string&
         }
     for (const DecorPicture& dec : d.decor) {
         int w = 0, h = 0;
-        PaintDecor(d, field, dec, pixels, w, h);
+        std::string error;
+        if (!PaintDecor(d, field, dec, pixels, w, h, error)) {
+            std::fprintf(stderr, "fv_levelgen: %s: %s\n", d.path.c_str(), error.c_str());
+            return false;
+        }
         const std::string path = out + "/" + DataRelative(dec.file);
         const size_t slash = path.rfind('/');
         if (slash != std::string::npos && !MakeFolders(path.substr(0, slash))) return false;
