@@ -98,6 +98,29 @@ TEST_F(ScreenshotInGame, TheMainMenuAfterALevelIsDrawnUnderItsBars)
     ReleaseRenderTarget(target);
 }
 
+TEST_F(ScreenshotInGame, TheLevelPageShowsItsTitleUnderAKindButtonsLines)
+{
+    HarnessConfig config;
+    config.window = true;
+    config.loadResources = true;
+    config.unlockedLevels = 45;
+    config.homeDir = home.c_str();
+    ASSERT_TRUE(HarnessInit(config));
+    HarnessStartAtState(LevelPage2);
+    HarnessTicks(60);
+    ASSERT_TRUE(ButtonsLive());
+    // Hover the rock button, whose lines run over the title's side.
+    playerX = 50;
+    playerY = 235;
+    RenderTarget* target = CreateRenderTarget(screenWidth, screenHeight);
+    ASSERT_NE(target, nullptr);
+    SetBatchTarget(target);
+    DrawFrameContents();
+    SetBatchTarget(nullptr);
+    EXPECT_TRUE(Keep(target, "level-page-kind-lines.png"));
+    ReleaseRenderTarget(target);
+}
+
 TEST_F(ScreenshotInGame, TheBloomFrameShowsTheLevelThroughTheEffects)
 {
     PlayFirstLevel(1);

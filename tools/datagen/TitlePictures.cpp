@@ -1,7 +1,12 @@
 // Chapter titles (one set of five per language) and the launcher's banner.
 //
-// A chapter title is 512 x 512 and pivots on the middle of its lowest row,
-// so its two lines of text sit in the lower part of the canvas.
+// A chapter title is 512 x 512 and pivots on the middle of its lowest row.
+// The level page draws it with that pivot at screen y 415, turned clockwise
+// by 0.1 to 0.3 as it sways, and scrolls it under the Vop-kind buttons'
+// explaining lines, which reach down to about screen y 310. The title's
+// two lines are therefore fitted into the wedge of the canvas that stays
+// below that line at every turn: low on the left, where the turn lifts the
+// picture, and taller towards the right.
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -26,6 +31,57 @@ const char* const kChapterName[5][5] = {
      "Las Últimas colinas"},
 };
 
+constexpr double kPivotX = 255, kPivotY = 511, kPivotScreenY = 415;
+constexpr double kTextsBottom = 312;  // lowest screen row of the kind texts, with a margin
+constexpr double kLineTurn = -0.15;   // the lines rise a little to the right, along the wedge
+
+// True when canvas point (u, v) stays below the kind texts at every turn.
+bool TitleFree(double u, double v) {
+  if (u < 2 || u > 509 || v < 2 || v > 509) return false;
+  for (int i = 0; i <= 10; ++i) {
+    const double turn = 0.1 + 0.02 * i;
+    const double screenY =
+        kPivotScreenY + std::sin(turn) * (u - kPivotX) + std::cos(turn) * (v - kPivotY);
+    if (screenY < kTextsBottom) return false;
+  }
+  return true;
+}
+
+// The ink box of a line at the current size, turned by kLineTurn about
+// (cx, cy) and widened by its rim, lies in the free wedge (which is convex,
+// so its corners decide).
+bool LineFits(cairo_t* cr, const char* text, double cx, double cy, double rim) {
+  cairo_text_extents_t te;
+  cairo_text_extents(cr, text, &te);
+  const double hw = te.width / 2 + rim, hh = te.height / 2 + rim;
+  const double c = std::cos(kLineTurn), s = std::sin(kLineTurn);
+  for (int corner = 0; corner < 4; ++corner) {
+    const double x = corner & 1 ? hw : -hw, y = corner & 2 ? hh : -hh;
+    if (!TitleFree(cx + c * x - s * y, cy + s * x + c * y)) return false;
+  }
+  return true;
+}
+
+// The largest size up to maxSize at which the line fits centred on (cx, cy).
+double FitLine(cairo_t* cr, const GenContext& ctx, const char* text, double cx, double cy,
+               double rim, double maxSize) {
+  for (double size = maxSize; size > 8; size -= 1) {
+    SelectGameFont(cr, ctx, size);
+    if (LineFits(cr, text, cx, cy, rim)) return size;
+  }
+  return 8;
+}
+
+void DrawLine(cairo_t* cr, const GenContext& ctx, const char* text, double cx, double cy,
+              double size, double rim) {
+  SelectGameFont(cr, ctx, size);
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_rotate(cr, kLineTurn);
+  TextWithRim(cr, text, 0, 0, rim, 1.0, 0.8, 0.45);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
 bool GenerateChapterTitle(const DataFile& file, const GenContext& ctx) {
@@ -34,17 +90,24 @@ bool GenerateChapterTitle(const DataFile& file, const GenContext& ctx) {
   Canvas c = MakeCanvas(512, 512);
   char heading[64];
   std::snprintf(heading, sizeof heading, "%s %d", kChapterWord[language], chapter + 1);
-  SelectGameFont(c.cr, ctx, 46);
-  TextWithRim(c.cr, heading, 255, 352, 8, 1.0, 0.8, 0.45);
-  FitTextSize(c.cr, ctx, kChapterName[language][chapter], 84, 490);
-  TextWithRim(c.cr, kChapterName[language][chapter], 255, 432, 10, 1.0, 0.8, 0.45);
-  // A short swash under the name.
-  cairo_set_line_cap(c.cr, CAIRO_LINE_CAP_ROUND);
-  cairo_move_to(c.cr, 150, 492);
-  cairo_curve_to(c.cr, 220, 478, 300, 506, 362, 488);
-  SetGrey(c.cr, 1.0, 0.8);
-  cairo_set_line_width(c.cr, 6);
-  cairo_stroke(c.cr);
+  const char* name = kChapterName[language][chapter];
+  // The name along the lower edge, where the wedge is widest; its centre
+  // slides to where it can be largest. The heading sits above its right
+  // half, where the wedge is tallest.
+  const double nameRim = 8, headingRim = 6;
+  double nameSize = 0, nameX = 0, nameY = 0;
+  for (double x = 240; x <= 360; x += 8)
+    for (double y = 470; y <= 492; y += 2) {
+      const double size = FitLine(c.cr, ctx, name, x, y, nameRim, 64);
+      if (size > nameSize) nameSize = size, nameX = x, nameY = y;
+    }
+  SelectGameFont(c.cr, ctx, nameSize);
+  cairo_text_extents_t nameInk;
+  cairo_text_extents(c.cr, name, &nameInk);
+  const double headingX = nameX + 60, headingY = nameY - nameInk.height / 2 - nameRim - 22;
+  const double headingSize = FitLine(c.cr, ctx, heading, headingX, headingY, headingRim, 34);
+  DrawLine(c.cr, ctx, heading, headingX, headingY, headingSize, headingRim);
+  DrawLine(c.cr, ctx, name, nameX, nameY, nameSize, nameRim);
   return SaveCanvas(c, file, ctx);
 }
 
