@@ -1,7 +1,8 @@
 // A picture of every level's start, drawn by the real render pass with the
 // level's tiles, scenery, objects and the level's own Vop kind, kept under
 // artifacts/level-starts/ (half size, named after the play order) with a
-// contact sheet of all of them, for a person to look over the levels.
+// contact sheet of all of them, for a person to look over the levels; and
+// the same starts through the bloom effects, which must not wash them out.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,7 +15,9 @@
 #include <vector>
 
 #include "engine/Settings.h"
+#include "game/Bloom.h"
 #include "game/RenderPass.h"
+#include "gameplay/AnimationPhases.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/RenderTarget.h"
 #include "platform/SpriteBatch.h"
@@ -108,6 +111,88 @@ TEST(ScreenshotLevelStarts, EveryLevelStartShowsADrawnScene)
     ReleaseRenderTarget(target);
     EXPECT_EQ(shots, playOrderCount);
     EXPECT_TRUE(WritePngFile("artifacts/level-starts/all-levels.png", sheet.data(), columns * thumbW, rows * thumbH));
+}
+
+// Near white: every channel at 240 or more. The bloom adds light to what is
+// already bright; a start where a quarter of the frame ends near white has
+// lost its picture (the ground, the creatures, the Vop) in the glare.
+bool NearWhite(uint32_t argb)
+{
+    return ((argb >> 16) & 0xFF) >= 240 && ((argb >> 8) & 0xFF) >= 240 && (argb & 0xFF) >= 240;
+}
+
+TEST(ScreenshotLevelStarts, NoLevelStartIsWashedOutByTheBloom)
+{
+    if (!std::getenv("DISPLAY"))
+        GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    char pattern[] = "/tmp/fv-bloom-XXXXXX";
+    const std::string home = mkdtemp(pattern);
+    HarnessConfig config;
+    config.window = true;
+    config.loadResources = true;
+    config.loadLevelPictures = true;
+    config.shaderEnabled = 1;
+    config.homeDir = home.c_str();
+    ASSERT_TRUE(HarnessInit(config));
+    if (!SetUpBloom())
+        GTEST_SKIP() << "this display runs no shaders";
+
+    mkdir("artifacts", 0755);
+    mkdir("artifacts/level-starts", 0755);
+    RenderTarget* target = CreateRenderTarget(screenWidth, screenHeight);
+    ASSERT_NE(target, nullptr);
+    const int halfW = screenWidth / 2, halfH = screenHeight / 2;
+    const int columns = 5, thumbW = halfW / 2, thumbH = halfH / 2;
+    const int rows = (playOrderCount + columns - 1) / columns;
+    std::vector<uint32_t> sheet(static_cast<size_t>(columns) * thumbW * rows * thumbH, 0xFF000000u);
+    double worst = 0;
+    int worstOrder = 0;
+    for (int record = 0; record < filledLevelRecords; ++record) {
+        const int order = levelTable[record].playOrder;
+        if (order < 1) continue;
+        vopKind = levelTable[record].requiredKind == 0 ? 1 : levelTable[record].requiredKind;
+        ASSERT_TRUE(HarnessStartLevel(record));
+        HarnessTicks(70);  // the bars are open again, so the bloom is at its resting strength
+        // A pop in these first ticks (a dropper landing on a walker, say)
+        // flashes the whole frame on purpose; the level's own light is
+        // what is judged here.
+        bloomFlashInput = 0;
+        std::vector<uint32_t> pixels(static_cast<size_t>(screenWidth) * screenHeight);
+        SetBatchTarget(sceneTexture);
+        DrawFrameContents();
+        SetBatchTarget(nullptr);
+        ApplyBloom(target);
+        ASSERT_TRUE(ReadRenderTargetPixels(target, pixels.data(), static_cast<int>(pixels.size())));
+        size_t white = 0;
+        for (uint32_t p : pixels) white += NearWhite(p);
+        const double share = static_cast<double>(white) / pixels.size();
+        EXPECT_LE(share, 0.25) << "the start of play order " << order << " (record " << record << ") is "
+                               << static_cast<int>(share * 100) << " % near white with the bloom";
+        std::printf("play order %2d (record %2d): %4.1f %% near white with the bloom\n", order, record, share * 100);
+        if (share > worst) {
+            worst = share;
+            worstOrder = order;
+        }
+
+        const std::vector<uint32_t> half = HalfSize(pixels, screenWidth, screenHeight);
+        if (share > 0.25) {  // kept for a look at what glares
+            char path[96];
+            std::snprintf(path, sizeof path, "artifacts/level-starts/bloom-order%02d-rec%02d.png", order, record);
+            EXPECT_TRUE(WritePngFile(path, half.data(), halfW, halfH));
+        }
+        const std::vector<uint32_t> thumb = HalfSize(half, halfW, halfH);
+        const int sx = (order - 1) % columns * thumbW, sy = (order - 1) / columns * thumbH;
+        for (int y = 0; y < thumbH; ++y)
+            for (int x = 0; x < thumbW; ++x)
+                sheet[static_cast<size_t>(sy + y) * columns * thumbW + sx + x] =
+                    thumb[static_cast<size_t>(y) * thumbW + x];
+    }
+    ReleaseRenderTarget(target);
+    ReleaseBloom();
+    std::printf("most near-white start with the bloom: play order %d, %.1f %% of the frame\n", worstOrder,
+                worst * 100);
+    EXPECT_TRUE(WritePngFile("artifacts/level-starts/all-levels-bloom.png", sheet.data(), columns * thumbW,
+                             rows * thumbH));
 }
 
 }  // namespace
