@@ -128,7 +128,10 @@ protected:
             const SpriteTexture* picture = nullptr;
             int slot = -1;
             for (int s = 0; s < maxDecorFiles; ++s)
-                if (TextureId(levelDecor[s].texture) == b.textureId) picture = &levelDecor[s], slot = s;
+                if (TextureId(levelDecor[s].texture) == b.textureId) {
+                    picture = &levelDecor[s];
+                    slot = s;
+                }
             if (TextureId(blackSprite.texture) == b.textureId) picture = &blackSprite;
             if (picture == nullptr) continue;
             DrawnPicture d{slot, i >= behind, b.transform, {}};
@@ -169,6 +172,18 @@ protected:
     static std::vector<LevelDesign> designs;
 };
 
+// Counts the pixels a rule finds and keeps the first one for the message.
+struct Finding {
+    int count = 0, firstX = 0, firstY = 0;
+    void Add(int x, int y)
+    {
+        if (count++ == 0) {
+            firstX = x;
+            firstY = y;
+        }
+    }
+};
+
 std::vector<LevelDesign> DecorationDraw::designs;
 
 TEST_F(DecorationDraw, EveryDrawnPictureStaysInsideItsDesignBox)
@@ -183,14 +198,14 @@ TEST_F(DecorationDraw, EveryDrawnPictureStaysInsideItsDesignBox)
             if (dec != nullptr) {
                 // The box is the design's w x h in picture pixels from the
                 // picture's corner, wherever and however large it is drawn.
-                int over = 0, firstX = 0, firstY = 0;
+                Finding over;
                 ForEachSeenPixel(p, [&](int tx, int ty, int wx, int wy) {
-                    if ((tx >= dec->w || ty >= dec->h) && over++ == 0) firstX = wx, firstY = wy;
+                    if (tx >= dec->w || ty >= dec->h) over.Add(wx, wy);
                 });
-                EXPECT_EQ(over, 0) << d.path << ": " << dec->file << " (" << dec->w << " x " << dec->h
-                                   << ", a texture of " << p.pixels.width << " x " << p.pixels.height
-                                   << ") draws " << over << " pixels outside its box, first at " << firstX << ","
-                                   << firstY;
+                EXPECT_EQ(over.count, 0) << d.path << ": " << dec->file << " (" << dec->w << " x " << dec->h
+                                         << ", a texture of " << p.pixels.width << " x " << p.pixels.height
+                                         << ") draws " << over.count << " pixels outside its box, first at "
+                                         << over.firstX << "," << over.firstY;
                 ++checked;
             }
             DestroySurface(&p.pixels);
@@ -217,12 +232,13 @@ TEST_F(DecorationDraw, WhatIsDrawnInFrontOfTheVopLeavesItsRoadOpen)
             // at fixed places; the level's own pictures are what is painted
             // for a place and must leave the road in view.
             if (p.inFront && p.decorSlot >= 0) {
-                int onRoad = 0, firstX = 0, firstY = 0;
+                Finding onRoad;
                 ForEachSeenPixel(p, [&](int, int, int wx, int wy) {
-                    if (terrain.Road(wx, wy) && onRoad++ == 0) firstX = wx, firstY = wy;
+                    if (terrain.Road(wx, wy)) onRoad.Add(wx, wy);
                 });
-                EXPECT_EQ(onRoad, 0) << d.path << ": " << r.decorFiles[p.decorSlot] << " covers " << onRoad
-                                     << " pixels of the Vop's road, first at " << firstX << "," << firstY;
+                EXPECT_EQ(onRoad.count, 0) << d.path << ": " << r.decorFiles[p.decorSlot] << " covers "
+                                           << onRoad.count << " pixels of the Vop's road, first at "
+                                           << onRoad.firstX << "," << onRoad.firstY;
             }
             DestroySurface(&p.pixels);
         }
@@ -243,12 +259,13 @@ TEST_F(DecorationDraw, TunnelBacksShowOnlyInsidePassages)
             const DecorPicture* dec = p.decorSlot >= 0 ? DesignOf(d, p.decorSlot) : nullptr;
             if (!p.inFront && dec != nullptr && dec->style != "tree") {
                 EXPECT_EQ(dec->style, "back") << d.path << ": slot " << p.decorSlot << " is drawn behind the tiles";
-                int inSky = 0, firstX = 0, firstY = 0;
+                Finding inSky;
                 ForEachSeenPixel(p, [&](int, int, int wx, int wy) {
-                    if (terrain.OpenSky(wx, wy) && inSky++ == 0) firstX = wx, firstY = wy;
+                    if (terrain.OpenSky(wx, wy)) inSky.Add(wx, wy);
                 });
-                EXPECT_EQ(inSky, 0) << d.path << ": " << dec->file << " shows " << inSky
-                                    << " pixels under open sky, first at " << firstX << "," << firstY;
+                EXPECT_EQ(inSky.count, 0) << d.path << ": " << dec->file << " shows " << inSky.count
+                                          << " pixels under open sky, first at " << inSky.firstX << ","
+                                          << inSky.firstY;
             }
             DestroySurface(&p.pixels);
         }

@@ -69,8 +69,11 @@ void PaintBack(const LevelDesign& d, const TerrainField& f, const DecorPicture& 
             for (const auto& p : places) {
                 const int ox = p.first + x, oy = p.second + y;
                 const bool covered = Covered(f, ox, oy);
-                if (covered && !inPassage) wx = ox, wy = oy;
-                inPassage = inPassage || covered;
+                if (covered && !inPassage) {
+                    wx = ox;
+                    wy = oy;
+                    inPassage = true;
+                }
                 hidden = hidden && (covered || Solid(f, ox, oy));
             }
             if (inPassage && hidden) At(out, width, x, y) = PassageColour(d, wx, wy);
