@@ -66,6 +66,7 @@ TEST(ScreenshotDecorations, EachDecoratedPlaceIsDrawn)
     config.window = true;
     config.loadResources = true;
     config.loadLevelPictures = true;
+    config.render = false;  // only the frames looked at are drawn
     config.homeDir = home.c_str();
     ASSERT_TRUE(HarnessInit(config));
 

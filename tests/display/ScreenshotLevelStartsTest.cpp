@@ -102,6 +102,7 @@ TEST(ScreenshotLevelStarts, EveryLevelStartShowsADrawnSceneThatTheBloomDoesNotWa
     config.loadResources = true;
     config.loadLevelPictures = true;
     config.shaderEnabled = 1;
+    config.render = false;  // only the frames looked at are drawn
     config.homeDir = home.c_str();
     ASSERT_TRUE(HarnessInit(config));
     const bool bloom = SetUpBloom();
