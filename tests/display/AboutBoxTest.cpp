@@ -19,6 +19,7 @@
 #include "platform/Display.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Window.h"
+#include "support/RunCommand.h"
 
 namespace {
 
@@ -26,14 +27,9 @@ const char* const kChildVariable = "FV_ABOUT_BOX_CHILD";
 
 bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
 
+// What a command printed, without the line end.
 std::string ShellOutput(const std::string& command) {
-    std::string out;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return out;
-    char buffer[256];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    pclose(pipe);
+    std::string out = testfiles::RunCommand(command).output;
     while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
     return out;
 }

@@ -17,35 +17,21 @@
 #include <string>
 
 #include "support/BuildFolder.h"
+#include "support/RunCommand.h"
 #include "support/TestFiles.h"
 
 namespace {
 
 std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
 
-struct RunResult {
-    int exitCode;
-    std::string output;  // standard output and error together
-};
+using testfiles::CommandResult;
 
 // Runs `executable` in `folder` with a private home, to its end.
-RunResult RunIn(const std::string& folder, const std::string& executable,
-                const std::string& environment)
+CommandResult RunIn(const std::string& folder, const std::string& executable, const std::string& environment)
 {
-    const std::string command = "cd '" + folder + "' && env HOME='" + folder +
-                                "' ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy " + environment +
-                                " '" + executable + "' 2>&1";
-    RunResult result{-1, {}};
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return testfiles::RunCommand("cd '" + folder + "' && env HOME='" + folder +
+                                 "' ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy " + environment + " '" + executable +
+                                 "' 2>&1");
 }
 
 class ExecutableStart : public ::testing::Test {
@@ -70,7 +56,7 @@ protected:
 
 TEST_F(ExecutableStart, FromAnotherFolderItFindsItsData)
 {
-    const RunResult run = RunIn(folder, GamePath(), "FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=30");
+    const CommandResult run = RunIn(folder, GamePath(), "FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=30");
     ASSERT_EQ(run.exitCode, 0) << run.output;
     // The level's collision picture read from data/, and no file missing.
     EXPECT_NE(run.output.find("OK -Coll geladen!\n"), std::string::npos) << run.output;
@@ -83,7 +69,7 @@ TEST_F(ExecutableStart, WithoutDataAnywhereItSaysWhereItLookedAndFails)
 {
     const std::string copy = folder + "/florpvops";
     std::filesystem::copy_file(GamePath(), copy);
-    const RunResult run = RunIn(folder, copy, "FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=30");
+    const CommandResult run = RunIn(folder, copy, "FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=30");
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.output.find("no data folder found"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find(folder + "/data"), std::string::npos) << run.output;

@@ -14,32 +14,19 @@
 #include <string>
 
 #include "support/BuildFolder.h"
+#include "support/RunCommand.h"
 
 namespace {
 
 // The game is built next to the test folder: <build>/florpvops.
 std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
 
-struct RunResult {
-    int exitCode;
-    std::string output;  // standard output and error together
-};
+using testfiles::CommandResult;
 
-RunResult RunGame(const std::string& environment)
+CommandResult RunGame(const std::string& environment)
 {
-    const std::string command = "env " + environment + " ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy '" +
-                                GamePath() + "' 2>&1";
-    RunResult result{-1, {}};
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return testfiles::RunCommand("env " + environment + " ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy '" + GamePath() +
+                                 "' 2>&1");
 }
 
 std::string TempHome()
@@ -72,7 +59,7 @@ protected:
 
 TEST_F(SmokeGame, StartsInALevelRunsAndQuitsCleanly)
 {
-    const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=150");
+    const CommandResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=150");
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
     const char* const lines[] = {
@@ -101,13 +88,13 @@ TEST_F(SmokeGame, RunsWithTheLightEffectsOn)
     options[at + 8] = '1';
     std::ofstream(path) << options;
 
-    const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=60");
+    const CommandResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=60");
     EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 
 TEST_F(SmokeGame, AnUnknownLevelIsRefusedWithAMessage)
 {
-    const RunResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=46 FLORPVOPS_TEST_TICKS=5");
+    const CommandResult run = RunGame("HOME=" + home + " FLORPVOPS_TEST_LEVEL=46 FLORPVOPS_TEST_TICKS=5");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.output.find("there is no level 46"), std::string::npos) << run.output;
 }
@@ -160,7 +147,7 @@ TEST_F(SmokeGame, LeavingTheLauncherEndsWithZeroAndKeepsTheSettingsFiles)
 
 TEST_F(SmokeGame, WithoutADisplayItSaysSoAndFails)
 {
-    const RunResult run = RunGame("-u DISPLAY HOME=" + home + " FLORPVOPS_TEST_LEVEL=7");
+    const CommandResult run = RunGame("-u DISPLAY HOME=" + home + " FLORPVOPS_TEST_LEVEL=7");
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.output.find("DISPLAY"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("Fenster gestartet!"), std::string::npos);

@@ -24,6 +24,7 @@
 
 #include "shared/LevelRecord.h"
 #include "support/BuildFolder.h"
+#include "support/RunCommand.h"
 #include "tools/replaysearch/ReplayRun.h"
 #include "tools/replaysearch/ReplaySeeds.h"
 
@@ -226,13 +227,7 @@ TEST(Replays, TheSameInputsKillTheSameObjectsFromEverySeed)
 std::string RunTool(const std::string& arguments)
 {
     const std::string tool = testfiles::InBuildFolder("tools/replay/fv_replay");
-    FILE* p = popen((tool + " " + arguments + " 2>/dev/null").c_str(), "r");
-    std::string report;
-    if (p == nullptr) return report;
-    char line[256];
-    while (std::fgets(line, sizeof line, p) != nullptr) report += line;
-    pclose(p);
-    return report;
+    return testfiles::RunCommand(tool + " " + arguments + " 2>/dev/null").output;
 }
 
 int ReportNumber(const std::string& report, const std::string& key)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/BuildFolder.h"
+#include "support/RunCommand.h"
 
 namespace {
 
@@ -95,15 +96,12 @@ bool WritePng(const char* path, int w, int h, const std::vector<uint32_t>& argb)
 // The replay tool sits beside this test's build folder.
 std::string ReplayPath() { return testfiles::InBuildFolder("tools/replay/fv_replay"); }
 
-std::string RunCommand(const std::string& command, int* status)
+// What the command printed; *exitCode gets its exit code.
+std::string RunTool(const std::string& command, int* exitCode)
 {
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    if (p == nullptr) return out;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p) != nullptr) out += buf;
-    *status = pclose(p);
-    return out;
+    const testfiles::CommandResult result = testfiles::RunCommand(command);
+    *exitCode = result.exitCode;
+    return result.output;
 }
 
 std::string Field(const std::string& report, const std::string& name)
@@ -143,9 +141,9 @@ protected:
     }
     std::string Replay(const std::string& args, int* status)
     {
-        return RunCommand(tool + " --record 7 --kind 1 --difficulty 1 --script " + folder + "/script.txt --coll " + folder +
-                       "/coll.png " + args + " 2>/dev/null",
-                   status);
+        return RunTool(tool + " --record 7 --kind 1 --difficulty 1 --script " + folder + "/script.txt --coll " +
+                           folder + "/coll.png " + args + " 2>/dev/null",
+                       status);
     }
 };
 
@@ -167,7 +165,7 @@ TEST_F(ReplayToolTest, RunsAScriptedLevelToItsGoalWithTheSameHashTwice)
                 "500 R\n");
     int status = -1;
     const std::string first = Replay("--until-left", &status);
-    ASSERT_EQ(WEXITSTATUS(status), 0) << first;
+    ASSERT_EQ(status, 0) << first;
     EXPECT_EQ(Field(first, "finished"), "yes") << first;
     EXPECT_EQ(Field(first, "passed"), "yes");
     EXPECT_EQ(Field(first, "deaths"), "0");
@@ -192,7 +190,7 @@ TEST_F(ReplayToolTest, FallingIntoTheBottomlessPitIsNoFinish)
     WriteScript("300 R\n");
     int status = -1;
     const std::string report = Replay("", &status);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(Field(report, "finished"), "no");
     EXPECT_EQ(Field(report, "deaths"), "1");
 }
@@ -201,23 +199,23 @@ TEST_F(ReplayToolTest, RejectsBadArgumentsAndScripts)
 {
     WriteScript("10 RQ\n");
     int status = -1;
-    RunCommand(tool + " --record 7 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>/dev/null", &status);
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    RunCommand(tool + " --record 99 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>/dev/null", &status);
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    RunTool(tool + " --record 7 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>/dev/null", &status);
+    EXPECT_EQ(status, 2);
+    RunTool(tool + " --record 99 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>/dev/null", &status);
+    EXPECT_EQ(status, 2);
     // Seeds: numbers of the 32-bit state, "fresh" and the named sets only,
     // and only one way of choosing them.
     WriteScript("10 R\n");
-    RunCommand(tool + " --record 7 --kind 1 --difficulty 1 --seeds fresh,7 --script " + folder + "/script.txt 2>/dev/null",
-               &status);
-    EXPECT_NE(WEXITSTATUS(status), 2) << "a good seed list";
+    RunTool(tool + " --record 7 --kind 1 --difficulty 1 --seeds fresh,7 --script " + folder + "/script.txt 2>/dev/null",
+            &status);
+    EXPECT_NE(status, 2) << "a good seed list";
     for (const char* bad : {"--seed -3", "--seed 4294967296", "--seed 1,2", "--seeds fresh,abc", "--seeds ''",
                             "--fresh --seed 4", "--seed 4 --seeds hard"}) {
-        RunCommand(tool + " --record 7 --kind 1 --difficulty 1 " + bad + " --script " + folder + "/script.txt 2>/dev/null",
-                   &status);
-        EXPECT_EQ(WEXITSTATUS(status), 2) << bad;
+        RunTool(tool + " --record 7 --kind 1 --difficulty 1 " + bad + " --script " + folder + "/script.txt 2>/dev/null",
+                &status);
+        EXPECT_EQ(status, 2) << bad;
     }
-    const std::string help = RunCommand(tool + " --help", &status);
+    const std::string help = RunTool(tool + " --help", &status);
     EXPECT_NE(help.find("<ticks> <flags>"), std::string::npos);
 }
 
