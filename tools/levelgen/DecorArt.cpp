@@ -10,6 +10,7 @@
 #include "screens/LevelHints.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LetteringArt.h"
+#include "tools/levelgen/LevelPalette.h"
 
 namespace {
 
@@ -85,15 +86,7 @@ void SetColour(cairo_t* cr, const DecorLook::Colour& c, double a = 1.0)
     cairo_set_source_rgba(cr, c.r, c.g, c.b, a);
 }
 
-uint32_t Hash(uint32_t x)
-{
-    x ^= x >> 16;
-    x *= 0x7feb352dU;
-    x ^= x >> 15;
-    x *= 0x846ca68bU;
-    x ^= x >> 16;
-    return x;
-}
+using art::Hash;
 
 double Unit(uint32_t h) { return (h & 0xFFFFFF) / 16777216.0; }
 
