@@ -455,20 +455,20 @@ void PlaceRecord17(LevelRecord& r, const bool given[])
 void PlaceRecord18(LevelRecord& r, const bool given[])
 {
     if (!given[0]) r.objects[0] = MakeWalkerObject(450, 560, 420.0f, 1250.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1700, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1570, 600, 0.0f, 0.0f, 10, 1);
     if (!given[2]) r.objects[2] = MakeCannonObject(1340.0f, 500.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(480, 560, 420.0f, 1250.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(1735, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(560, 560, 420.0f, 1250.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(1665, 600, 0.0f, 0.0f, 10, 1);
     if (!given[5]) r.objects[5] = MakeCannonObject(1460.0f, 500.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1770, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(1760, 600, 0.0f, 0.0f, 10, 1);
     if (!given[7]) r.objects[7] = MakeCannonObject(2640.0f, 580.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(4300, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(4260, 600, 0.0f, 0.0f, 10, 1);
     if (!given[9]) r.objects[9] = MakeCannonObject(2760.0f, 580.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(4335, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(4360, 600, 0.0f, 0.0f, 10, 1);
     if (!given[11]) r.objects[11] = MakeCannonObject(3940.0f, 500.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6900, 612, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(6860, 612, 0.0f, 0.0f, 10, 1);
     if (!given[13]) r.objects[13] = MakeCannonObject(4060.0f, 500.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(6935, 612, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(6960, 612, 0.0f, 0.0f, 10, 1);
     if (!given[15]) r.objects[15] = MakeCannonObject(5040.0f, 600.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[16]) r.objects[16] = MakeCannonObject(5160.0f, 600.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[17]) r.objects[17] = MakeCannonObject(6540.0f, 512.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
@@ -645,21 +645,21 @@ void PlaceRecord23(LevelRecord& r, const bool given[])
 // rec24.lvl
 void PlaceRecord24(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeBouncerObject(375, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(400, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(425, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(675, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(700, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(725, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(975, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(1000, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(1025, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(1275, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(1300, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(1325, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(1575, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(1600, 700, 0.0f, 0.0f, 12, 1);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(1625, 700, 0.0f, 0.0f, 12, 1);
+    if (!given[0]) r.objects[0] = MakeDroppedBouncerObject(240, 878, 0, 190.0f, 650.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(330, 878, 45, 190.0f, 650.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(420, 878, 121, 190.0f, 650.0f, 10, 0);
+    if (!given[3]) r.objects[3] = MakeDroppedBouncerObject(510, 878, 229, 190.0f, 650.0f, 10, 0);
+    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(600, 878, 368, 190.0f, 650.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeDroppedBouncerObject(760, 922, 0, 710.0f, 1170.0f, 11, 0);
+    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(850, 922, 45, 710.0f, 1170.0f, 11, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(940, 922, 121, 710.0f, 1170.0f, 11, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(1030, 922, 229, 710.0f, 1170.0f, 11, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(1120, 922, 368, 710.0f, 1170.0f, 11, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1280, 970, 0, 1230.0f, 1690.0f, 12, 0);
+    if (!given[11]) r.objects[11] = MakeDroppedBouncerObject(1370, 970, 45, 1230.0f, 1690.0f, 12, 0);
+    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1460, 970, 121, 1230.0f, 1690.0f, 12, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1550, 970, 229, 1230.0f, 1690.0f, 12, 0);
+    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1640, 970, 368, 1230.0f, 1690.0f, 12, 0);
     if (!given[15]) r.objects[15] = LevelObject();
     if (!given[16]) r.objects[16] = LevelObject();
     if (!given[17]) r.objects[17] = LevelObject();
