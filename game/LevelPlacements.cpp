@@ -18,9 +18,9 @@
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
 const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
-const int32_t record4BouncerHomeY[12] = {870, 870, 870, 870, 870, 870, 870, 870, 870, 870, 870, 870};
+const int32_t record4BouncerHomeY[12] = {940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940};
 const PlacedPoint record5BouncerPositions[3] = {{980, 730}, {1200, 730}, {1400, 730}};
-const int32_t record5BouncerHomeY[5] = {870, 870, 870, 870, 870};
+const int32_t record5BouncerHomeY[5] = {975, 975, 975, 975, 975};
 // Speed of the checkpoint walkers and bounce of the checkpoint bouncers.
 const int32_t checkpointWalkerSpeed = 4;
 const int32_t checkpointBouncerBounce = 10;
@@ -94,10 +94,10 @@ void PlaceRecord3(LevelRecord& r, const bool given[])
 // rec04.lvl
 void PlaceRecord4(LevelRecord& r, const bool given[])
 {
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1000, 560, 700.0f, 1300.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4700, 560, 4450.0f, 5000.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(5900, 560, 5600.0f, 6250.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4300, 260, 4240.0f, 0.0f);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1000, 560, 950.0f, 1050.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4700, 560, 4650.0f, 4750.0f, 2, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5900, 560, 5850.0f, 5950.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(1000, 255, 880.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(4500, 260, 4440.0f, 0.0f);
     if (!given[17]) r.objects[17] = MakeCeilingDropperObject(4700, 260, 4640.0f, 0.0f);
     if (!given[18]) r.objects[18] = MakeCeilingDropperObject(4900, 260, 4840.0f, 0.0f);

@@ -77,8 +77,6 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
-    {4, "7 8 9 10 11"},
-    {5, "10 11 12"},
     {11, "8"},
     {27, "23 24 25"},
     {37, "26"},
