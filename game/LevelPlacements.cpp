@@ -132,11 +132,16 @@ void PlaceRecord6(LevelRecord& r, const bool given[])
     if (!given[5]) r.objects[5] = MakeWalkerObject(850, 690, 600.0f, 1050.0f, 2, 0);
     if (!given[6]) r.objects[6] = MakeWalkerObject(3200, 560, 3150.0f, 3250.0f, 1, 0);
     if (!given[8]) r.objects[8] = MakeWalkerObject(6500, 580, 6450.0f, 6650.0f, 2, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(6100, 580, 5850.0f, 6400.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5900, 580, 5700.0f, 6100.0f, 2, 0);
     if (!given[10]) r.objects[10] = MakeWalkerObject(4550, 520, 4420.0f, 4680.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(2800, 640, 0.0f, 0.0f, 10, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 620, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2125, 818, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 798, 0.0f, 0.0f, 10, 1);
     if (!given[13]) r.objects[13] = LevelObject();
+    r.objects[0].heat = 241.0f;
+    r.objects[2].heat = 241.0f;
+    r.objects[3].heat = 241.0f;
+    r.objects[4].heat = 241.0f;
+    r.objects[9].heat = 241.0f;
 }
 
 // rec07.lvl
