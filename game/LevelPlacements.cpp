@@ -230,35 +230,35 @@ void PlaceRecord10(LevelRecord& r, const bool given[])
 // rec11.lvl
 void PlaceRecord11(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1500, 400, 1450.0f, 1550.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(3400, 420, 3350.0f, 3450.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(6200, 520, 6150.0f, 6250.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(7700, 520, 7650.0f, 7750.0f, 2, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(9500, 580, 9450.0f, 9550.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(1900, 440, 0.0f, 0.0f, 7, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(2450, 400, 0.0f, 0.0f, 7, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(3700, 460, 0.0f, 0.0f, 7, 1);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(4400, 520, 0.0f, 0.0f, 7, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(5800, 560, 0.0f, 0.0f, 7, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6600, 560, 0.0f, 0.0f, 7, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(8500, 600, 0.0f, 0.0f, 7, 1);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(9800, 620, 0.0f, 0.0f, 7, 1);
-    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(1500, 140, 900.0f, 0.0f);
-    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(3400, 160, 2800.0f, 0.0f);
-    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(6200, 260, 5600.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(7700, 260, 7100.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(9500, 320, 8900.0f, 0.0f);
-    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(1900, 140, 1300.0f, 0.0f);
-    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(2450, 100, 1850.0f, 0.0f);
-    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(3700, 160, 3100.0f, 0.0f);
-    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(4400, 220, 3800.0f, 0.0f);
-    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(5800, 260, 5200.0f, 0.0f);
-    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6600, 260, 6000.0f, 0.0f);
-    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(8500, 300, 7900.0f, 0.0f);
-    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(9800, 320, 9200.0f, 0.0f);
-    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(4200, 220, 3600.0f, 0.0f);
-    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(5200, 220, 4600.0f, 0.0f);
-    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(8800, 300, 8200.0f, 0.0f);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1050, 290, 1000.0f, 1100.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(2000, 400, 1950.0f, 2050.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(2300, 400, 2250.0f, 2350.0f, 2, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(6150, 600, 6100.0f, 6200.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(7500, 560, 7450.0f, 7550.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(1500, 440, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(3050, 638, 0, 3000.0f, 3390.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(3140, 638, 45, 3000.0f, 3390.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(3230, 638, 121, 3000.0f, 3390.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(3320, 638, 229, 3000.0f, 3390.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(7950, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(8400, 595, 0.0f, 0.0f, 10, 1);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(9300, 620, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(1050, 170, 720.0f, 0.0f);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(2000, 285, 1700.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(7500, 380, 7130.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(5700, 350, 5690.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(3090, 270, 3080.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(3240, 250, 3230.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(2300, 285, 2000.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(2450, 285, 2440.0f, 0.0f);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(5850, 320, 5840.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(6000, 360, 5990.0f, 0.0f);
+    if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6150, 330, 5750.0f, 0.0f);
+    if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6300, 350, 6290.0f, 0.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(6450, 320, 6440.0f, 0.0f);
+    if (!given[27]) r.objects[27] = MakeCeilingDropperObject(3380, 270, 3370.0f, 0.0f);
+    if (!given[28]) r.objects[28] = MakeCeilingDropperObject(9200, 350, 9190.0f, 0.0f);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(9400, 350, 9390.0f, 0.0f);
 }
 
 // rec12.lvl

@@ -77,7 +77,6 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
-    {11, "8"},
     {27, "23 24 25"},
     {37, "26"},
     {39, "17"},
@@ -116,7 +115,6 @@ const Row knownTooClose[] = {
 };
 // Objects the default replay never brings within sight.
 const Row knownUnseen[] = {
-    {11, "23"},
     {14, "8 9 10 11 14 15 16 17"},
     {17, "19"},
     {25, "15 16"},
