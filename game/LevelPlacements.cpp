@@ -486,30 +486,30 @@ void PlaceRecord18(LevelRecord& r, const bool given[])
 // rec19.lvl
 void PlaceRecord19(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1300, 460, 1250.0f, 1350.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(2400, 420, 2350.0f, 2450.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(3200, 500, 3150.0f, 3250.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(4200, 500, 4150.0f, 4250.0f, 2, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(5100, 540, 5050.0f, 5150.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(6200, 540, 6150.0f, 6250.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(7300, 554, 7250.0f, 7350.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(1750, 500, 0.0f, 0.0f, 7, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(2650, 460, 0.0f, 0.0f, 7, 1);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(4500, 540, 0.0f, 0.0f, 7, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(6000, 580, 0.0f, 0.0f, 7, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(7000, 594, 0.0f, 0.0f, 7, 1);
-    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(1300, 200, 700.0f, 0.0f);
-    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(2400, 160, 1800.0f, 0.0f);
-    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(3200, 240, 2600.0f, 0.0f);
-    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4200, 240, 3600.0f, 0.0f);
-    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(5100, 280, 4500.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(6200, 280, 5600.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(7300, 294, 6700.0f, 0.0f);
-    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(1750, 200, 1150.0f, 0.0f);
-    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(2650, 160, 2050.0f, 0.0f);
-    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(4500, 240, 3900.0f, 0.0f);
-    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(6000, 280, 5400.0f, 0.0f);
-    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(7000, 294, 6400.0f, 0.0f);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1450, 540, 1400.0f, 1500.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1750, 540, 1700.0f, 1800.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(3050, 500, 3000.0f, 3100.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(4900, 560, 4850.0f, 4950.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(5450, 600, 5400.0f, 5500.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(6400, 580, 6050.0f, 6550.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(6500, 580, 6050.0f, 6550.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(2500, 720, 0, 2250.0f, 2790.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2600, 720, 52, 2250.0f, 2790.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2700, 720, 148, 2250.0f, 2790.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3400, 540, 3000.0f, 3450.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6900, 594, 6530.0f, 6950.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeCeilingDropperObject(1450, 425, 1150.0f, 0.0f);
+    if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1750, 425, 1450.0f, 0.0f);
+    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(3050, 385, 2650.0f, 0.0f);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4900, 445, 4650.0f, 0.0f);
+    if (!given[16]) r.objects[16] = MakeCeilingDropperObject(5450, 485, 5050.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(7100, 425, 7090.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(7250, 425, 7240.0f, 0.0f);
+    if (!given[19]) r.objects[19] = MakeCeilingDropperObject(1600, 425, 1590.0f, 0.0f);
+    if (!given[20]) r.objects[20] = MakeCeilingDropperObject(3250, 355, 3240.0f, 0.0f);
+    if (!given[21]) r.objects[21] = MakeCeilingDropperObject(5640, 470, 5630.0f, 0.0f);
+    if (!given[22]) r.objects[22] = MakeCeilingDropperObject(7400, 425, 7390.0f, 0.0f);
+    if (!given[23]) r.objects[23] = MakeCeilingDropperObject(7550, 425, 7540.0f, 0.0f);
     if (!given[24]) r.objects[24] = MakeGearObject(3476, 771, 0.0f, 0.02f, 30);
     if (!given[25]) r.objects[25] = LevelObject();
 }
