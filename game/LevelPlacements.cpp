@@ -194,37 +194,37 @@ void PlaceRecord9(LevelRecord& r, const bool given[])
 // rec10.lvl
 void PlaceRecord10(LevelRecord& r, const bool given[])
 {
-    if (!given[3]) r.objects[3] = MakeGearObject(1481, -149, 0.11f, -0.012f, 30);
-    if (!given[4]) r.objects[4] = MakeGearObject(2068, 868, 0.48f, 0.03f, 50);
-    if (!given[5]) r.objects[5] = MakeGearObject(2298, 278, 0.85f, 0.03f, 60);
-    if (!given[6]) r.objects[6] = MakeGearObject(2631, 731, 0.22f, -0.012f, 40);
-    if (!given[7]) r.objects[7] = MakeGearObject(2988, 148, 0.59f, 0.03f, 60);
-    if (!given[8]) r.objects[8] = MakeGearObject(3218, 698, 0.96f, 0.03f, 50);
-    if (!given[9]) r.objects[9] = MakeGearObject(3321, -99, 0.33f, -0.012f, 30);
-    if (!given[10]) r.objects[10] = MakeGearObject(3678, 698, 0.7f, 0.03f, 60);
-    if (!given[11]) r.objects[11] = MakeGearObject(3908, 158, 0.07f, 0.03f, 50);
-    if (!given[12]) r.objects[12] = MakeGearObject(4011, 721, 0.44f, -0.012f, 40);
-    if (!given[13]) r.objects[13] = MakeGearObject(4368, 158, 0.81f, 0.03f, 60);
-    if (!given[14]) r.objects[14] = MakeGearObject(4598, 708, 0.18f, 0.03f, 50);
-    if (!given[15]) r.objects[15] = MakeGearObject(4701, -108, 0.55f, -0.012f, 30);
-    if (!given[16]) r.objects[16] = MakeGearObject(5058, 689, 0.92f, 0.03f, 60);
-    if (!given[17]) r.objects[17] = MakeGearObject(5288, 112, 0.29f, 0.03f, 50);
-    if (!given[18]) r.objects[18] = MakeGearObject(5391, 670, 0.66f, -0.012f, 40);
-    if (!given[19]) r.objects[19] = MakeGearObject(5748, 103, 0.03f, 0.03f, 60);
-    if (!given[20]) r.objects[20] = MakeGearObject(5978, 653, 0.4f, 0.03f, 50);
-    if (!given[21]) r.objects[21] = MakeGearObject(6081, -132, 0.77f, -0.012f, 30);
-    if (!given[22]) r.objects[22] = MakeGearObject(6438, 754, 0.14f, 0.03f, 60);
-    if (!given[23]) r.objects[23] = MakeGearObject(6668, 210, 0.51f, 0.03f, 50);
-    if (!given[24]) r.objects[24] = MakeGearObject(6771, 781, 0.88f, -0.012f, 40);
-    if (!given[25]) r.objects[25] = MakeGearObject(7128, 218, 0.25f, 0.03f, 60);
-    if (!given[26]) r.objects[26] = MakeGearObject(7358, 768, 0.62f, 0.03f, 50);
-    if (!given[27]) r.objects[27] = MakeGearObject(7461, -25, 0.99f, -0.012f, 30);
-    if (!given[28]) r.objects[28] = MakeGearObject(7818, 772, 0.36f, 0.03f, 60);
-    if (!given[29]) r.objects[29] = MakeGearObject(1935, 118, 0.73f, 0.03f, 50);
-    if (!given[30]) r.objects[30] = MakeGearObject(2395, 868, 0.1f, -0.03f, 60);
-    if (!given[37]) r.objects[37] = MakeBouncerObject(1350, 590, 0.0f, 0.0f, 14, 1);
-    if (!given[38]) r.objects[38] = MakeBouncerObject(5870, 625, 0.0f, 0.0f, 14, 1);
-    if (!given[39]) r.objects[39] = MakeBouncerObject(6170, 625, 0.0f, 0.0f, 14, 1);
+    if (!given[3]) r.objects[3] = MakeGearObject(1190, -129, 0.1f, 0.017f, 30);
+    if (!given[4]) r.objects[4] = MakeGearObject(6616, -62, 0.1f, 0.04f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(979, -2, 0.2f, 0.034f, 60);
+    if (!given[6]) r.objects[6] = MakeGearObject(2316, -129, 0.15f, 0.017f, 40);
+    if (!given[7]) r.objects[7] = MakeGearObject(1655, -2, 0.35f, 0.034f, 60);
+    if (!given[8]) r.objects[8] = MakeGearObject(1418, 738, 0.25f, 0.052f, 50);
+    if (!given[9]) r.objects[9] = MakeGearObject(1866, -129, 0.05f, 0.017f, 30);
+    if (!given[10]) r.objects[10] = MakeGearObject(1006, 274, 0.3f, 0.055f, 60);
+    if (!given[11]) r.objects[11] = MakeGearObject(2678, 178, 0.0f, 0.04f, 50);
+    if (!given[12]) r.objects[12] = MakeGearObject(5251, -189, 0.0f, 0.02f, 40);
+    if (!given[13]) r.objects[13] = MakeGearObject(1643, 738, 0.05f, 0.052f, 60);
+    if (!given[14]) r.objects[14] = MakeGearObject(3128, 178, 0.3f, 0.04f, 50);
+    if (!given[15]) r.objects[15] = MakeGearObject(5701, -189, 0.2f, 0.02f, 30);
+    if (!given[16]) r.objects[16] = MakeGearObject(2903, 178, 0.15f, 0.04f, 60);
+    if (!given[17]) r.objects[17] = MakeGearObject(3578, 178, 0.1f, 0.04f, 50);
+    if (!given[18]) r.objects[18] = MakeGearObject(6151, -189, 0.4f, 0.02f, 40);
+    if (!given[19]) r.objects[19] = MakeGearObject(3353, 178, 0.45f, 0.04f, 60);
+    if (!given[20]) r.objects[20] = MakeGearObject(1763, 928, 0.4f, 0.052f, 50);
+    if (!given[21]) r.objects[21] = MakeGearObject(7101, 151, 0.3f, 0.022f, 30);
+    if (!given[22]) r.objects[22] = MakeGearObject(7566, 278, 0.0f, 0.044f, 60);
+    if (!given[23]) r.objects[23] = MakeGearObject(4478, 178, 0.2f, 0.04f, 50);
+    if (!given[24]) r.objects[24] = MakeGearObject(4651, -105, 0.1f, 0.02f, 40);
+    if (!given[25]) r.objects[25] = MakeGearObject(6890, 278, 0.1f, 0.044f, 60);
+    if (!given[26]) r.objects[26] = MakeGearObject(5116, 22, 0.35f, 0.04f, 50);
+    if (!given[27]) r.objects[27] = MakeGearObject(7777, 151, 0.2f, 0.022f, 30);
+    if (!given[28]) r.objects[28] = MakeGearObject(3803, 178, 0.25f, 0.04f, 60);
+    if (!given[29]) r.objects[29] = MakeGearObject(4028, 178, 0.4f, 0.04f, 50);
+    if (!given[30]) r.objects[30] = MakeGearObject(4253, 178, 0.05f, 0.04f, 60);
+    if (!given[37]) r.objects[37] = MakeDroppedBouncerObject(6250, 625, 28, 5970.0f, 6470.0f, 11, 0);
+    if (!given[38]) r.objects[38] = MakeDroppedBouncerObject(6340, 625, 66, 5970.0f, 6470.0f, 11, 0);
+    if (!given[39]) r.objects[39] = MakeDroppedBouncerObject(6430, 625, 124, 5970.0f, 6470.0f, 11, 0);
 }
 
 // rec11.lvl

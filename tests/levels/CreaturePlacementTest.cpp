@@ -126,7 +126,6 @@ const Row knownUnseen[] = {
 };
 // Gears with no ground or wall at their rim.
 const Row knownFloatingGears[] = {
-    {10, "1 2 3 5 7 9 11 13 15 17 19 21 23 25 27 29"},
     {16, "3 4 9 10 14 18 24"},
     {17, "22 24"},
     {21, "27 28 29 30 31 32 33 34 35 36"},
@@ -148,7 +147,6 @@ const Row knownFloatingGears[] = {
 };
 // Gears turning outside the allowed speeds (or against their kind).
 const Row knownGearTurns[] = {
-    {10, "3 6 9 12 15 18 21 24 27 30"},
     {14, "2 3 4 8 9 10 14 15 16"},
     {15, "20 21 22 23 24 25 26"},
     {16, "3"},
