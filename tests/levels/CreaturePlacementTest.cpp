@@ -109,7 +109,6 @@ const Row knownTooClose[] = {
     {42, "2-3 4-5 5-6 6-7 7-8"},
     {43, "14-18 15-18 16-17 16-19 17-19 22-23"},
     {44, "0-2 0-4 1-3 2-4 5-7 6-8 6-10 8-10 11-14 12-13 12-15 13-15 16-17 16-18 17-18 19-20 19-21 20-21 22-23"},
-    {45, "6-17 15-20"},
 };
 // Objects the default replay never brings within sight.
 const Row knownUnseen[] = {
@@ -139,7 +138,6 @@ const Row knownFloatingGears[] = {
     {39, "2 3 6 9 11"},
     {40, "17"},
     {41, "26 27 28 29 30 31 32"},
-    {45, "3 13"},
 };
 // Gears turning outside the allowed speeds (or against their kind).
 const Row knownGearTurns[] = {
@@ -160,7 +158,6 @@ const Row knownGearTurns[] = {
     {41, "25 27 29 31 34"},
     {42, "9 10 11 12 14 16 18 20 22"},
     {43, "26 27 28 30"},
-    {45, "3 8 13"},
 };
 
 bool IsCreature(const LevelObject& o)
