@@ -1451,29 +1451,29 @@ void PlaceRecord41(LevelRecord& r, const bool given[])
 // rec42.lvl
 void PlaceRecord42(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(3940, 720, 3920.0f, 4180.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(4020, 720, 3920.0f, 4180.0f, 4, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(4100, 720, 3920.0f, 4180.0f, 2, 1);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(4160, 720, 3920.0f, 4180.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(6340, 760, 6320.0f, 6580.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(6400, 760, 6320.0f, 6580.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(6460, 760, 6320.0f, 6580.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(6520, 760, 6320.0f, 6580.0f, 4, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(6560, 760, 6320.0f, 6580.0f, 2, 1);
-    if (!given[9]) r.objects[9] = MakeGearObject(2126, 651, 0.0f, 0.015f, 30);
-    if (!given[10]) r.objects[10] = MakeGearObject(4926, 651, 0.0f, -0.015f, 30);
-    if (!given[11]) r.objects[11] = MakeGearObject(751, 651, 0.0f, 0.012f, 30);
-    if (!given[12]) r.objects[12] = MakeGearObject(6751, 841, 0.0f, 0.012f, 40);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(3940, 720, 3920.0f, 4240.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(4030, 720, 3920.0f, 4240.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(4120, 720, 3920.0f, 4240.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(4210, 720, 3920.0f, 4240.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(6340, 760, 6320.0f, 6640.0f, 4, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(6430, 760, 6320.0f, 6640.0f, 4, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(6520, 760, 6320.0f, 6640.0f, 4, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(6610, 760, 6320.0f, 6640.0f, 4, 1);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(5800, 660, 5450.0f, 6200.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeGearObject(2126, 651, 0.0f, 0.018f, 30);
+    if (!given[10]) r.objects[10] = MakeGearObject(4926, 651, 0.0f, 0.018f, 30);
+    if (!given[11]) r.objects[11] = MakeGearObject(751, 651, 0.0f, 0.018f, 30);
+    if (!given[12]) r.objects[12] = MakeGearObject(6751, 841, 0.0f, 0.018f, 40);
     if (!given[13]) r.objects[13] = MakeGearObject(478, 593, 0.0f, 0.03f, 50);
-    if (!given[14]) r.objects[14] = MakeGearObject(1578, 638, 0.0f, -0.03f, 50);
+    if (!given[14]) r.objects[14] = MakeGearObject(1578, 638, 0.0f, 0.03f, 50);
     if (!given[15]) r.objects[15] = MakeGearObject(2878, 698, 0.0f, 0.03f, 50);
-    if (!given[16]) r.objects[16] = MakeGearObject(3478, 728, 0.0f, -0.03f, 50);
+    if (!given[16]) r.objects[16] = MakeGearObject(3478, 728, 0.0f, 0.03f, 50);
     if (!given[17]) r.objects[17] = MakeGearObject(3928, 838, 0.0f, 0.03f, 50);
-    if (!given[18]) r.objects[18] = MakeGearObject(4478, 738, 0.0f, -0.03f, 50);
+    if (!given[18]) r.objects[18] = MakeGearObject(4478, 738, 0.0f, 0.03f, 50);
     if (!given[19]) r.objects[19] = MakeGearObject(5678, 778, 0.0f, 0.03f, 50);
-    if (!given[20]) r.objects[20] = MakeGearObject(6328, 878, 0.0f, -0.03f, 50);
+    if (!given[20]) r.objects[20] = MakeGearObject(6328, 878, 0.0f, 0.03f, 50);
     if (!given[21]) r.objects[21] = MakeGearObject(7078, 838, 0.0f, 0.025f, 60);
-    if (!given[22]) r.objects[22] = MakeGearObject(7578, 866, 0.0f, -0.025f, 60);
+    if (!given[22]) r.objects[22] = MakeGearObject(7578, 866, 0.0f, 0.025f, 60);
     if (!given[23]) r.objects[23] = MakeGearObject(7928, 866, 0.0f, 0.025f, 60);
     if (!given[24]) r.objects[24] = MakeCannonObject(1520.0f, 420.0f, -12.0f, 12.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
     if (!given[25]) r.objects[25] = MakeCannonObject(1650.0f, 420.0f, 12.0f, -12.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
