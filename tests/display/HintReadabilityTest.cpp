@@ -59,9 +59,6 @@ struct KnownCover {
     const char* languages;
 };
 const KnownCover knownCovers[] = {
-    {0, 3, "de en fr it es"},   // "Look around with the number pad": its lower part under a ledge, 11-19 %
-    {0, 4, "de en it es"},      // "Bouncers jump high. Time your move!": the longer texts reach the hill, up to 5.5 %
-    {8, 1, "de en fr it es"},   // "Touching them fills your danger meter": up to 10 %
 };
 
 // The records whose hints are drawn, in the hint drawing's order.
