@@ -80,15 +80,15 @@ void PlaceRecord2(LevelRecord& r, const bool given[])
 // rec03.lvl
 void PlaceRecord3(LevelRecord& r, const bool given[])
 {
-    if (!given[11]) r.objects[11] = MakeWalkerObject(1000, 640, 700.0f, 1240.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1012, 640, 700.0f, 1240.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(1024, 640, 700.0f, 1240.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1036, 640, 700.0f, 1240.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(700, 640, 700.0f, 1000.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(790, 640, 790.0f, 1090.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(880, 640, 880.0f, 1180.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(970, 640, 970.0f, 1270.0f, 4, 0);
     if (!given[15]) r.objects[15] = MakeBouncerObject(1680, 522, 1700.0f, 3000.0f, 8, 0);
     if (!given[16]) r.objects[16] = MakeBouncerObject(1760, 522, 1700.0f, 3000.0f, 8, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(3600, 760, 3400.0f, 3900.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(3612, 760, 3400.0f, 3900.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3624, 760, 3400.0f, 3900.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3320, 760, 3320.0f, 3450.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3560, 760, 3540.0f, 3670.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3760, 760, 3760.0f, 3890.0f, 2, 0);
 }
 
 // rec04.lvl
