@@ -889,7 +889,7 @@ void PlaceRecord29(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(2800, 120, 2200.0f, 0.0f);
     if (!given[15]) r.objects[15] = MakeCeilingDropperObject(5200, 120, 4600.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(6900, 120, 6300.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeGearObject(4376, 771, 0.0f, 0.02f, 30);
+    if (!given[17]) r.objects[17] = MakeGearObject(4376, 616, 0.0f, 0.02f, 30);
     if (!given[18]) r.objects[18] = MakeCannonObject(6900.0f, 40.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
     if (!given[19]) r.objects[19] = LevelObject();
     if (!given[20]) r.objects[20] = LevelObject();
