@@ -1047,9 +1047,9 @@ void PlaceRecord34(LevelRecord& r, const bool given[])
     if (!given[0]) r.objects[0] = MakeWalkerObject(1000, 460, 950.0f, 1050.0f, 2, 0);
     if (!given[1]) r.objects[1] = MakeCeilingDropperObject(1000, 200, 400.0f, 0.0f);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(1250, 200, 650.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeGearObject(1276, 701, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1161, 726, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeWalkerObject(1250, 460, 1200.0f, 1300.0f, 2, 1);
-    if (!given[5]) r.objects[5] = MakeGearObject(2178, 0, 0.0f, 0.03f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(1558, 598, 0.0f, 0.03f, 50);
     if (!given[6]) r.objects[6] = MakeWalkerObject(1850, 460, 1800.0f, 1900.0f, 2, 0);
     if (!given[7]) r.objects[7] = MakeCeilingDropperObject(1850, 200, 1250.0f, 0.0f);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2575, 100, 1975.0f, 0.0f);
@@ -1059,7 +1059,7 @@ void PlaceRecord34(LevelRecord& r, const bool given[])
     if (!given[12]) r.objects[12] = MakeWalkerObject(4700, 600, 4650.0f, 4750.0f, 2, 0);
     if (!given[13]) r.objects[13] = MakeWalkerObject(4150, 600, 4100.0f, 4200.0f, 2, 0);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(4700, 340, 4100.0f, 0.0f);
-    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4150, 535, 4407.0f, 0.0f);
+    if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4150, 455, 4407.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeWalkerObject(5700, 680, 5650.0f, 5750.0f, 2, 1);
     if (!given[17]) r.objects[17] = MakeGearObject(5278, 868, 0.0f, 0.03f, 50);
     if (!given[18]) r.objects[18] = MakeCeilingDropperObject(5700, 420, 5100.0f, 0.0f);
@@ -1071,7 +1071,7 @@ void PlaceRecord34(LevelRecord& r, const bool given[])
     if (!given[24]) r.objects[24] = MakeCeilingDropperObject(7450, 657, 7450.0f, 0.0f);
     if (!given[25]) r.objects[25] = MakeWalkerObject(3366, 255, 3050.0f, 4405.0f, 4, 0);
     if (!given[26]) r.objects[26] = MakeCeilingDropperObject(7700, 657, 7700.0f, 0.0f);
-    if (!given[27]) r.objects[27] = MakeGearObject(7878, 258, 0.0f, 0.03f, 60);
+    if (!given[27]) r.objects[27] = MakeGearObject(8043, 518, 0.0f, 0.03f, 60);
     if (!given[28]) r.objects[28] = MakeCannonObject(1250.0f, 120.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
     if (!given[29]) r.objects[29] = MakeCannonObject(6000.0f, 340.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
     if (!given[30]) r.objects[30] = LevelObject();
