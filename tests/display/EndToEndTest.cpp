@@ -33,7 +33,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
+using testfiles::GamePath;
 
 bool Have(const char* program)
 {
@@ -81,10 +81,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (access(GamePath().c_str(), X_OK) != 0)
-            GTEST_SKIP() << "the game is not built at " << GamePath();
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "needs a display (run under xvfb-run)";
+        if (const std::string why = testfiles::WhyTheGameCannotStart(); !why.empty()) GTEST_SKIP() << why;
         if (!Have("xdotool"))
             GTEST_SKIP() << "needs xdotool";
         if (!Have("import") || !Have("identify"))

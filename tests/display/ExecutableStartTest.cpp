@@ -22,7 +22,7 @@
 
 namespace {
 
-std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
+using testfiles::GamePath;
 
 using testfiles::CommandResult;
 
@@ -38,10 +38,7 @@ class ExecutableStart : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (access(GamePath().c_str(), X_OK) != 0)
-            GTEST_SKIP() << "the game is not built at " << GamePath();
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "needs a display (run under xvfb-run)";
+        if (const std::string why = testfiles::WhyTheGameCannotStart(); !why.empty()) GTEST_SKIP() << why;
         folder = testfiles::MakeTempDir("fv-start-");
         ASSERT_FALSE(folder.empty());
     }

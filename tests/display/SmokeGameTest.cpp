@@ -19,7 +19,7 @@
 namespace {
 
 // The game is built next to the test folder: <build>/florpvops.
-std::string GamePath() { return testfiles::InBuildFolder("florpvops"); }
+using testfiles::GamePath;
 
 using testfiles::CommandResult;
 
@@ -48,10 +48,7 @@ class SmokeGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (access(GamePath().c_str(), X_OK) != 0)
-            GTEST_SKIP() << "the game is not built at " << GamePath();
-        if (!std::getenv("DISPLAY"))
-            GTEST_SKIP() << "needs a display (run under xvfb-run)";
+        if (const std::string why = testfiles::WhyTheGameCannotStart(); !why.empty()) GTEST_SKIP() << why;
         home = TempHome();
     }
     std::string home;

@@ -3,6 +3,7 @@
 // <build>/tests/, the game in <build>/, the tools under <build>/tools/.
 #include <unistd.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace testfiles {
@@ -17,6 +18,17 @@ inline std::string InBuildFolder(const std::string& relative)
     dir = dir.substr(0, dir.rfind('/'));  // <build>/tests
     dir = dir.substr(0, dir.rfind('/'));  // <build>
     return dir + "/" + relative;
+}
+
+// The game executable the display tests start.
+inline std::string GamePath() { return InBuildFolder("florpvops"); }
+
+// Why a test that starts the game must skip here, or "" when it can run.
+inline std::string WhyTheGameCannotStart()
+{
+    if (access(GamePath().c_str(), X_OK) != 0) return "the game is not built at " + GamePath();
+    if (!std::getenv("DISPLAY")) return "needs a display (run under xvfb-run)";
+    return std::string();
 }
 
 }  // namespace testfiles

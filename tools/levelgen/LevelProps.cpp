@@ -147,43 +147,27 @@ void PaintProp(cairo_t* cr, const Palette& p, const Prop& pr, uint32_t seed)
         SetRgb(cr, p.outline);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-    } else if (pr.kind == "post" || pr.kind == "sign") {
+    } else if (pr.kind == "post" || pr.kind == "sign" || pr.kind == "signleft") {
         SetRgb(cr, p.plankDark);
         cairo_rectangle(cr, x - 4 * s, y - 70 * s, 8 * s, 72 * s);
         cairo_fill(cr);
-        if (pr.kind == "sign") {
+        if (pr.kind != "post") {
             RoundedRect(cr, x - 34 * s, y - 78 * s, 68 * s, 30 * s, 5 * s);
             SetRgb(cr, p.plank);
             cairo_fill_preserve(cr);
             SetRgb(cr, p.outline);
             cairo_set_line_width(cr, 2);
             cairo_stroke(cr);
-            // an arrow pointing right
-            cairo_move_to(cr, x - 20 * s, y - 63 * s);
-            cairo_line_to(cr, x + 14 * s, y - 63 * s);
-            cairo_move_to(cr, x + 6 * s, y - 70 * s);
-            cairo_line_to(cr, x + 16 * s, y - 63 * s);
-            cairo_line_to(cr, x + 6 * s, y - 56 * s);
+            // an arrow along the road, tip towards the way on
+            const double d = pr.kind == "sign" ? 1 : -1;
+            cairo_move_to(cr, x - d * 20 * s, y - 63 * s);
+            cairo_line_to(cr, x + d * 14 * s, y - 63 * s);
+            cairo_move_to(cr, x + d * 6 * s, y - 70 * s);
+            cairo_line_to(cr, x + d * 16 * s, y - 63 * s);
+            cairo_line_to(cr, x + d * 6 * s, y - 56 * s);
             cairo_set_line_width(cr, 4 * s);
             cairo_stroke(cr);
         }
-    } else if (pr.kind == "signleft") {
-        SetRgb(cr, p.plankDark);
-        cairo_rectangle(cr, x - 4 * s, y - 70 * s, 8 * s, 72 * s);
-        cairo_fill(cr);
-        RoundedRect(cr, x - 34 * s, y - 78 * s, 68 * s, 30 * s, 5 * s);
-        SetRgb(cr, p.plank);
-        cairo_fill_preserve(cr);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        cairo_move_to(cr, x + 20 * s, y - 63 * s);
-        cairo_line_to(cr, x - 14 * s, y - 63 * s);
-        cairo_move_to(cr, x - 6 * s, y - 70 * s);
-        cairo_line_to(cr, x - 16 * s, y - 63 * s);
-        cairo_line_to(cr, x - 6 * s, y - 56 * s);
-        cairo_set_line_width(cr, 4 * s);
-        cairo_stroke(cr);
     } else if (pr.kind == "crystal") {
         for (int i = -1; i <= 1; ++i) {
             const double hx = x + i * 12 * s, hh = (40 - 12 * std::abs(i)) * s;
