@@ -943,11 +943,11 @@ void PlaceRecord31(LevelRecord& r, const bool given[])
     if (!given[0]) r.objects[0] = MakeWalkerObject(1250, 620, 1190.0f, 1310.0f, 2, 0);
     if (!given[1]) r.objects[1] = MakeBouncerObject(2300, 560, 0.0f, 0.0f, 10, 1);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(4600, 455, 4590.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeGearObject(2051, -229, 0.0f, 0.015f, 40);
+    if (!given[3]) r.objects[3] = MakeGearObject(2051, -229, 0.0f, 0.02f, 40);
     if (!given[4]) r.objects[4] = MakeGearObject(5678, 98, 0.0f, 0.03f, 50);
     if (!given[5]) r.objects[5] = MakeCannonObject(1010.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
     if (!given[6]) r.objects[6] = MakeWalkerObject(1850, 520, 1790.0f, 1910.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2335, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2390, 560, 0.0f, 0.0f, 10, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(4850, 455, 4840.0f, 0.0f);
     if (!given[9]) r.objects[9] = MakeCannonObject(3400.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
     if (!given[10]) r.objects[10] = MakeWalkerObject(6750, 595, 6690.0f, 6810.0f, 2, 0);
@@ -955,7 +955,7 @@ void PlaceRecord31(LevelRecord& r, const bool given[])
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(5100, 455, 5090.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeCannonObject(4500.0f, 300.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
     if (!given[14]) r.objects[14] = MakeWalkerObject(2550, 520, 2490.0f, 2610.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(6335, 635, 0.0f, 0.0f, 10, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(6210, 635, 0.0f, 0.0f, 10, 1);
     if (!given[16]) r.objects[16] = MakeCannonObject(5200.0f, 300.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
     if (!given[17]) r.objects[17] = MakeWalkerObject(2800, 520, 2740.0f, 2860.0f, 2, 0);
     if (!given[18]) r.objects[18] = MakeCannonObject(6900.0f, 575.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
