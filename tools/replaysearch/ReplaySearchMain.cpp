@@ -38,6 +38,7 @@
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
 #include "tools/replaysearch/ReplayRun.h"
+#include "tools/replaysearch/ReplayTravel.h"
 
 namespace {
 
@@ -335,14 +336,14 @@ int main(int argc, char** argv)
                               "A:20,LJ:2,L:10", "A:20,RJ:2,R:10", "A:40,L:20,-:40", "A:40,R:20,-:40", "-:40"})
             candidates.push_back(k);
     }
-    // Continuations after a candidate: toward the goal, with and without jumps.
+    // Continuations after a candidate: toward the target, with and without jumps.
     const int continuations = 3;
     if (stallTicks < 0 && untilX >= 0) stallTicks = 900;
-    const bool rightward = levelTable[cfg.record].goalX > levelTable[cfg.record].startX;
     const int target = untilX >= 0 ? untilX : levelTable[cfg.record].goalX;
+    const int travel = TravelDirection(playerX, target);
     int nearest = std::abs(playerX - target), nearestTick = tick;
     while (!ReplayLevelOver() && tick < cfg.maxTicks) {
-        if (untilX >= 0 && (rightward ? playerX >= untilX : playerX <= untilX))
+        if (untilX >= 0 && ReachedTravelTarget(travel, untilX, playerX))
             break;
         if (std::abs(playerX - target) < nearest) nearest = std::abs(playerX - target), nearestTick = tick;
         if (stallTicks >= 0 && tick - nearestTick > stallTicks) {
@@ -350,7 +351,8 @@ int main(int argc, char** argv)
                          playerX, playerY);
             break;
         }
-        const int dir = playerX < levelTable[cfg.record].goalX ? 1 : -1;
+        // The continuations head for the target, overshot or not.
+        const int dir = TravelDirection(playerX, target);
         const size_t n = candidates.size() * continuations;
         std::vector<int> pipes(n);
         std::vector<pid_t> kids(n);
