@@ -105,7 +105,6 @@ const Row knownUnseen[] = {
 const Row knownFloatingGears[] = {
     {16, "3 4 9 10 14 18 24"},
     {26, "41 42"},
-    {27, "27 28"},
     {28, "41"},
     {30, "15 19"},
     {36, "43 44"},
@@ -116,7 +115,6 @@ const Row knownFloatingGears[] = {
 const Row knownGearTurns[] = {
     {14, "2 3 4 8 9 10 14 15 16"},
     {16, "3"},
-    {27, "27"},
     {28, "37 39 41"},
     {30, "19"},
     {36, "43 44"},
