@@ -80,6 +80,7 @@ struct Settings {
     double enemyPull = 0.5;
     double dangerWeight = 0.5;
     bool attack = true;
+    int targetX = -1;  // --until-x: travel toward this x instead of the goal
     std::vector<ReplaySeed> seeds;  // the candidate must pass from each
 };
 
@@ -103,7 +104,9 @@ double Evaluate(const Settings& cfg, int tick, double threshold)
     const bool passesFromAll = PassesFromAll(cfg.record, cfg.seeds, &lowest);
     if (r.finished) return r.passed && passesFromAll ? 1e8 + lowest * 1000.0 - tick : -1e8 + lowest * 1000.0;
     const int lowestKills = rec.sprintLevel ? 0 : lowest - timeBonus;
-    const double dx = playerX - rec.goalX, dy = playerY - (rec.goalY - 60);
+    // A travel to an x past the goal (or back toward it) is scored along x only.
+    const double dx = playerX - (cfg.targetX >= 0 ? cfg.targetX : rec.goalX);
+    const double dy = cfg.targetX >= 0 ? 0.0 : playerY - (rec.goalY - 60);
     double score = -std::sqrt(dx * dx + dy * dy);
     const bool needKills = rec.bossLevel || (!rec.sprintLevel && lowest < threshold);
     if (needKills) {
@@ -341,6 +344,7 @@ int main(int argc, char** argv)
     if (stallTicks < 0 && untilX >= 0) stallTicks = 900;
     const int target = untilX >= 0 ? untilX : levelTable[cfg.record].goalX;
     const int travel = TravelDirection(playerX, target);
+    cfg.targetX = untilX;
     int nearest = std::abs(playerX - target), nearestTick = tick;
     while (!ReplayLevelOver() && tick < cfg.maxTicks) {
         if (untilX >= 0 && ReachedTravelTarget(travel, untilX, playerX))
