@@ -317,33 +317,33 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
 // rec14.lvl
 void PlaceRecord14(LevelRecord& r, const bool given[])
 {
-    if (!given[1]) r.objects[1] = MakeBouncerObject(120, 330, 70.0f, 250.0f, 14, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(155, 330, 70.0f, 250.0f, 14, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(190, 330, 70.0f, 250.0f, 14, 0);
-    if (!given[0]) r.objects[0] = MakeWalkerObject(760, 370, 740.0f, 1120.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(785, 370, 740.0f, 1120.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(810, 370, 740.0f, 1120.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(1300, 490, 1250.0f, 1600.0f, 14, 0);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(1335, 490, 1250.0f, 1600.0f, 14, 0);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(1370, 490, 1250.0f, 1600.0f, 14, 0);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(1500, 490, 1250.0f, 1600.0f, 10, 0);
-    if (!given[25]) r.objects[25] = MakeBouncerObject(1535, 490, 1250.0f, 1600.0f, 10, 0);
-    if (!given[26]) r.objects[26] = MakeBouncerObject(1570, 490, 1250.0f, 1600.0f, 10, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(1760, 555, 1750.0f, 2040.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(1785, 555, 1750.0f, 2040.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(1810, 555, 1750.0f, 2040.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeGearObject(51, 451, 0.0f, -0.012f, 30);
-    if (!given[3]) r.objects[3] = MakeGearObject(681, 551, 0.31f, 0.012f, 40);
-    if (!given[4]) r.objects[4] = MakeGearObject(1338, 668, 0.62f, -0.03f, 50);
-    if (!given[5]) r.objects[5] = MakeGearObject(1828, 778, 0.93f, 0.03f, 60);
-    if (!given[8]) r.objects[8] = MakeGearObject(2351, 851, 0.24f, -0.012f, 30);
-    if (!given[9]) r.objects[9] = MakeGearObject(2851, 1051, 0.55f, 0.012f, 40);
-    if (!given[10]) r.objects[10] = MakeGearObject(3378, 1268, 0.86f, -0.03f, 50);
-    if (!given[11]) r.objects[11] = MakeGearObject(3778, 1268, 0.17f, 0.03f, 60);
-    if (!given[14]) r.objects[14] = MakeGearObject(4051, 1401, 0.48f, -0.012f, 30);
-    if (!given[15]) r.objects[15] = MakeGearObject(4701, 1581, 0.79f, 0.012f, 40);
-    if (!given[16]) r.objects[16] = MakeGearObject(5278, 1760, 0.1f, -0.03f, 50);
-    if (!given[17]) r.objects[17] = MakeGearObject(5778, 1760, 0.41f, 0.03f, 60);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 660.0f, 990.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 660.0f, 990.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 660.0f, 990.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1120, 290, 1110.0f, 1230.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1310, 290, 1300.0f, 1420.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 1560.0f, 1890.0f, 10, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 1560.0f, 1890.0f, 10, 0);
+    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 1560.0f, 1890.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(2810, 420, 2800.0f, 2920.0f, 2, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 3410.0f, 3740.0f, 10, 0);
+    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 3410.0f, 3740.0f, 10, 0);
+    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 3410.0f, 3740.0f, 10, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(4260, 820, 4250.0f, 4370.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(4860, 1660, 4800.0f, 4920.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3630.0f, 3750.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeGearObject(51, 511, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1051, 471, 0.31f, 0.02f, 40);
+    if (!given[8]) r.objects[8] = MakeGearObject(1901, 631, 0.24f, 0.02f, 30);
+    if (!given[9]) r.objects[9] = MakeGearObject(3301, 1391, 0.55f, 0.02f, 40);
+    if (!given[14]) r.objects[14] = MakeGearObject(4501, 1116, 0.48f, 0.02f, 30);
+    if (!given[15]) r.objects[15] = MakeGearObject(4051, 1651, 0.79f, 0.02f, 40);
+    if (!given[4]) r.objects[4] = MakeGearObject(-102, -22, 0.62f, 0.03f, 50);
+    if (!given[5]) r.objects[5] = MakeGearObject(-102, 403, 0.93f, 0.04f, 60);
+    if (!given[10]) r.objects[10] = MakeGearObject(1544, 598, 0.86f, 0.04f, 50);
+    if (!given[11]) r.objects[11] = MakeGearObject(4988, 1178, 0.17f, 0.04f, 60);
+    if (!given[16]) r.objects[16] = MakeGearObject(2978, 498, 0.1f, 0.03f, 50);
+    if (!given[17]) r.objects[17] = MakeGearObject(4428, 898, 0.41f, 0.03f, 60);
 }
 
 // rec15.lvl

@@ -82,7 +82,6 @@ const Row knownInGround[] = {
 };
 // Creature pairs under two radii apart at the start, outside a designed pack.
 const Row knownTooClose[] = {
-    {14, "0-6 0-12 1-7 1-13 6-12 7-13 18-20 18-22 19-21 19-23 20-22 21-23 24-25 24-26 25-26"},
     {16, "5-6 5-7 5-8 6-7 6-8 7-8 15-16 15-17 16-17 19-20 19-22 19-23 20-22 20-23 22-23"},
     {20, "0-1 2-3 4-5 6-7 8-9"},
     {26, "0-1 0-2 0-3 1-2 1-3 2-3 4-5 4-6 4-7 5-6 5-7 6-7 8-9 8-10 8-11 9-10 9-11 10-11 12-13 12-14 12-15 13-14 13-15 14-15 16-17 16-18 16-19 17-18 17-19 18-19 20-21 20-22 20-23 21-22 21-23 22-23 24-25 26-27 27-28 29-30 30-31 31-32 33-34 34-35 35-36"},
@@ -97,7 +96,6 @@ const Row knownTooClose[] = {
 };
 // Objects the default replay never brings within sight.
 const Row knownUnseen[] = {
-    {14, "8 9 10 11 14 15 16 17"},
     {28, "0 1 2 4 5 6 8 9 10 12 13 15 16 17 19 20 21 23 24 25 27 28 29 37 44 45"},
     {36, "3 4 5 17 19 22 23 24 25 27 32 33 34 35 36 37 38 39 40 41 42 43 44 49"},
 };
@@ -113,7 +111,6 @@ const Row knownFloatingGears[] = {
 };
 // Gears turning outside the allowed speeds (or against their kind).
 const Row knownGearTurns[] = {
-    {14, "2 3 4 8 9 10 14 15 16"},
     {16, "3"},
     {28, "37 39 41"},
     {30, "19"},
