@@ -46,9 +46,6 @@ const KnownFailure knownFailures[] = {
     // lower draws of kill points.
     {"replays/order22-rec44.txt", 1, "fresh"},    // 51 + 15 of 70 (6 kills)
     {"replays/order22-rec44.txt", 1, "1234567"},  // 54 + 15 of 70
-    {"replays/hard/order16-rec20.txt", 3, "fresh"},  // 108 + 0 of 110 (11 kills, no time left)
-    {"replays/hard/order16-rec20.txt", 3, "7"},      // 104 + 0 of 110
-    {"replays/hard/order16-rec20.txt", 3, "99"},     // 107 + 0 of 110
     {"replays/hard/order22-rec44.txt", 3, "fresh"},  // 51 + 13 of 70 (6 kills)
 };
 
