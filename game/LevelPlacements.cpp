@@ -799,11 +799,11 @@ void PlaceRecord27(LevelRecord& r, const bool given[])
     if (!given[19]) r.objects[19] = MakeBouncerObject(1652, 640, 1600.0f, 1720.0f, 14, 0);
     if (!given[20]) r.objects[20] = MakeBouncerObject(1664, 640, 1600.0f, 1720.0f, 14, 0);
     if (!given[21]) r.objects[21] = MakeBouncerObject(1676, 640, 1600.0f, 1720.0f, 14, 0);
-    if (!given[22]) r.objects[22] = MakeBouncerObject(1826, 640, 1780.0f, 1920.0f, 14, 0);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(1838, 640, 1780.0f, 1920.0f, 14, 0);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(1850, 640, 1780.0f, 1920.0f, 14, 0);
-    if (!given[25]) r.objects[25] = MakeBouncerObject(1862, 640, 1780.0f, 1920.0f, 14, 0);
-    if (!given[26]) r.objects[26] = MakeBouncerObject(1874, 640, 1780.0f, 1920.0f, 14, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(1826, 626, 1780.0f, 1920.0f, 14, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(1838, 626, 1780.0f, 1920.0f, 14, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(1850, 626, 1780.0f, 1920.0f, 14, 0);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(1862, 626, 1780.0f, 1920.0f, 14, 0);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1874, 626, 1780.0f, 1920.0f, 14, 0);
     if (!given[27]) r.objects[27] = MakeGearObject(746, -274, 0.0f, 0.02f, 30);
     if (!given[28]) r.objects[28] = MakeGearObject(1678, -62, 0.0f, 0.03f, 50);
     if (!given[29]) r.objects[29] = MakeCannonObject(1850.0f, 626.0f, -3.0f, 3.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);

@@ -77,7 +77,6 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
-    {27, "23 24 25"},
 };
 // Creature pairs under two radii apart at the start, outside a designed pack.
 const Row knownTooClose[] = {
