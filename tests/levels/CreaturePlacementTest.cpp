@@ -97,7 +97,6 @@ const Row knownUnseen[] = {
 };
 // Gears with no ground or wall at their rim.
 const Row knownFloatingGears[] = {
-    {16, "3 4 9 10 14 18 24"},
     {26, "41 42"},
     {28, "41"},
     {30, "15 19"},
@@ -106,7 +105,6 @@ const Row knownFloatingGears[] = {
 };
 // Gears turning outside the allowed speeds (or against their kind).
 const Row knownGearTurns[] = {
-    {16, "3"},
     {28, "37 39 41"},
     {30, "19"},
     {36, "43 44"},
