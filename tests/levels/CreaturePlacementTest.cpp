@@ -91,19 +91,16 @@ const Row knownTooClose[] = {
 };
 // Objects the default replay never brings within sight.
 const Row knownUnseen[] = {
-    {28, "0 1 2 4 5 6 8 9 10 12 13 15 16 17 19 20 21 23 24 25 27 28 29 37 44 45"},
     {36, "3 4 5 17 19 22 23 24 25 27 32 33 34 35 36 37 38 39 40 41 42 43 44 49"},
 };
 // Gears with no ground or wall at their rim.
 const Row knownFloatingGears[] = {
     {26, "41 42"},
-    {28, "41"},
     {36, "43 44"},
     {40, "17"},
 };
 // Gears turning outside the allowed speeds (or against their kind).
 const Row knownGearTurns[] = {
-    {28, "37 39 41"},
     {36, "43 44"},
 };
 
