@@ -77,6 +77,7 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
+    {-1, ""},  // none: the placeholder keeps the table an array
 };
 // Creature pairs under two radii apart at the start, outside a designed pack.
 const Row knownTooClose[] = {
