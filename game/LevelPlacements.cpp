@@ -848,8 +848,8 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
     if (!given[28]) r.objects[28] = MakeBouncerObject(1395, 790, 0.0f, 0.0f, 5, 1);
     if (!given[29]) r.objects[29] = MakeBouncerObject(1450, 790, 0.0f, 0.0f, 5, 1);
     if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1420, 426, 1360.0f, -360.0f);
-    if (!given[31]) r.objects[31] = MakeWalkerObject(880, 331, 830.0f, 930.0f, 4, 0);
-    if (!given[32]) r.objects[32] = MakeWalkerObject(880, 331, 840.0f, 920.0f, 2, 1);
+    if (!given[31]) r.objects[31] = MakeWalkerObject(831, 331, 822.0f, 840.0f, 1, 0);
+    if (!given[32]) r.objects[32] = MakeWalkerObject(929, 331, 920.0f, 938.0f, 1, 1);
     if (!given[33]) r.objects[33] = MakeCeilingDropperObject(880, 120, 560.0f, -360.0f);
     if (!given[34]) r.objects[34] = MakeWalkerObject(1290, 331, 1240.0f, 1340.0f, 4, 0);
     if (!given[35]) r.objects[35] = MakeCeilingDropperObject(1290, 120, 1010.0f, -360.0f);
