@@ -96,7 +96,6 @@ const Row knownUnseen[] = {
 };
 // Gears with no ground or wall at their rim.
 const Row knownFloatingGears[] = {
-    {26, "41 42"},
     {36, "43 44"},
     {40, "17"},
 };
