@@ -43,7 +43,15 @@ struct SpriteTexture {
     // and height are not used (the file's size rounded up to powers of two).
     // As a surface, the file is scaled into width x height plain pixels and
     // "OK" or "FAIL" goes to standard output (no line end).
+    // "OK" means the surface holds the file's pixels; a surface that cannot
+    // be made, or a file that is missing, refused or damaged, gives "FAIL".
     void Load(const char* path, bool asSurface = false, int width = 0, int height = 0);
+    // The second half of Load, for a picture already decoded (possibly on a
+    // worker thread) with TexturePictureRequest() or SurfacePictureRequest():
+    // releases what the record held and makes the texture or surface. A
+    // surface of the picture's own size takes its pixels over.
+    void LoadDecoded(const char* path, DecodedPicture* picture, bool asSurface = false,
+                     int width = 0, int height = 0);
     // The surface's pitch and pixels. A record whose file was missing holds
     // zero pixels (nothing solid) of the requested size. A record with no
     // surface at all (never loaded as one, or a size that could not be

@@ -1,7 +1,6 @@
 #include "gameplay/LevelLoading.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "engine/AudioWrappers.h"
 #include "engine/GraphicsDevice.h"
@@ -56,34 +55,28 @@ ProvidedPicture providedCollision = {nullptr, 0, 0, 0};
 const int maxLevelWidth = maxTileCols * 1024;
 const int maxLevelHeight = maxTileRows * 1024;
 
-// Reads the size from a PNG header. Returns false when the file cannot be
-// opened; sets isPng when the file is a PNG whose size was read.
-bool ReadPictureSize(const char* path, bool& isPng, int& width, int& height)
+bool LevelSizeValid(const LevelRecord& record)
 {
-    isPng = false;
-    FILE* f = std::fopen(path, "rb");
-    if (f == nullptr) return false;
-    unsigned char head[24];
-    const size_t got = std::fread(head, 1, sizeof head, f);
-    std::fclose(f);
-    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (got == sizeof head && std::memcmp(head, signature, 8) == 0 && std::memcmp(head + 12, "IHDR", 4) == 0) {
-        width = (head[16] << 24) | (head[17] << 16) | (head[18] << 8) | head[19];
-        height = (head[20] << 24) | (head[21] << 16) | (head[22] << 8) | head[23];
-        isPng = true;
-    }
-    return true;
+    return record.width > 0 && record.height > 0 && record.width <= maxLevelWidth &&
+           record.height <= maxLevelHeight;
 }
 
-}  // namespace
+// The collision file a level start reads, or null when it reads none (a
+// world size no picture may have, or a picture provided in memory).
+const char* CollisionFileToRead(const LevelRecord& record)
+{
+    if (!LevelSizeValid(record) || providedCollision.pixels != nullptr) return nullptr;
+    return collisionPathOverride != nullptr ? collisionPathOverride : record.collFile;
+}
 
-// The collision picture must cover exactly the level; anything else plays
-// against an empty picture of the level's size, so no probe ever reads
-// outside the pixels it was given.
-void LoadCollisionPicture(const LevelRecord& record)
+// Points the probes at the level's collision picture: the decoded file when
+// it covers exactly the level, else an empty picture of the level's size, so
+// no probe ever reads outside the pixels it was given. `picture` is the
+// decoded CollisionFileToRead(record), or null when that is null.
+void TakeCollisionPicture(const LevelRecord& record, DecodedPicture* picture)
 {
     const int w = record.width, h = record.height;
-    if (w <= 0 || h <= 0 || w > maxLevelWidth || h > maxLevelHeight) {
+    if (!LevelSizeValid(record)) {
         std::fprintf(stderr, "Level %d has an invalid world size %d x %d\n", record.recordId, w, h);
         UseEmptyCollisionPicture(w > 0 ? (w < maxLevelWidth ? w : maxLevelWidth) : 0,
                                  h > 0 ? (h < maxLevelHeight ? h : maxLevelHeight) : 0);
@@ -91,29 +84,38 @@ void LoadCollisionPicture(const LevelRecord& record)
     }
     levelWidth = w;
     levelHeight = h;
-    if (providedCollision.pixels != nullptr) {
+    if (picture == nullptr) {
         UseCollisionPixels(providedCollision.pixels, providedCollision.pitch, providedCollision.width,
                            providedCollision.height);
         return;
     }
-    const char* path = collisionPathOverride != nullptr ? collisionPathOverride : record.collFile;
-    bool isPng = false;
-    int fileW = 0, fileH = 0;
-    if (path[0] == '\0' || !ReadPictureSize(path, isPng, fileW, fileH)) {
-        std::fprintf(stderr, "Collision picture \"%s\" cannot be read: playing against an empty picture\n", path);
-        UseEmptyCollisionPicture(w, h);
-        return;
-    }
-    if (isPng && (fileW != w || fileH != h)) {
+    const char* path = CollisionFileToRead(record);
+    if (picture->status == PictureStatus::Failed && picture->problem[0] == '\0') {
+        std::fprintf(stderr, "Collision picture \"%s\" cannot be read: playing against an empty picture\n",
+                     path);
+    } else if (picture->status != PictureStatus::Failed &&
+               (picture->fileWidth != w || picture->fileHeight != h)) {
         std::fprintf(stderr,
                      "Collision picture \"%s\" is %d x %d, the level is %d x %d: playing against an empty picture\n",
-                     path, fileW, fileH, w, h);
-        UseEmptyCollisionPicture(w, h);
-        return;
+                     path, picture->fileWidth, picture->fileHeight, w, h);
+        FreeDecodedPicture(picture);
     }
-    collTexture.Load(path, true, w, h);
+    // A refused or damaged file is reported by the load itself; every
+    // failure leaves empty pixels of the level's size and logs "FAIL".
+    collTexture.LoadDecoded(path, picture, true, w, h);
     const PixelLock lock = collTexture.LockPixels();
     UseCollisionPixels(lock.pixels, lock.pitch, w, h);
+}
+
+}  // namespace
+
+void LoadCollisionPicture(const LevelRecord& record)
+{
+    DecodedPicture picture;
+    const char* path = CollisionFileToRead(record);
+    if (path != nullptr) DecodePictureFile(path, SurfacePictureRequest(), &picture);
+    TakeCollisionPicture(record, path != nullptr ? &picture : nullptr);
+    FreeDecodedPicture(&picture);
 }
 
 namespace {

@@ -2,6 +2,8 @@
 // Pictures: drawable textures and CPU-readable pixel surfaces.
 #include <cstdint>
 
+#include "platform/PictureDecode.h"
+
 // A drawable picture. Textures are power-of-two sized: a file whose sides are
 // not powers of two is scaled up (bilinear) to the next powers of two, and
 // every texture coordinate refers to that size (a 100 x 60 file becomes a
@@ -9,10 +11,18 @@
 struct PlatformTexture;
 
 // Loads a picture file ('\\' in the path is taken as '/'). Null when the file
-// is missing or unreadable. With the Recording batch backend no GPU texture
-// is made (no display needed): the record carries its size, id and path only,
-// and a PNG's size is taken from its header without decoding the picture.
+// is missing, refused or cannot be decoded in full; every case but a missing
+// file says why on standard error. With the Recording batch backend no GPU
+// texture is made (no display needed): the record carries its size, id and
+// path only, and the size is taken from the file's header.
 PlatformTexture* CreateTextureFromFile(const char* path);
+
+// The same in two steps: decode with TexturePictureRequest() (asked on the
+// game thread; the decoding may run on any thread), then make the texture on
+// the game thread, which owns the graphics context. The picture's pixels
+// stay with it; free it afterwards.
+PictureRequest TexturePictureRequest();
+PlatformTexture* CreateTextureFromPicture(const char* path, DecodedPicture* picture);
 void DestroyTexture(PlatformTexture* texture);
 int TextureWidth(const PlatformTexture* texture);   // power-of-two size
 int TextureHeight(const PlatformTexture* texture);
@@ -35,8 +45,15 @@ struct PixelSurface {
 // scaled to the surface size when the file's size differs (nearest pixel, so
 // the exact colours the game compares against survive). Returns false when
 // the surface cannot be made (size not positive or too large): then nothing
-// is held. A missing or unreadable file still returns true and leaves the
-// zero (transparent black, nothing solid) pixels; *fileLoaded tells which.
+// is held. A missing, refused or damaged file still returns true and leaves
+// the zero (transparent black, nothing solid) pixels; *fileLoaded tells
+// which, and every case but a missing file says why on standard error.
 bool CreateSurfaceFromFile(const char* path, int width, int height, PixelSurface* surface,
                            bool* fileLoaded);
+
+// The same in two steps, as for textures. A picture decoded at exactly the
+// surface's size hands its pixels over to the surface (no copy).
+PictureRequest SurfacePictureRequest();
+bool CreateSurfaceFromPicture(const char* path, DecodedPicture* picture, int width, int height,
+                              PixelSurface* surface, bool* fileLoaded);
 void DestroySurface(PixelSurface* surface);

@@ -4,7 +4,7 @@ set -euo pipefail
 FV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 FV_PACKAGES=(build-essential cmake ninja-build pkg-config
   libsfml-dev libsdl2-dev libtinyxml-dev libopenal-dev libgtk-3-dev
-  libcairo2-dev libsndfile1-dev libgtest-dev libgmock-dev
+  libcairo2-dev libsndfile1-dev libpng-dev libdeflate-dev libgtest-dev libgmock-dev
   xvfb xauth xdotool imagemagick libgl1-mesa-dri fonts-dejavu-core fonts-comfortaa)
 
 fv_install_packages() {

@@ -1,5 +1,6 @@
 // CPU-readable pictures: plain pixel memory from a file, with no display.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "engine/SpriteTexture.h"
 #include "platform/SpritePngWriter.h"
@@ -58,11 +59,58 @@ TEST_F(SpriteSurfaceTest, FileOfOtherSizeIsScaledToTheRequestedSize) {
 
 TEST_F(SpriteSurfaceTest, MissingFileGivesEmptyPixelsOfTheRequestedSize) {
     SpriteTexture coll;
-    EXPECT_EQ(LoadSurface(coll, "data//w99//coll_missing.png", 50, 40), "OK");
+    // Empty pixels in place of the file are no success.
+    EXPECT_EQ(LoadSurface(coll, "data//w99//coll_missing.png", 50, 40), "FAIL");
     const PixelLock lock = coll.LockPixels();
     ASSERT_NE(lock.pixels, nullptr);
     EXPECT_EQ(lock.pitch, 50);
     for (int i = 0; i < 50 * 40; ++i) ASSERT_EQ(lock.pixels[i], 0u);
+}
+
+TEST_F(SpriteSurfaceTest, CutShortOrHugeFilesReadAsMissingOnesWithAReason) {
+    // A collision picture that stops halfway once gave its upper half and
+    // "OK", and the Vop fell through the lower half.
+    std::vector<uint32_t> white(64 * 64, 0xFFFFFFFFu);
+    for (size_t i = 0; i < white.size(); i += 7) white[i] = 0xFF000080u;  // keep it from compressing away
+    const std::string whole = Write("whole.png", 64, 64, white);
+    FILE* f = std::fopen(whole.c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    std::fseek(f, 0, SEEK_END);
+    ASSERT_EQ(ftruncate(fileno(f), std::ftell(f) / 2), 0);
+    std::fclose(f);
+
+    const std::string huge = testpng::TempPath("huge.png");
+    written.push_back(huge);
+    ASSERT_TRUE(testpng::WritePng(huge, 1, 1, {0xFFFFFFFFu}));
+    // Rewrite the declared size to 40000 x 40000 (the header's checksum is
+    // left wrong on purpose: the size must be refused before anything else).
+    f = std::fopen(huge.c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    const unsigned char size[8] = {0, 0, 0x9C, 0x40, 0, 0, 0x9C, 0x40};
+    std::fseek(f, 16, SEEK_SET);
+    std::fwrite(size, 1, sizeof size, f);
+    std::fclose(f);
+
+    for (const std::string& path : {whole, huge}) {
+        SpriteTexture coll;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(LoadSurface(coll, path, 64, 64), "FAIL") << path;
+        const std::string message = testing::internal::GetCapturedStderr();
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+        EXPECT_NE(message.find(path == whole ? "is cut short or damaged" : "declares 40000 x 40000 pixels"),
+                  std::string::npos)
+            << message;
+        const PixelLock lock = coll.LockPixels();
+        ASSERT_EQ(lock.pitch, 64);
+        for (int i = 0; i < 64 * 64; ++i) ASSERT_EQ(lock.pixels[i], 0u) << path;
+    }
+    // As a texture the huge one is not drawn either (without a display only
+    // the header of a texture is read, so only the size can be refused here).
+    SpriteTexture picture;
+    testing::internal::CaptureStderr();
+    picture.Load(huge.c_str());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("it is not drawn"), std::string::npos);
+    EXPECT_EQ(picture.texture, nullptr);
 }
 
 TEST_F(SpriteSurfaceTest, NoSurfaceStillReadsSafeZeros) {

@@ -1,0 +1,248 @@
+#include "platform/PictureDecode.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/PngDecode.h"
+#include "platform/SfmlContext.h"
+#include "platform/Texture.h"
+
+namespace {
+
+// No picture the game may show is stored in a file this large.
+constexpr int64_t maxPictureFileBytes = int64_t(512) << 20;
+// Enough of the file for either header.
+constexpr size_t headerBytes = 64;
+
+const char* const cutShort = "is cut short or damaged";
+
+uint32_t LittleEndian32(const uint8_t* p)
+{
+    return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+}
+
+uint32_t LittleEndian16(const uint8_t* p) { return uint32_t(p[1]) << 8 | p[0]; }
+
+// Opens and reads a regular file (all of it, or its first bytes). A missing
+// file fails without a problem, as a missing picture is an ordinary case;
+// a folder, a pipe or a device is refused without waiting on it.
+uint8_t* ReadPictureBytes(const char* path, bool headerOnly, size_t* got, int64_t* fileSize,
+                          DecodedPicture* picture)
+{
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error != ENOENT && error != ENOTDIR) {
+            char text[64];
+            char problem[96];
+            std::snprintf(problem, sizeof problem, "cannot be opened (%s)",
+                          strerror_r(error, text, sizeof text));
+            SetPictureProblem(picture, problem);
+        }
+        return nullptr;
+    }
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        SetPictureProblem(picture, "is not a regular file");
+        return nullptr;
+    }
+    if (info.st_size > maxPictureFileBytes) {
+        close(fd);
+        SetPictureProblem(picture, "is too large a file for a picture");
+        return nullptr;
+    }
+    *fileSize = info.st_size;
+    size_t want = static_cast<size_t>(info.st_size);
+    if (headerOnly && want > headerBytes) want = headerBytes;
+    uint8_t* bytes = static_cast<uint8_t*>(std::malloc(want > 0 ? want : 1));
+    if (bytes == nullptr) {
+        close(fd);
+        SetPictureProblem(picture, "cannot be read: out of memory");
+        return nullptr;
+    }
+    size_t filled = 0;
+    while (filled < want) {
+        const ssize_t n = read(fd, bytes + filled, want - filled);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        filled += static_cast<size_t>(n);
+    }
+    close(fd);
+    *got = filled;
+    return bytes;
+}
+
+// The size of a BMP picture from its header; the window library decodes
+// the pixels later on the game thread. An uncompressed BMP shorter than its
+// rows is refused here, since that decoder would read it as far as it goes.
+void ReadBmpHeader(const uint8_t* b, size_t got, int64_t fileSize, DecodedPicture* picture)
+{
+    if (got < 26) {
+        SetPictureProblem(picture, cutShort);
+        return;
+    }
+    const uint32_t pixelOffset = LittleEndian32(b + 10);
+    const uint32_t infoSize = LittleEndian32(b + 14);
+    int64_t width = 0, height = 0;
+    uint32_t bitsPerPixel = 0, compression = 0;
+    if (infoSize == 12) {
+        width = LittleEndian16(b + 18);
+        height = LittleEndian16(b + 20);
+        bitsPerPixel = LittleEndian16(b + 24);
+    } else if (infoSize >= 40 && got >= 34) {
+        width = static_cast<int32_t>(LittleEndian32(b + 18));
+        height = static_cast<int32_t>(LittleEndian32(b + 22));
+        bitsPerPixel = LittleEndian16(b + 28);
+        compression = LittleEndian32(b + 30);
+    } else {
+        SetPictureProblem(picture, "is not a valid BMP picture");
+        return;
+    }
+    if (height < 0) height = -height;  // rows stored from the top
+    if (width <= 0 || height <= 0) {
+        SetPictureProblem(picture, "is not a valid BMP picture");
+        return;
+    }
+    if (!PictureSizeAllowed(width, height, picture)) return;
+    if (compression == 0 || compression == 3) {
+        const int64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        if (fileSize < int64_t(pixelOffset) + rowBytes * height) {
+            SetPictureProblem(picture, cutShort);
+            return;
+        }
+    }
+    picture->fileWidth = picture->width = static_cast<int32_t>(width);
+    picture->fileHeight = picture->height = static_cast<int32_t>(height);
+    picture->status = PictureStatus::OnGameThread;
+}
+
+// Scales the held pixels up to powers of two when asked and needed.
+void MakePowerOfTwo(const PictureRequest& request, DecodedPicture* picture)
+{
+    if (!request.powerOfTwo) return;
+    const int width = NextPowerOfTwo(picture->fileWidth);
+    const int height = NextPowerOfTwo(picture->fileHeight);
+    if (width == picture->width && height == picture->height) return;
+    if (picture->pixels != nullptr) {
+        uint8_t* stretched = static_cast<uint8_t*>(std::malloc(size_t(width) * size_t(height) * 4));
+        if (stretched == nullptr) {
+            FreeDecodedPicture(picture);
+            SetPictureProblem(picture, "cannot be decoded: out of memory");
+            return;
+        }
+        StretchRgba(picture->pixels, picture->width, picture->height, stretched, width, height);
+        std::free(picture->pixels);
+        picture->pixels = stretched;
+    }
+    picture->width = width;
+    picture->height = height;
+}
+
+}  // namespace
+
+void DecodePictureFile(const char* path, const PictureRequest& request, DecodedPicture* picture)
+{
+    *picture = DecodedPicture{};
+    char fixedPath[512];
+    CopyPathWithSlashes(fixedPath, sizeof fixedPath, path);
+    size_t got = 0;
+    int64_t fileSize = 0;
+    uint8_t* bytes = ReadPictureBytes(fixedPath, request.sizeOnly, &got, &fileSize, picture);
+    if (bytes == nullptr) return;
+    if (HasPngSignature(bytes, got)) {
+        DecodePng(bytes, got, request, picture);
+    } else if (got >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+        ReadBmpHeader(bytes, got, fileSize, picture);
+        if (request.sizeOnly && picture->status == PictureStatus::OnGameThread)
+            picture->status = PictureStatus::Decoded;
+    } else {
+        SetPictureProblem(picture, got == 0 ? "is empty" : "is neither a PNG nor a BMP picture");
+    }
+    std::free(bytes);
+    if (picture->status == PictureStatus::Decoded) MakePowerOfTwo(request, picture);
+}
+
+void CompletePictureDecode(const char* path, const PictureRequest& request,
+                           DecodedPicture* picture)
+{
+    if (picture->status != PictureStatus::OnGameThread) return;
+    char fixedPath[512];
+    CopyPathWithSlashes(fixedPath, sizeof fixedPath, path);
+    sf::Image image;
+    bool loaded;
+    {
+        QuietSfmlErrors quiet;
+        loaded = image.loadFromFile(fixedPath);
+    }
+    const sf::Vector2u size = image.getSize();
+    if (!loaded || size.x != unsigned(picture->fileWidth) || size.y != unsigned(picture->fileHeight)) {
+        SetPictureProblem(picture, cutShort);
+        return;
+    }
+    const size_t count = size_t(size.x) * size_t(size.y);
+    uint8_t* pixels = static_cast<uint8_t*>(std::malloc(count * 4));
+    if (pixels == nullptr) {
+        SetPictureProblem(picture, "cannot be decoded: out of memory");
+        return;
+    }
+    const uint8_t* source = image.getPixelsPtr();
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t* s = source + i * 4;
+        uint8_t* d = pixels + i * 4;
+        if (request.order == PixelOrder::Argb) {
+            const uint32_t word = uint32_t(s[3]) << 24 | uint32_t(s[0]) << 16 | uint32_t(s[1]) << 8 | s[2];
+            std::memcpy(d, &word, 4);
+        } else {
+            std::memcpy(d, s, 4);
+        }
+    }
+    picture->pixels = pixels;
+    picture->order = request.order;
+    picture->status = PictureStatus::Decoded;
+    MakePowerOfTwo(request, picture);
+}
+
+void FreeDecodedPicture(DecodedPicture* picture)
+{
+    std::free(picture->pixels);
+    *picture = DecodedPicture{};
+}
+
+void StretchRgba(const uint8_t* source, int sourceWidth, int sourceHeight, uint8_t* target,
+                 int width, int height)
+{
+    const int sw = sourceWidth, sh = sourceHeight;
+    for (int y = 0; y < height; ++y) {
+        double fy = (y + 0.5) * sh / height - 0.5;
+        if (fy < 0) fy = 0;
+        int y0 = static_cast<int>(fy);
+        if (y0 > sh - 1) y0 = sh - 1;
+        const int y1 = y0 + 1 < sh ? y0 + 1 : y0;
+        const double wy = fy - y0;
+        for (int x = 0; x < width; ++x) {
+            double fx = (x + 0.5) * sw / width - 0.5;
+            if (fx < 0) fx = 0;
+            int x0 = static_cast<int>(fx);
+            if (x0 > sw - 1) x0 = sw - 1;
+            const int x1 = x0 + 1 < sw ? x0 + 1 : x0;
+            const double wx = fx - x0;
+            uint8_t* out = target + (size_t(y) * size_t(width) + size_t(x)) * 4;
+            for (int channel = 0; channel < 4; ++channel) {
+                const double a = source[(size_t(y0) * sw + x0) * 4 + channel];
+                const double b = source[(size_t(y0) * sw + x1) * 4 + channel];
+                const double c = source[(size_t(y1) * sw + x0) * 4 + channel];
+                const double d = source[(size_t(y1) * sw + x1) * 4 + channel];
+                const double top = a + (b - a) * wx;
+                const double bottom = c + (d - c) * wx;
+                out[channel] = static_cast<uint8_t>(top + (bottom - top) * wy + 0.5);
+            }
+        }
+    }
+}
