@@ -5,6 +5,7 @@
 #include "engine/AudioWrappers.h"
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/PictureBatch.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "platform/Audio.h"
@@ -284,11 +285,23 @@ const char* const chapterTitleFolder = "data//menusprite//buttons//schrift//";
 const char* const gameFontFile = "data//FVf.ttf";
 const char* const gameFontFace = "Snap ITC";
 
-void LoadPictureTable(const PictureEntry* table, int count)
+// The catalogue's files, decoded together on worker threads and taken in
+// the catalogue's order.
+PictureBatch resourcePictures;
+static_assert(inGamePictureCount + menuPictureCount + 1 + 5 <= maxBatchPictures,
+              "the catalogue's pictures fit one batch");
+
+void AddPictureTable(const PictureEntry* table, int count)
+{
+    for (int i = 0; i < count; ++i) AddBatchPicture(resourcePictures, table[i].picture, table[i].file);
+}
+
+// Fills the table's records from batch pictures first, first + 1, ...
+void LoadPictureTable(const PictureEntry* table, int count, int first)
 {
     for (int i = 0; i < count; ++i) {
         const PictureEntry& entry = table[i];
-        entry.picture->Load(entry.file, false, 0, 0);
+        LoadBatchPicture(resourcePictures, first + i);
         const int* r = entry.sourceRect;
         if (r[0] != 0 || r[1] != 0 || r[2] != 0 || r[3] != 0)
             entry.picture->SetSourceRect(r[0], r[1], r[2], r[3]);
@@ -311,21 +324,27 @@ const char* ChapterTitleFile(int language, int page)
 
 void LoadResources()
 {
-    LoadPictureTable(inGamePictureTable, inGamePictureCount);
-    std::printf("Haupt-Sprites geladen\n");
-    std::fflush(stdout);
-
-    LoadPictureTable(menuPictureTable, menuPictureCount);
-    skySprite.Load(SkyPictureFile(shaderEnabled), false, 0, 0);
-
+    AddPictureTable(inGamePictureTable, inGamePictureCount);
+    AddPictureTable(menuPictureTable, menuPictureCount);
+    const int sky = AddBatchPicture(resourcePictures, &skySprite, SkyPictureFile(shaderEnabled));
     char path[160];
     for (int page = 0; page < 5; ++page) {
         const char* file = ChapterTitleFile(languageId, page);
         if (!file)
             break;
         std::snprintf(path, sizeof path, "%s%s", chapterTitleFolder, file);
-        chapterTitles[page].Load(path, false, 0, 0);
+        AddBatchPicture(resourcePictures, &chapterTitles[page], path);
     }
+    StartPictureBatch(resourcePictures);
+
+    LoadPictureTable(inGamePictureTable, inGamePictureCount, 0);
+    std::printf("Haupt-Sprites geladen\n");
+    std::fflush(stdout);
+
+    LoadPictureTable(menuPictureTable, menuPictureCount, inGamePictureCount);
+    LoadBatchPicture(resourcePictures, sky);
+    // The chapter titles follow the sky, in page order.
+    FinishPictureBatch(resourcePictures);
 
     fontSmall.Load(gameFontFile, gameFontFace, 28);
     fontMedium.Load(gameFontFile, gameFontFace, 50);

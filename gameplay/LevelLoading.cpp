@@ -4,6 +4,7 @@
 
 #include "engine/AudioWrappers.h"
 #include "engine/GraphicsDevice.h"
+#include "engine/PictureBatch.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
@@ -54,6 +55,12 @@ ProvidedPicture providedCollision = {nullptr, 0, 0, 0};
 // Largest world the level table can describe (15 tiles of 1024 across, 5 down).
 const int maxLevelWidth = maxTileCols * 1024;
 const int maxLevelHeight = maxTileRows * 1024;
+
+// Tiles, decorations and the collision picture of one level start, decoded
+// together on worker threads.
+PictureBatch levelPictures;
+static_assert(maxTileRows * maxTileCols + maxDecorFiles + 1 <= maxBatchPictures,
+              "a level's pictures fit one batch");
 
 bool LevelSizeValid(const LevelRecord& record)
 {
@@ -166,6 +173,26 @@ int StartingTimeBonus(const LevelRecord& record)
 
 void LoadLevel(LevelRecord record)
 {
+    // The files are decoded while the music opens and the values are set;
+    // the records are filled below in their order, so the log, the order of
+    // effects and the textures' ids stay as if each were loaded in turn.
+    int tileCount = 0;
+    if (levelPicturesEnabled) {
+        const int rows = record.tileRows < maxTileRows ? record.tileRows : maxTileRows;
+        const int cols = record.tileCols < maxTileCols ? record.tileCols : maxTileCols;
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c)
+                AddBatchPicture(levelPictures, &levelTiles[r][c], record.tileFiles[r][c]);
+        const int decor = record.decorCount < maxDecorFiles ? record.decorCount : maxDecorFiles;
+        for (int i = 0; i < decor; ++i) AddBatchPicture(levelPictures, &levelDecor[i], record.decorFiles[i]);
+        tileCount = levelPictures.count;
+    }
+    const char* collPath = CollisionFileToRead(record);
+    const int collIndex =
+        collPath != nullptr ? AddBatchPicture(levelPictures, nullptr, collPath, true, record.width, record.height)
+                            : -1;
+    StartPictureBatch(levelPictures);
+
     musicStream.Open(record.musicFile, 1);
     musicStream.Play();
     musicStream.SetVolume(static_cast<float>(levelMusicVolume + musicDuck));
@@ -192,20 +219,17 @@ void LoadLevel(LevelRecord record)
     deviceWasReset = 0;
     std::printf(" -Alte Welt released!\n");
 
-    if (levelPicturesEnabled) {
-        const int rows = record.tileRows < maxTileRows ? record.tileRows : maxTileRows;
-        const int cols = record.tileCols < maxTileCols ? record.tileCols : maxTileCols;
-        for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < cols; ++c) levelTiles[r][c].Load(record.tileFiles[r][c]);
-        const int decor = record.decorCount < maxDecorFiles ? record.decorCount : maxDecorFiles;
-        for (int i = 0; i < decor; ++i) levelDecor[i].Load(record.decorFiles[i]);
-    }
+    for (int i = 0; i < tileCount; ++i) LoadBatchPicture(levelPictures, i);
     lookX = 0.0f;
     lookY = 0.0f;
     std::printf(" -Welt geladen!\n");
     std::printf(" -Alte Coll relased!\n");
 
-    LoadCollisionPicture(record);
+    if (collIndex >= 0)
+        TakeCollisionPicture(record, WaitForBatchPicture(levelPictures, collIndex));
+    else
+        LoadCollisionPicture(record);
+    FinishPictureBatch(levelPictures);
     std::printf(" -Coll geladen!\n");
     std::printf(" -Coll berechnet!\n");
 
