@@ -35,11 +35,16 @@ void SpriteTexture::Load(const char* path, bool asSurface, int width, int height
 void SpriteTexture::LoadDecoded(const char* path, DecodedPicture* picture, bool asSurface,
                                 int width, int height) {
     isSurface = asSurface ? 1 : 0;
-    Release();
     if (!asSurface) {
-        texture = CreateTextureFromPicture(path, picture);
+        // The old texture goes as Release would let it go, but its place on
+        // the graphics card may be refilled.
+        PlatformTexture* old = texture;
+        texture = nullptr;
+        Release();
+        texture = ReplaceTextureFromPicture(old, path, picture);
         return;
     }
+    Release();
     bool fileLoaded = false;
     const bool made = CreateSurfaceFromPicture(path, picture, width, height, &surface, &fileLoaded);
     // A surface of empty pixels in place of the file is no success: the

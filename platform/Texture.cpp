@@ -80,6 +80,25 @@ PlatformTexture* CreateTextureFromPicture(const char* path, DecodedPicture* pict
     return NewTextureRecord(gpu, picture->width, picture->height, path);
 }
 
+PlatformTexture* ReplaceTextureFromPicture(PlatformTexture* old, const char* path,
+                                           DecodedPicture* picture) {
+    CompletePictureDecode(path, TexturePictureRequest(), picture);
+    const bool refill = old != nullptr && old->gpu != nullptr &&
+                        picture->status == PictureStatus::Decoded && picture->pixels != nullptr &&
+                        picture->order == PixelOrder::Rgba && picture->width == old->width &&
+                        picture->height == old->height && batchBackend == BatchBackend::Sfml &&
+                        DisplayAvailable();
+    if (!refill) {
+        DestroyTexture(old);
+        return CreateTextureFromPicture(path, picture);
+    }
+    FlushSpriteBatch();  // nothing queued may show the new pixels
+    old->gpu->update(picture->pixels);
+    old->id = nextTextureId++;
+    CopyPathWithSlashes(old->path, sizeof old->path, path);
+    return old;
+}
+
 PlatformTexture* CreateTextureFromFile(const char* path) {
     DecodedPicture picture;
     DecodePictureFile(path, TexturePictureRequest(), &picture);

@@ -23,6 +23,12 @@ PlatformTexture* CreateTextureFromFile(const char* path);
 // stay with it; free it afterwards.
 PictureRequest TexturePictureRequest();
 PlatformTexture* CreateTextureFromPicture(const char* path, DecodedPicture* picture);
+// As CreateTextureFromPicture, in place of `old` (which is destroyed): a
+// graphics-card texture of the same size is refilled rather than made anew,
+// which is most of the cost of a level's tiles after the first level. The
+// result is a new picture all the same (a new id and path).
+PlatformTexture* ReplaceTextureFromPicture(PlatformTexture* old, const char* path,
+                                           DecodedPicture* picture);
 void DestroyTexture(PlatformTexture* texture);
 int TextureWidth(const PlatformTexture* texture);   // power-of-two size
 int TextureHeight(const PlatformTexture* texture);

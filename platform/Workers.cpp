@@ -48,6 +48,9 @@ int WorkerThreadsFor(int jobs)
 void StartWork(WorkBatch& batch, int count, void (*job)(void* context, int index), void* context,
                int threads)
 {
+    // A batch still running is finished first: its threads must be joined
+    // before their places are taken.
+    if (batch.threadCount > 0) FinishWork(batch);
     batch.job = job;
     batch.context = context;
     batch.count = count < maxWorkJobs ? (count > 0 ? count : 0) : maxWorkJobs;

@@ -127,6 +127,24 @@ TEST_F(RenderSpriteReadbackTest, PictureIsStretchedToItsPowerOfTwoTexture) {
     EXPECT_EQ(Pixel(36, 4), kClear);
 }
 
+TEST_F(RenderSpriteReadbackTest, ReloadingOverAPictureOfTheSameSizeShowsOnlyTheNewOne) {
+    // The graphics card's texture is refilled in place: draws queued before
+    // must keep the old pixels, draws after show only the new ones.
+    picture.DrawSprite(0, 0, 0, 2, 2, 0, 0, kWhite);  // quadrants over 0..32
+    const uint32_t oldId = TextureId(picture.texture);
+    const std::string bluePath = testpng::TempPath("blue16.png");
+    ASSERT_TRUE(testpng::WritePng(bluePath, 16, 16, std::vector<uint32_t>(256, kBlue)));
+    picture.Load(bluePath.c_str());
+    std::remove(bluePath.c_str());
+    ASSERT_NE(picture.texture, nullptr);
+    EXPECT_NE(TextureId(picture.texture), oldId);
+    picture.DrawSprite(32, 32, 0, 2, 2, 0, 0, kWhite);  // blue over 32..64
+    EXPECT_EQ(Pixel(4, 4), kRed);
+    EXPECT_EQ(Pixel(28, 28), kWhite);
+    EXPECT_EQ(Pixel(36, 36), kBlue);
+    EXPECT_EQ(Pixel(60, 60), kBlue);
+}
+
 TEST_F(RenderSpriteReadbackTest, LaterDrawsCoverEarlierOnesAcrossPictures) {
     // Draws of one picture are gathered; a draw of another picture between
     // them must still land in call order.
