@@ -86,7 +86,7 @@ TEST_F(PictureDecodeTest, OtherKindsOfPngDecodeThroughLibpng)
 {
     struct Case {
         const char* name;
-        pngtest::LibpngSpec spec;
+        pngtest::LibpngKind kind;
     };
     const Case cases[] = {
         {"palette.png", {PNG_COLOR_TYPE_PALETTE, 8, false, false}},
@@ -97,7 +97,7 @@ TEST_F(PictureDecodeTest, OtherKindsOfPngDecodeThroughLibpng)
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> expected;
-        const std::string path = Write(c.name, pngtest::LibpngFile(c.spec, 13, 9, expected));
+        const std::string path = Write(c.name, pngtest::LibpngFile(c.kind, 13, 9, expected));
         DecodedPicture picture = Decode(path);
         ASSERT_EQ(picture.status, PictureStatus::Decoded) << c.name << ": " << picture.problem;
         EXPECT_EQ(std::memcmp(picture.pixels, expected.data(), expected.size()), 0) << c.name;

@@ -95,7 +95,7 @@ inline std::vector<uint8_t> HeaderOnlyPng(uint32_t width, uint32_t height)
     return file;
 }
 
-struct LibpngSpec {
+struct LibpngKind {
     int colourType = PNG_COLOR_TYPE_PALETTE;
     int depth = 8;
     bool interlaced = false;
@@ -112,7 +112,7 @@ inline void NoFlush(png_structp) {}
 
 // A PNG written by libpng, with the RGBA pixels it must decode to in
 // `expected`. Sample values are small so each kind can hold them.
-inline std::vector<uint8_t> LibpngFile(const LibpngSpec& spec, int width, int height,
+inline std::vector<uint8_t> LibpngFile(const LibpngKind& kind, int width, int height,
                                        std::vector<uint8_t>& expected)
 {
     std::vector<uint8_t> file;
@@ -123,18 +123,18 @@ inline std::vector<uint8_t> LibpngFile(const LibpngSpec& spec, int width, int he
         return {};
     }
     png_set_write_fn(png, &file, AppendToVector, NoFlush);
-    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), spec.depth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), kind.depth, kind.colourType,
+                 kind.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_color palette[4] = {{0, 0, 0}, {200, 10, 10}, {10, 200, 10}, {10, 10, 200}};
-    if (spec.colourType == PNG_COLOR_TYPE_PALETTE) png_set_PLTE(png, info, palette, 4);
+    if (kind.colourType == PNG_COLOR_TYPE_PALETTE) png_set_PLTE(png, info, palette, 4);
     png_byte paletteAlpha[1] = {0};
     png_color_16 key = {};
-    if (spec.colourKey) png_set_tRNS(png, info, paletteAlpha, 1, &key);
+    if (kind.colourKey) png_set_tRNS(png, info, paletteAlpha, 1, &key);
     png_write_info(png, info);
 
-    const int bytesPerSample = spec.depth == 16 ? 2 : 1;
-    const int channels = spec.colourType == PNG_COLOR_TYPE_RGB ? 3 : 1;
+    const int bytesPerSample = kind.depth == 16 ? 2 : 1;
+    const int channels = kind.colourType == PNG_COLOR_TYPE_RGB ? 3 : 1;
     std::vector<std::vector<uint8_t>> rows(size_t(height),
                                            std::vector<uint8_t>(size_t(width) * channels * bytesPerSample + 8));
     expected.assign(size_t(width) * height * 4, 0);
@@ -143,13 +143,13 @@ inline std::vector<uint8_t> LibpngFile(const LibpngSpec& spec, int width, int he
             const int v = (x + 2 * y) % 4;  // palette index, grey level step or colour step
             uint8_t* e = &expected[(size_t(y) * width + x) * 4];
             std::vector<uint8_t>& row = rows[size_t(y)];
-            if (spec.colourType == PNG_COLOR_TYPE_PALETTE) {
+            if (kind.colourType == PNG_COLOR_TYPE_PALETTE) {
                 row[size_t(x)] = uint8_t(v);  // depth 8
                 e[0] = palette[v].red;
                 e[1] = palette[v].green;
                 e[2] = palette[v].blue;
-                e[3] = spec.colourKey && v == 0 ? 0 : 255;
-            } else if (spec.colourType == PNG_COLOR_TYPE_GRAY) {
+                e[3] = kind.colourKey && v == 0 ? 0 : 255;
+            } else if (kind.colourType == PNG_COLOR_TYPE_GRAY) {
                 const int level = v * 85;
                 if (bytesPerSample == 2) {
                     row[size_t(x) * 2] = uint8_t(level);
@@ -164,7 +164,7 @@ inline std::vector<uint8_t> LibpngFile(const LibpngSpec& spec, int width, int he
                 e[0] = 0;
                 e[1] = uint8_t(v * 60);
                 e[2] = 0;
-                e[3] = spec.colourKey && v == 0 ? 0 : 255;
+                e[3] = kind.colourKey && v == 0 ? 0 : 255;
             }
         }
     std::vector<png_bytep> pointers;
