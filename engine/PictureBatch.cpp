@@ -65,6 +65,9 @@ void LoadBatchPicture(PictureBatch& batch, int index)
     if (picture.filled || picture.record == nullptr) return;
     picture.record->LoadDecoded(picture.path, decoded, picture.asSurface != 0, picture.width,
                                 picture.height);
+    // The texture has its own copy now: a large level need not hold all its
+    // decoded tiles at once.
+    FreeDecodedPicture(decoded);
     picture.filled = 1;
 }
 
