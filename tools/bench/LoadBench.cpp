@@ -5,17 +5,22 @@
 // launcher); start-up runs go through the launcher, which xdotool leaves with
 // Return as soon as it shows, into the intro.
 //
-//   fv_load_bench [--game build/florpvops] [--runs 5] [--launcher-runs 5] [record ...]
-// Run from the project root, under a display (e.g. xvfb-run -a). Prints per
+//   fv_load_bench [--game build/florpvops] [--data data] [--runs 5] [--launcher-runs 5]
+//                 [record ...]
+// Run under a display (e.g. xvfb-run -a). The game runs in the folder that
+// holds the data folder given (by default data/ in the working folder), so
+// another build of the game can be timed on its own data. Prints per
 // level the median, lowest and highest load time ("Level wird geladen:" to
 // "Level geladen!"), then the medians of the start-up figures.
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -66,8 +71,8 @@ bool LauncherShown(pid_t pid, bool leave)
 }
 
 // One run into `record`, or through the launcher into the intro for -1.
-bool RunOnce(const char* game, const std::string& probe, int record, const char* home,
-             RunTimes& times)
+bool RunOnce(const char* game, const std::string& probe, const std::string& gameFolder,
+             int record, const char* home, RunTimes& times)
 {
     times = RunTimes{};
     const double start = Now();
@@ -84,6 +89,11 @@ bool RunOnce(const char* game, const std::string& probe, int record, const char*
         setenv("HOME", home, 1);
         unsetenv("XDG_DOCUMENTS_DIR");
         if (!probe.empty()) setenv("LD_PRELOAD", probe.c_str(), 1);
+        // The game looks for data/ in its working folder first.
+        if (chdir(gameFolder.c_str()) != 0) {
+            std::perror("fv_load_bench: chdir");
+            _exit(127);
+        }
         execl(game, game, static_cast<char*>(nullptr));
         std::perror("fv_load_bench: exec");
         _exit(127);
@@ -161,7 +171,8 @@ double Median(std::vector<double> values)
 void Usage()
 {
     std::fprintf(stderr,
-                 "usage: fv_load_bench [--game PATH] [--runs N] [--launcher-runs N] [record 0..%d ...]\n",
+                 "usage: fv_load_bench [--game PATH] [--data FOLDER] [--runs N] [--launcher-runs N]"
+                 " [record 0..%d ...]\n",
                  levelCount - 1);
 }
 
@@ -170,11 +181,14 @@ void Usage()
 int main(int argc, char** argv)
 {
     const char* game = "build/florpvops";
+    const char* data = "data";
     int runs = 5, launcherRuns = 5;
     std::vector<int> records;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--game") == 0 && i + 1 < argc) {
             game = argv[++i];
+        } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+            data = argv[++i];
         } else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
             runs = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--launcher-runs") == 0 && i + 1 < argc) {
@@ -194,6 +208,22 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
+    // Both are used after the child changes folder.
+    char gamePath[PATH_MAX], dataPath[PATH_MAX];
+    if (realpath(game, gamePath) == nullptr) {
+        std::fprintf(stderr, "fv_load_bench: no game at %s\n", game);
+        return 2;
+    }
+    struct stat dataInfo;
+    if (realpath(data, dataPath) == nullptr || stat(dataPath, &dataInfo) != 0 ||
+        !S_ISDIR(dataInfo.st_mode)) {
+        std::fprintf(stderr, "fv_load_bench: no data folder at %s\n", data);
+        return 2;
+    }
+    std::string gameFolder(dataPath);
+    gameFolder = gameFolder.substr(0, gameFolder.rfind('/'));
+    if (gameFolder.empty()) gameFolder = "/";
+    std::printf("game %s on %s\n", gamePath, dataPath);
     if (records.empty())
         for (int r = 0; r < levelCount; ++r) records.push_back(r);
 
@@ -217,7 +247,7 @@ int main(int argc, char** argv)
         std::vector<double> loads;
         for (int run = 0; run < runs; ++run) {
             RunTimes t;
-            if (!RunOnce(game, probe, record, home, t)) continue;
+            if (!RunOnce(gamePath, probe, gameFolder, record, home, t)) continue;
             const double load = t.loadEnd - t.loadStart;
             loads.push_back(load);
             windows.push_back(t.window);
@@ -256,7 +286,7 @@ int main(int argc, char** argv)
     std::vector<double> shown, toBlack, toIntro, total;
     for (int run = 0; run < launcherRuns; ++run) {
         RunTimes t;
-        if (!RunOnce(game, probe, -1, home, t)) continue;
+        if (!RunOnce(gamePath, probe, gameFolder, -1, home, t)) continue;
         shown.push_back(t.launcherShown);
         toBlack.push_back(t.present[0] - t.launcherLeft);
         toIntro.push_back(t.present[1] - t.launcherLeft);
