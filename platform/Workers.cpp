@@ -40,7 +40,9 @@ int WorkerThreadsFor(int jobs)
 {
     if (jobs <= 1) return 0;
     const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    int threads = cores > 0 ? cores : 1;
+    // One core is left to the caller, which makes the textures of what is
+    // decoded meanwhile; a worker on every core slows it more than it helps.
+    int threads = cores > 1 ? cores - 1 : 1;
     if (threads > maxWorkerThreads) threads = maxWorkerThreads;
     return threads < jobs ? threads : jobs;
 }

@@ -24,7 +24,7 @@ struct WorkBatch {
     int threadCount = 0;
 };
 
-// Threads worth starting for `jobs` jobs: one a core, at most
+// Threads worth starting for `jobs` jobs: one a core but the caller's, at most
 // maxWorkerThreads, none for a single job (the caller's thread runs it).
 int WorkerThreadsFor(int jobs);
 

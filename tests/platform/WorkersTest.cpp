@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <thread>
 
 #include "platform/Workers.h"
 
@@ -48,6 +49,11 @@ TEST(WorkersTest, ThreadsFollowTheCoresAndTheWork)
     EXPECT_GE(WorkerThreadsFor(2), 1);
     EXPECT_LE(WorkerThreadsFor(2), 2);
     EXPECT_LE(WorkerThreadsFor(100), maxWorkerThreads);
+    // The caller's core is left to it (on a machine of more than one core).
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    if (cores > 1 && cores - 1 <= maxWorkerThreads) {
+        EXPECT_EQ(WorkerThreadsFor(100), cores - 1);
+    }
 }
 
 }  // namespace
