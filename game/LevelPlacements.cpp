@@ -829,9 +829,9 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
     if (!given[9]) r.objects[9] = MakeBouncerObject(790, 790, 0.0f, 0.0f, 5, 1);
     if (!given[10]) r.objects[10] = MakeBouncerObject(850, 790, 0.0f, 0.0f, 5, 1);
     if (!given[11]) r.objects[11] = MakeCeilingDropperObject(820, 426, 760.0f, -360.0f);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(910, 750, 870.0f, 945.0f, 2, 1);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(910, 790, 0.0f, 0.0f, 5, 1);
-    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(910, 426, 850.0f, -360.0f);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(900, 750, 880.0f, 915.0f, 2, 1);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(980, 790, 0.0f, 0.0f, 4, 1);
+    if (!given[14]) r.objects[14] = MakeCeilingDropperObject(925, 426, 865.0f, -360.0f);
     if (!given[15]) r.objects[15] = MakeWalkerObject(1150, 750, 1110.0f, 1190.0f, 2, 0);
     if (!given[16]) r.objects[16] = MakeBouncerObject(1120, 790, 0.0f, 0.0f, 5, 1);
     if (!given[17]) r.objects[17] = MakeBouncerObject(1180, 790, 0.0f, 0.0f, 5, 1);
