@@ -215,24 +215,37 @@ void FreeDecodedPicture(DecodedPicture* picture)
     *picture = DecodedPicture{};
 }
 
+namespace {
+
+// Where target cell i of n falls among the source's sn cells: the two cells
+// it blends and the weight of the second.
+struct Tap {
+    int first, second;
+    double weight;
+};
+Tap SampleTap(int i, int n, int sn)
+{
+    double f = (i + 0.5) * sn / n - 0.5;
+    if (f < 0) f = 0;
+    int first = static_cast<int>(f);
+    if (first > sn - 1) first = sn - 1;
+    return {first, first + 1 < sn ? first + 1 : first, f - first};
+}
+
+}  // namespace
+
 void StretchRgba(const uint8_t* source, int sourceWidth, int sourceHeight, uint8_t* target,
                  int width, int height)
 {
     const int sw = sourceWidth, sh = sourceHeight;
     for (int y = 0; y < height; ++y) {
-        double fy = (y + 0.5) * sh / height - 0.5;
-        if (fy < 0) fy = 0;
-        int y0 = static_cast<int>(fy);
-        if (y0 > sh - 1) y0 = sh - 1;
-        const int y1 = y0 + 1 < sh ? y0 + 1 : y0;
-        const double wy = fy - y0;
+        const Tap ty = SampleTap(y, height, sh);
+        const int y0 = ty.first, y1 = ty.second;
+        const double wy = ty.weight;
         for (int x = 0; x < width; ++x) {
-            double fx = (x + 0.5) * sw / width - 0.5;
-            if (fx < 0) fx = 0;
-            int x0 = static_cast<int>(fx);
-            if (x0 > sw - 1) x0 = sw - 1;
-            const int x1 = x0 + 1 < sw ? x0 + 1 : x0;
-            const double wx = fx - x0;
+            const Tap tx = SampleTap(x, width, sw);
+            const int x0 = tx.first, x1 = tx.second;
+            const double wx = tx.weight;
             uint8_t* out = target + (size_t(y) * size_t(width) + size_t(x)) * 4;
             for (int channel = 0; channel < 4; ++channel) {
                 const double a = source[(size_t(y0) * sw + x0) * 4 + channel];
