@@ -31,6 +31,10 @@ PlatformTexture* NewTextureRecord(sf::Texture* gpu, int width, int height, const
     return texture;
 }
 
+// Textures live on the graphics card only when the SFML batch draws to a
+// display; the recording batch keeps sizes alone.
+bool GpuTexturesWanted() { return batchBackend == BatchBackend::Sfml && DisplayAvailable(); }
+
 }  // namespace
 
 void CopyPathWithSlashes(char* out, int capacity, const char* path) {
@@ -53,7 +57,7 @@ PictureRequest TexturePictureRequest() {
     request.powerOfTwo = true;
     // Recording needs only the size; the header has it, and tests load many
     // large level pictures.
-    request.sizeOnly = !(batchBackend == BatchBackend::Sfml && DisplayAvailable());
+    request.sizeOnly = !GpuTexturesWanted();
     return request;
 }
 
@@ -64,8 +68,7 @@ PlatformTexture* CreateTextureFromPicture(const char* path, DecodedPicture* pict
             std::fprintf(stderr, "Picture \"%s\" %s: it is not drawn\n", path, picture->problem);
         return nullptr;
     }
-    const bool gpuWanted = batchBackend == BatchBackend::Sfml && DisplayAvailable();
-    if (!gpuWanted) return NewTextureRecord(nullptr, picture->width, picture->height, path);
+    if (!GpuTexturesWanted()) return NewTextureRecord(nullptr, picture->width, picture->height, path);
     if (picture->pixels == nullptr || picture->order != PixelOrder::Rgba) return nullptr;
 
     HoldGraphicsConnection();
@@ -86,8 +89,7 @@ PlatformTexture* ReplaceTextureFromPicture(PlatformTexture* old, const char* pat
     const bool refill = old != nullptr && old->gpu != nullptr &&
                         picture->status == PictureStatus::Decoded && picture->pixels != nullptr &&
                         picture->order == PixelOrder::Rgba && picture->width == old->width &&
-                        picture->height == old->height && batchBackend == BatchBackend::Sfml &&
-                        DisplayAvailable();
+                        picture->height == old->height && GpuTexturesWanted();
     if (!refill) {
         DestroyTexture(old);
         return CreateTextureFromPicture(path, picture);
