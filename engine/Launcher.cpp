@@ -46,6 +46,13 @@ bool IsPixelShader2Supported()
     return shaderAnswer == 1;
 }
 
+void SettleShaderBox(LauncherDialog* dialog)
+{
+    const bool shaders = IsPixelShader2Supported();
+    dialog->shaderChecked = dialog->shaderChecked && shaders;
+    dialog->shaderSensitive = shaders;
+}
+
 bool HasDisplayMode(int32_t width, int32_t height)
 {
     for (int i = 0; i < displayModeCount; ++i)
@@ -139,13 +146,15 @@ void InitLauncherDialog(LauncherDialog* dialog)
         if (i == selectedModeIndex) dialog->selectedEntry = at;
     }
 
-    const bool shaders = IsPixelShader2Supported();
     dialog->windowedChecked = windowed == 1;
-    dialog->shaderChecked = shaderEnabled == 1 && shaders;
+    dialog->shaderChecked = shaderEnabled == 1;
     dialog->soundChecked = soundEnabled == 1;
     dialog->musicChecked = musicEnabled == 1;
     dialog->fpsChecked = limitTo30Fps == 1;
-    dialog->shaderSensitive = shaders;
+    dialog->shaderSensitive = true;
+    // The dialog asks once it shows; an answer known already applies now.
+    dialog->askShaders = SettleShaderBox;
+    if (shaderAnswer >= 0) SettleShaderBox(dialog);
 }
 
 void ReadLauncherDialog(const LauncherDialog& dialog)
@@ -158,7 +167,8 @@ void ReadLauncherDialog(const LauncherDialog& dialog)
         }
     }
     windowed = dialog.windowedChecked ? 1 : 0;
-    shaderEnabled = dialog.shaderChecked ? 1 : 0;
+    // Also when the dialog never asked: no bloom without shaders.
+    shaderEnabled = dialog.shaderChecked && IsPixelShader2Supported() ? 1 : 0;
     soundEnabled = dialog.soundChecked ? 1 : 0;
     musicEnabled = dialog.musicChecked ? 1 : 0;
     limitTo30Fps = dialog.fpsChecked ? 1 : 0;

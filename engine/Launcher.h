@@ -23,9 +23,12 @@ bool RunLauncher();
 // Paths, defaults, the four files, the mode list and the chosen size, with
 // the "Verfuegbare: ", "Geladene: " and "Endgueltige: " lines on stdout.
 void PrepareLauncher();
-// Fills the dialog record: captions, entries sorted by text, selection,
-// check boxes and whether the shader box may be used.
+// Fills the dialog record: captions, entries sorted by text, selection and
+// check boxes. Whether the shader box may be used is left to askShaders
+// (SettleShaderBox) unless the probe has answered already.
 void InitLauncherDialog(LauncherDialog* dialog);
+// Unchecks and locks the shader box when the bloom shaders cannot run.
+void SettleShaderBox(LauncherDialog* dialog);
 // Takes the chosen size and boxes from the dialog (Start only).
 void ReadLauncherDialog(const LauncherDialog& dialog);
 // System, Options, Game and progress files, in this order.

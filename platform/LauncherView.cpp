@@ -39,6 +39,62 @@ GtkWidget* CheckBox(const char* caption, bool checked, bool sensitive)
 
 bool Checked(GtkWidget* box) { return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(box)) != FALSE; }
 
+// GTK shows a button pressed from the keyboard for a quarter of a second
+// before it counts as clicked; the dialog answers at the press instead, so
+// Return starts the game at once.
+void AnswerAtOnce(GtkButton* button, gpointer response)
+{
+    GtkWidget* top = gtk_widget_get_toplevel(GTK_WIDGET(button));
+    if (GTK_IS_DIALOG(top)) gtk_dialog_response(GTK_DIALOG(top), GPOINTER_TO_INT(response));
+}
+
+void AddAnswerButton(GtkWidget* window, const char* caption, int response)
+{
+    GtkWidget* button = gtk_dialog_add_button(GTK_DIALOG(window), caption ? caption : "", response);
+    g_signal_connect(button, "activate", G_CALLBACK(AnswerAtOnce), GINT_TO_POINTER(response));
+}
+
+// The shader question makes a graphics context, which takes a while on a
+// software renderer: it is asked once the dialog has been drawn, so the
+// dialog shows first, or when the player answers before that.
+struct ShaderQuestion {
+    LauncherDialog* dialog;
+    GtkWidget* box;
+    guint idle;
+    bool asked;
+};
+
+void AskShaders(ShaderQuestion* q)
+{
+    if (q->asked) return;
+    q->asked = true;
+    if (q->idle != 0) g_source_remove(q->idle);
+    q->idle = 0;
+    if (q->dialog->askShaders == nullptr) return;
+    q->dialog->shaderChecked = Checked(q->box);  // the player may have changed it
+    q->dialog->askShaders(q->dialog);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(q->box), q->dialog->shaderChecked);
+    gtk_widget_set_sensitive(q->box, q->dialog->shaderSensitive);
+}
+
+gboolean AskShadersWhenIdle(gpointer data)
+{
+    ShaderQuestion* q = static_cast<ShaderQuestion*>(data);
+    q->idle = 0;
+    // What was drawn reaches the screen before the wait.
+    gdk_display_flush(gdk_display_get_default());
+    AskShaders(q);
+    return G_SOURCE_REMOVE;
+}
+
+gboolean AfterFirstDraw(GtkWidget* window, cairo_t*, gpointer data)
+{
+    ShaderQuestion* q = static_cast<ShaderQuestion*>(data);
+    g_signal_handlers_disconnect_by_func(window, reinterpret_cast<gpointer>(AfterFirstDraw), data);
+    if (!q->asked && q->idle == 0) q->idle = g_idle_add(AskShadersWhenIdle, q);
+    return FALSE;
+}
+
 }  // namespace
 
 bool ShowLauncherDialog(LauncherDialog* dialog)
@@ -52,8 +108,8 @@ bool ShowLauncherDialog(LauncherDialog* dialog)
     gtk_window_set_position(GTK_WINDOW(window), GTK_WIN_POS_CENTER);
     gtk_window_set_resizable(GTK_WINDOW(window), FALSE);
     gtk_container_set_border_width(GTK_CONTAINER(window), 6);
-    gtk_dialog_add_button(GTK_DIALOG(window), dialog->quitCaption ? dialog->quitCaption : "", GTK_RESPONSE_CANCEL);
-    gtk_dialog_add_button(GTK_DIALOG(window), dialog->startCaption ? dialog->startCaption : "", GTK_RESPONSE_OK);
+    AddAnswerButton(window, dialog->quitCaption, GTK_RESPONSE_CANCEL);
+    AddAnswerButton(window, dialog->startCaption, GTK_RESPONSE_OK);
     gtk_dialog_set_default_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
 
     GtkWidget* grid = gtk_grid_new();
@@ -85,11 +141,17 @@ bool ShowLauncherDialog(LauncherDialog* dialog)
     gtk_grid_attach(GTK_GRID(grid), label, 2, 1, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), combo, 2, 2, 1, 1);
     gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(window))), grid);
+    ShaderQuestion question = {dialog, shader, 0, false};
+    g_signal_connect_after(window, "draw", G_CALLBACK(AfterFirstDraw), &question);
     gtk_widget_show_all(window);
 
     // Escape and the close box answer as Quit does.
     const bool start = gtk_dialog_run(GTK_DIALOG(window)) == GTK_RESPONSE_OK;
+    g_signal_handlers_disconnect_by_func(window, reinterpret_cast<gpointer>(AfterFirstDraw), &question);
+    if (question.idle != 0) g_source_remove(question.idle);
+    question.idle = 0;
     if (start) {
+        AskShaders(&question);
         dialog->selectedEntry = gtk_combo_box_get_active(GTK_COMBO_BOX(combo));
         dialog->fpsChecked = Checked(fps);
         dialog->soundChecked = Checked(sound);

@@ -31,6 +31,9 @@ struct LauncherDialog {
     int32_t selectedEntry;  // -1 for none
     bool windowedChecked, shaderChecked, fpsChecked, soundChecked, musicChecked;
     bool shaderSensitive;  // false: the shader box cannot be changed
+    // Asked by the dialog once it shows (or when Start is chosen before):
+    // settles shaderChecked and shaderSensitive. Null: they stand as set.
+    void (*askShaders)(LauncherDialog* dialog);
 };
 
 // The display's full-screen modes, best first, as the window system lists

@@ -27,14 +27,21 @@ int FakeModes(VideoModeInfo* out, int maxModes)
 }
 
 bool shaderAnswer = true;
-bool FakeShaderProbe() { return shaderAnswer; }
+int probeCalls = 0;
+bool FakeShaderProbe()
+{
+    ++probeCalls;
+    return shaderAnswer;
+}
 
 int viewCalls = 0;
+int probeCallsBeforeView = -1;
 bool viewStarts = false;
 void (*viewEdit)(LauncherDialog*) = nullptr;
 bool FakeView(LauncherDialog* dialog)
 {
     ++viewCalls;
+    probeCallsBeforeView = probeCalls;
     if (viewEdit) viewEdit(dialog);
     return viewStarts;
 }
@@ -49,6 +56,8 @@ protected:
                      {1280, 1024, 32}, {1280, 720, 32},  {1024, 768, 32},  {800, 600, 32},
                      {640, 480, 32},   {1024, 768, 16}};
         shaderAnswer = true;
+        probeCalls = 0;
+        probeCallsBeforeView = -1;
         viewCalls = 0;
         viewStarts = false;
         viewEdit = nullptr;
@@ -167,11 +176,35 @@ TEST_F(Launcher, BoxesAreCheckedOnlyForOneAndTheShaderBoxNeedsShaders)
     EXPECT_FALSE(dialog.musicChecked);
     EXPECT_FALSE(dialog.fpsChecked);  // 2 shows unchecked
 
+    dialog.askShaders(&dialog);
+    EXPECT_TRUE(dialog.shaderChecked);
+    EXPECT_TRUE(dialog.shaderSensitive);
+
     shaderAnswer = false;
     SetPixelShaderProbe(FakeShaderProbe);
     InitLauncherDialog(&dialog);
+    dialog.askShaders(&dialog);
     EXPECT_FALSE(dialog.shaderChecked);
     EXPECT_FALSE(dialog.shaderSensitive);
+    // Once answered, the next opening shows the box settled at once.
+    InitLauncherDialog(&dialog);
+    EXPECT_FALSE(dialog.shaderChecked);
+    EXPECT_FALSE(dialog.shaderSensitive);
+}
+
+// The probe makes a graphics context, slow on a software renderer: the
+// dialog must be on screen before it is asked, and ask it once at most.
+TEST_F(Launcher, TheDialogShowsBeforeTheShaderQuestionIsAsked)
+{
+    viewStarts = true;
+    viewEdit = [](LauncherDialog* d) {
+        ASSERT_NE(d->askShaders, nullptr);
+        d->askShaders(d);
+    };
+    EXPECT_TRUE(RunLauncher());
+    EXPECT_EQ(probeCallsBeforeView, 0);
+    EXPECT_EQ(probeCalls, 1);
+    EXPECT_EQ(shaderEnabled, 1);
 }
 
 TEST_F(Launcher, StartTakesTheDialogsChoices)
@@ -214,11 +247,13 @@ TEST_F(Launcher, QuitStillWritesEveryFileWithTheValuesRead)
 
 TEST_F(Launcher, StartWithoutShadersSavesTheShaderOff)
 {
+    // Also when the dialog was answered before it asked.
     shaderAnswer = false;
     SetPixelShaderProbe(FakeShaderProbe);
     viewStarts = true;
     EXPECT_TRUE(RunLauncher());
     EXPECT_EQ(shaderEnabled, 0);
+    EXPECT_NE(ReadFileBytes(File("Options.xml")).find(" shader=\"0\" "), std::string::npos);
 }
 
 }  // namespace
