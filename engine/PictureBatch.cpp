@@ -26,7 +26,9 @@ int AddBatchPicture(PictureBatch& batch, SpriteTexture* record, const char* path
     picture.height = height;
     // Asked for here, on the game thread: whether textures need pixels
     // depends on the display.
-    picture.request = asSurface ? SurfacePictureRequest() : TexturePictureRequest();
+    picture.request = asSurface             ? SurfacePictureRequest()
+                      : batch.forGameWindow ? WindowTexturePictureRequest()
+                                            : TexturePictureRequest();
     picture.decoded = DecodedPicture{};
     picture.filled = 0;
     return index;
@@ -47,7 +49,9 @@ void StartPictureBatch(PictureBatch& batch)
     for (int i = 0; i < batch.count; ++i)
         if (!batch.pictures[i].request.sizeOnly) ++heavy;
     batch.running = true;
-    StartWork(batch.work, batch.count, DecodeJob, &batch, WorkerThreadsFor(heavy));
+    int threads = WorkerThreadsFor(heavy);
+    if (batch.threadLimit > 0 && threads > batch.threadLimit) threads = batch.threadLimit;
+    StartWork(batch.work, batch.count, DecodeJob, &batch, threads);
 }
 
 DecodedPicture* WaitForBatchPicture(PictureBatch& batch, int index)
@@ -71,6 +75,20 @@ void LoadBatchPicture(PictureBatch& batch, int index)
     picture.filled = 1;
 }
 
+void LoadBatchPictureInto(PictureBatch& batch, int index, SpriteTexture* record)
+{
+    if (index < 0 || index >= batch.count || batch.pictures[index].record != nullptr) return;
+    batch.pictures[index].record = record;
+    LoadBatchPicture(batch, index);
+}
+
+void AbandonPictureBatch(PictureBatch& batch)
+{
+    if (batch.running) FinishWork(batch.work);
+    batch.running = false;
+    FinishPictureBatch(batch);
+}
+
 void FinishPictureBatch(PictureBatch& batch)
 {
     if (batch.running) {
@@ -80,4 +98,6 @@ void FinishPictureBatch(PictureBatch& batch)
     for (int i = 0; i < batch.count; ++i) FreeDecodedPicture(&batch.pictures[i].decoded);
     batch.count = 0;
     batch.running = false;
+    batch.forGameWindow = false;
+    batch.threadLimit = 0;
 }

@@ -24,6 +24,10 @@ struct BatchPicture {
 struct PictureBatch {
     BatchPicture pictures[maxBatchPictures];
     int count = 0;
+    // Decoded before the game window opens, for it: pixels are wanted even
+    // though nothing draws yet.
+    bool forGameWindow = false;
+    int threadLimit = 0;  // at most this many workers; 0: as many as help
     int decodeOrder[maxBatchPictures];  // job i decodes picture decodeOrder[i]
     int jobOf[maxBatchPictures];
     WorkBatch work;
@@ -40,9 +44,14 @@ void StartPictureBatch(PictureBatch& batch);
 // Waits for picture `index` and fills its record (once), with the same
 // effects and output as its Load.
 void LoadBatchPicture(PictureBatch& batch, int index);
+// As LoadBatchPicture, into `record` for a picture added without one (a
+// choice made while it was decoding).
+void LoadBatchPictureInto(PictureBatch& batch, int index, SpriteTexture* record);
 // Waits for picture `index` and hands its decoded file out; the picture stays
 // the batch's until FinishPictureBatch.
 DecodedPicture* WaitForBatchPicture(PictureBatch& batch, int index);
 // Fills every record not filled yet, in order, joins the workers, frees all
 // decoded pictures and empties the batch for the next use.
 void FinishPictureBatch(PictureBatch& batch);
+// The same without filling anything (nothing is to be drawn after all).
+void AbandonPictureBatch(PictureBatch& batch);

@@ -102,10 +102,56 @@ const SoundObjectEntry soundObjectTable[soundObjectCount] = {
 
 ObjectSoundSet objectSounds[50];
 
+namespace {
+
+// The sound files decode on two worker threads from start-up on, beside the
+// pictures; the buffers are filled on the game thread once sound is known to
+// be wanted.
+struct SoundDecoding {
+    DecodedSound decoded[soundBufferCount];
+    bool samples = false;
+    bool running = false;
+    WorkBatch work;
+};
+SoundDecoding soundDecoding;
+constexpr int soundDecodeThreads = 2;
+
+void DecodeSoundJob(void* context, int index)
+{
+    SoundDecoding& d = *static_cast<SoundDecoding*>(context);
+    DecodeSoundFile(soundBufferTable[index].file, d.samples, &d.decoded[index]);
+}
+
+void StartDecodingSounds()
+{
+    if (soundDecoding.running) return;
+    soundDecoding.samples = SoundDecodeNeedsSamples();
+    soundDecoding.running = true;
+    StartWork(soundDecoding.work, soundBufferCount, DecodeSoundJob, &soundDecoding, soundDecodeThreads);
+}
+
+void FinishDecodingSounds()
+{
+    if (!soundDecoding.running) return;
+    FinishWork(soundDecoding.work);
+    for (DecodedSound& d : soundDecoding.decoded) FreeDecodedSound(&d);
+    soundDecoding.running = false;
+}
+
+}  // namespace
+
 void LoadSounds()
 {
-    if (!soundEnabled) return;
-    for (const SoundBufferEntry& e : soundBufferTable) e.buffer->LoadFromFile(e.file);
+    if (!soundEnabled) {
+        FinishDecodingSounds();
+        return;
+    }
+    StartDecodingSounds();
+    for (int i = 0; i < soundBufferCount; ++i) {
+        WaitForJob(soundDecoding.work, i);
+        soundBufferTable[i].buffer->LoadDecoded(soundDecoding.decoded[i]);
+    }
+    FinishDecodingSounds();
     for (const SoundObjectEntry& e : soundObjectTable) {
         e.sound->SetBuffer(*e.buffer);
         e.sound->SetLoop(e.loop);
@@ -288,8 +334,13 @@ const char* const gameFontFace = "Snap ITC";
 // The catalogue's files, decoded together on worker threads and taken in
 // the catalogue's order.
 PictureBatch resourcePictures;
-static_assert(inGamePictureCount + menuPictureCount + 1 + 5 <= maxBatchPictures,
+static_assert(inGamePictureCount + menuPictureCount + 2 + 5 <= maxBatchPictures,
               "the catalogue's pictures fit one batch");
+// Both skies decode: which one shows is chosen in the launcher, while they
+// decode.
+int skyPictures[2] = {-1, -1};
+constexpr int earlyDecodeThreads = 3;  // batch index of the sky for shader option 0, 1
+bool resourcesStarted = false;
 
 void AddPictureTable(const PictureEntry* table, int count)
 {
@@ -322,11 +373,21 @@ const char* ChapterTitleFile(int language, int page)
     return chapterTitleFiles[language - 1][page];
 }
 
-void LoadResources()
+namespace {
+
+void StartResourceDecoding(bool beforeWindow)
 {
+    if (resourcesStarted)
+        return;
+    resourcesStarted = true;
+    resourcePictures.forGameWindow = beforeWindow;
+    // Before the window the launcher has the time: a few threads decode,
+    // leaving the game thread's start-up its core.
+    resourcePictures.threadLimit = beforeWindow ? earlyDecodeThreads : 0;
     AddPictureTable(inGamePictureTable, inGamePictureCount);
     AddPictureTable(menuPictureTable, menuPictureCount);
-    const int sky = AddBatchPicture(resourcePictures, &skySprite, SkyPictureFile(shaderEnabled));
+    for (int option = 0; option < 2; ++option)
+        skyPictures[option] = AddBatchPicture(resourcePictures, nullptr, SkyPictureFile(option));
     char path[160];
     for (int page = 0; page < 5; ++page) {
         const char* file = ChapterTitleFile(languageId, page);
@@ -336,15 +397,32 @@ void LoadResources()
         AddBatchPicture(resourcePictures, &chapterTitles[page], path);
     }
     StartPictureBatch(resourcePictures);
+    StartDecodingSounds();
+}
 
+}  // namespace
+
+void StartLoadingResources() { StartResourceDecoding(true); }
+
+void StopLoadingResources()
+{
+    AbandonPictureBatch(resourcePictures);
+    FinishDecodingSounds();
+    resourcesStarted = false;
+}
+
+void LoadResources()
+{
+    StartResourceDecoding(false);
     LoadPictureTable(inGamePictureTable, inGamePictureCount, 0);
     std::printf("Haupt-Sprites geladen\n");
     std::fflush(stdout);
 
     LoadPictureTable(menuPictureTable, menuPictureCount, inGamePictureCount);
-    LoadBatchPicture(resourcePictures, sky);
+    LoadBatchPictureInto(resourcePictures, skyPictures[shaderEnabled != 0 ? 1 : 0], &skySprite);
     // The chapter titles follow the sky, in page order.
     FinishPictureBatch(resourcePictures);
+    resourcesStarted = false;
 
     fontSmall.Load(gameFontFile, gameFontFace, 28);
     fontMedium.Load(gameFontFile, gameFontFace, 50);

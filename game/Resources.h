@@ -44,6 +44,13 @@ extern const PictureEntry menuPictureTable[menuPictureCount];
 const char* SkyPictureFile(int shaderOption);
 const char* ChapterTitleFile(int language, int page);
 
+// Starts decoding the catalogue's pictures and sounds on worker threads
+// (needs the display probed, the audio back end chosen and the language):
+// the launcher shows while they decode. LoadResources starts it when not
+// started yet.
+void StartLoadingResources();
 // Loads the whole catalogue: pictures (with the log line), the chapter
 // titles of the language, the three fonts, and the sounds when sound is on.
 void LoadResources();
+// Waits for the decoding started and drops it (a start-up that ends early).
+void StopLoadingResources();

@@ -109,6 +109,8 @@ int StartUp()
     InitAudio();
 
     SelectLanguage();
+    // Decoded while the launcher stands open.
+    StartLoadingResources();
     if (testOptions.startLevel >= 0) {
         ReadSettingsWithoutDialog();
     } else if (!RunLauncher()) {
@@ -176,7 +178,9 @@ int StartUp()
 int RunGame()
 {
     const int result = StartUp();
-    if (result != startUpContinue)
+    if (result != startUpContinue) {
+        StopLoadingResources();
         return result;
+    }
     return RunMainLoop();
 }

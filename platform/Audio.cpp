@@ -7,7 +7,10 @@
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <new>
 #include <string>
+
+#include "platform/SmallFiles.h"
 
 namespace {
 
@@ -54,13 +57,18 @@ std::string PlatformPath(const char* path)
     return p;
 }
 
-bool SilentFileDuration(const char* path, float* duration)
+// A folder would be read as garbage and a FIFO would block the reader for
+// good: only regular files (or missing ones, which the reader reports) go on.
+bool NotASoundFile(const std::string& path)
 {
-    sf::InputSoundFile file;
-    if (!file.openFromFile(PlatformPath(path))) return false;
-    *duration = file.getDuration().asSeconds();
+    if (KindOfPath(path.c_str()) != PathKind::Other) return false;
+    std::fprintf(stderr, "Sound \"%s\" is not a regular file: it is not played\n", path.c_str());
     return true;
 }
+
+// Far more than any of the game's sounds (ten minutes of stereo at 48 kHz):
+// a header declaring more is refused before anything is allocated.
+constexpr uint64_t maxSoundSamples = 64ull << 20;
 
 SoundStatus FromSfml(sf::SoundSource::Status status)
 {
@@ -135,18 +143,62 @@ SoundBuffer::SoundBuffer() : buffer(nullptr), duration(0.f), loaded(false) {}
 
 SoundBuffer::~SoundBuffer() { delete buffer; }
 
+bool SoundDecodeNeedsSamples() { return !Silent(); }
+
+void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
+{
+    *out = DecodedSound{};
+    const std::string filePath = PlatformPath(path);
+    if (NotASoundFile(filePath)) return;
+    sf::InputSoundFile file;
+    if (!file.openFromFile(filePath)) return;
+    out->seconds = file.getDuration().asSeconds();
+    if (!samples) {
+        out->ok = true;
+        return;
+    }
+    const uint64_t count = file.getSampleCount();
+    if (count > maxSoundSamples) {
+        std::fprintf(stderr, "Sound \"%s\" declares %llu samples, more than a sound may hold: it is not played\n",
+                     path, static_cast<unsigned long long>(count));
+        return;
+    }
+    out->samples = new (std::nothrow) int16_t[count > 0 ? count : 1];
+    if (out->samples == nullptr) return;
+    out->sampleCount = file.read(out->samples, count);
+    out->channels = file.getChannelCount();
+    out->sampleRate = file.getSampleRate();
+    out->ok = true;
+}
+
+void FreeDecodedSound(DecodedSound* sound)
+{
+    delete[] sound->samples;
+    *sound = DecodedSound{};
+}
+
 bool SoundBuffer::LoadFromFile(const char* path)
 {
+    DecodedSound sound;
+    DecodeSoundFile(path, SoundDecodeNeedsSamples(), &sound);
+    const bool ok = LoadDecoded(sound);
+    FreeDecodedSound(&sound);
+    return ok;
+}
+
+bool SoundBuffer::LoadDecoded(const DecodedSound& sound)
+{
     // A failed (re)load keeps what was loaded before.
+    if (!sound.ok) return false;
     if (Silent()) {
-        float seconds = 0.f;
-        if (!SilentFileDuration(path, &seconds)) return false;
-        duration = seconds;
+        duration = sound.seconds;
         loaded = true;
         return true;
     }
+    if (sound.samples == nullptr) return false;
     if (!buffer) buffer = new sf::SoundBuffer;
-    if (!buffer->loadFromFile(PlatformPath(path))) return false;
+    if (!buffer->loadFromSamples(sound.samples, sound.sampleCount, sound.channels, sound.sampleRate))
+        return false;
     duration = buffer->getDuration().asSeconds();
     loaded = true;
     return true;
@@ -274,9 +326,10 @@ bool Music::OpenFromFile(const char* path)
     opened = false;
     duration = 0.f;
     if (Silent()) {
-        float seconds = 0.f;
-        if (!SilentFileDuration(path, &seconds)) return false;
-        duration = seconds;
+        DecodedSound length;
+        DecodeSoundFile(path, false, &length);
+        if (!length.ok) return false;
+        duration = length.seconds;
         opened = true;
         return true;
     }
@@ -285,7 +338,8 @@ bool Music::OpenFromFile(const char* path)
         stream->setLoop(looping);
         stream->setVolume(volume);
     }
-    if (!stream->openFromFile(PlatformPath(path))) return false;
+    const std::string file = PlatformPath(path);
+    if (NotASoundFile(file) || !stream->openFromFile(file)) return false;
     duration = stream->getDuration().asSeconds();
     opened = true;
     return true;

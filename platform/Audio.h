@@ -10,6 +10,8 @@
 //   time taken from an explicit clock the caller advances. Used by tests and
 //   when the machine has no audio device.
 
+#include <cstdint>
+
 namespace sf {
 class SoundBuffer;
 class Sound;
@@ -41,6 +43,23 @@ void ResetAudioChoice();
 void AdvanceSilentAudio(float seconds);
 float SilentAudioTime();
 
+// A sound file read whole, off the game thread if need be: any thread may
+// decode; only the game thread loads the result into a buffer.
+struct DecodedSound {
+    int16_t* samples = nullptr;
+    uint64_t sampleCount = 0;
+    unsigned channels = 0, sampleRate = 0;
+    float seconds = 0.f;
+    bool ok = false;
+};
+// Whether the back end needs the samples (silent mode needs the duration
+// only). Ask on the game thread, before decoding elsewhere.
+bool SoundDecodeNeedsSamples();
+// Reads the file (its samples, or with `samples` false its length only).
+// A file too long for memory is refused with a message. Any thread.
+void DecodeSoundFile(const char* path, bool samples, DecodedSound* out);
+void FreeDecodedSound(DecodedSound* sound);
+
 class SoundBuffer {
 public:
     SoundBuffer();
@@ -51,6 +70,8 @@ public:
     // Loads (or reloads) the samples; false when the file cannot be read.
     // Sounds bound to this buffer stay bound across a reload.
     bool LoadFromFile(const char* path);
+    // The same from a decoded file (which stays the caller's to free).
+    bool LoadDecoded(const DecodedSound& sound);
     bool IsLoaded() const { return loaded; }
     float GetDuration() const { return duration; }
 

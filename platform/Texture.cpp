@@ -52,12 +52,18 @@ int NextPowerOfTwo(int n) {
 }
 
 PictureRequest TexturePictureRequest() {
-    PictureRequest request;
-    request.order = PixelOrder::Rgba;
-    request.powerOfTwo = true;
+    PictureRequest request = WindowTexturePictureRequest();
     // Recording needs only the size; the header has it, and tests load many
     // large level pictures.
     request.sizeOnly = !GpuTexturesWanted();
+    return request;
+}
+
+PictureRequest WindowTexturePictureRequest() {
+    PictureRequest request;
+    request.order = PixelOrder::Rgba;
+    request.powerOfTwo = true;
+    request.sizeOnly = !DisplayAvailable();
     return request;
 }
 

@@ -22,6 +22,9 @@ PlatformTexture* CreateTextureFromFile(const char* path);
 // the game thread, which owns the graphics context. The picture's pixels
 // stay with it; free it afterwards.
 PictureRequest TexturePictureRequest();
+// What TexturePictureRequest will ask once the game window draws (pixels
+// whenever there is a display), for pictures decoded before it opens.
+PictureRequest WindowTexturePictureRequest();
 PlatformTexture* CreateTextureFromPicture(const char* path, DecodedPicture* picture);
 // As CreateTextureFromPicture, in place of `old` (which is destroyed): a
 // graphics-card texture of the same size is refilled rather than made anew,

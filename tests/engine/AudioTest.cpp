@@ -3,12 +3,15 @@
 #include "platform/Audio.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "TempHome.h"
 #include "engine/AudioWrappers.h"
@@ -286,6 +289,79 @@ TEST(RealAudio, VoicesTakeAnOpenAlSourceOnlyWhenFirstPlayed)
     EXPECT_EQ(player.GetStatus(), SoundStatus::Playing);
     player.Stop();
     voices.reset();
+    SetSilentAudio(true);
+}
+
+// Sounds decode on worker threads while the launcher shows; what the game
+// thread then loads must be what the buffer would have read itself.
+TEST(RealAudio, ASoundDecodedOnAnotherThreadLoadsAsItsFileDoes)
+{
+    setenv("ALSOFT_DRIVERS", "null", 0);
+    SetSilentAudio(false);
+    TempHome home;
+    const std::string path = home.path + "/beep.wav";
+    WriteWave(path, 0.75f);
+    ASSERT_TRUE(SoundDecodeNeedsSamples());
+    DecodedSound decoded;
+    std::thread([&] { DecodeSoundFile(path.c_str(), true, &decoded); }).join();
+    ASSERT_TRUE(decoded.ok);
+    EXPECT_EQ(decoded.sampleCount, 16537u);
+    EXPECT_EQ(decoded.channels, 1u);
+    EXPECT_EQ(decoded.sampleRate, 22050u);
+    SoundBuffer fromDecoded, fromFile;
+    ASSERT_TRUE(fromDecoded.LoadDecoded(decoded));
+    FreeDecodedSound(&decoded);
+    EXPECT_EQ(decoded.samples, nullptr);
+    ASSERT_TRUE(fromFile.LoadFromFile(path.c_str()));
+    EXPECT_FLOAT_EQ(fromDecoded.GetDuration(), fromFile.GetDuration());
+    // A failed decode loads nothing and keeps what the buffer had.
+    DecodeSoundFile((home.path + "/missing.wav").c_str(), true, &decoded);
+    EXPECT_FALSE(decoded.ok);
+    EXPECT_FALSE(fromDecoded.LoadDecoded(decoded));
+    EXPECT_TRUE(fromDecoded.IsLoaded());
+    SetSilentAudio(true);
+}
+
+// Damaged, huge, folder and FIFO "sounds" are refused or read short, never
+// crash, allocate their declared size or block the reader.
+TEST(RealAudio, BadSoundFilesAreRefusedBeforeTheyAreRead)
+{
+    setenv("ALSOFT_DRIVERS", "null", 0);
+    SetSilentAudio(false);
+    TempHome home;
+    const std::string folder = home.path + "/folder.wav";
+    const std::string fifo = home.path + "/fifo.wav";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {folder, fifo}) {
+        DecodedSound decoded;
+        testing::internal::CaptureStderr();
+        DecodeSoundFile(path.c_str(), true, &decoded);
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("is not a regular file"), std::string::npos) << path;
+        EXPECT_FALSE(decoded.ok) << path;
+        Music music;
+        EXPECT_FALSE(music.OpenFromFile(path.c_str())) << path;
+    }
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("tests/engine/fuzz-regressions/sound")) {
+        ++files;
+        const std::string path = entry.path().string();
+        DecodedSound decoded;
+        testing::internal::CaptureStderr();
+        DecodeSoundFile(path.c_str(), true, &decoded);
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (entry.path().filename() == "huge-declared-size.wav") {
+            EXPECT_FALSE(decoded.ok);
+            EXPECT_NE(said.find("more than a sound may hold"), std::string::npos) << said;
+        }
+        SoundBuffer buffer;
+        if (decoded.ok) {
+            EXPECT_LE(decoded.sampleCount, 4000u) << path;
+            buffer.LoadDecoded(decoded);
+        }
+        FreeDecodedSound(&decoded);
+    }
+    EXPECT_GE(files, 4);
     SetSilentAudio(true);
 }
 

@@ -132,4 +132,41 @@ TEST_F(LoadingResources, SoundsAreBoundWithTheirLoopsAndVolumes)
     }
 }
 
+// The catalogue starts decoding before the launcher, where the shader and
+// sound options are still open: what is loaded follows the options as they
+// stand when the pictures and sounds are taken.
+TEST_F(LoadingResources, DecodingStartedBeforeTheLauncherTakesTheOptionsChosenInIt)
+{
+    languageId = 1;
+    shaderEnabled = 0;
+    soundEnabled = 1;
+    StartLoadingResources();
+    shaderEnabled = 1;
+    soundEnabled = 0;
+    testing::internal::CaptureStdout();
+    LoadResources();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Haupt-Sprites geladen\n");
+    ASSERT_NE(skySprite.texture, nullptr);
+    EXPECT_NE(std::string(TexturePath(skySprite.texture)).find("/sky.png"), std::string::npos);
+    ASSERT_NE(chapterTitles[0].texture, nullptr);
+    EXPECT_NE(std::string(TexturePath(chapterTitles[0].texture)).find("schrift//ch1.png"), std::string::npos);
+    EXPECT_NE(enemyEyeSprite.texture, nullptr);
+}
+
+// A launcher left with Quit (or a window that cannot open) ends start-up
+// while the workers decode: they are joined, and a later load starts anew.
+TEST_F(LoadingResources, AStartUpEndedEarlyDropsTheDecodingStarted)
+{
+    languageId = 2;
+    soundEnabled = 1;
+    StartLoadingResources();
+    StopLoadingResources();
+    StopLoadingResources();
+    shaderEnabled = 0;
+    LoadResources();
+    ASSERT_NE(skySprite.texture, nullptr);
+    EXPECT_NE(std::string(TexturePath(skySprite.texture)).find("sky_strong.png"), std::string::npos);
+    EXPECT_TRUE(jumpSoundBuffer.IsLoaded());
+}
+
 }  // namespace
