@@ -19,6 +19,7 @@
 #include "platform/Display.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Window.h"
+#include "support/ChildProcess.h"
 #include "support/RunCommand.h"
 
 namespace {
@@ -81,18 +82,8 @@ protected:
             << "the box never showed";
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
     }
-    // True when the game side ended well within a few seconds; kills it otherwise.
-    bool GameSideEndedWell() {
-        int status = 0;
-        for (int i = 0; i < 100; ++i) {
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                pid = -1;
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return false;
-    }
+    // True when the game side ended well within a few seconds.
+    bool GameSideEndedWell() { return testfiles::ChildEndedWell(&pid, 10.0); }
     void TearDown() override {
         if (pid > 0) {
             kill(pid, SIGKILL);

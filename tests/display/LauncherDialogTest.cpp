@@ -19,6 +19,7 @@
 
 #include "platform/Display.h"
 #include "platform/LauncherView.h"
+#include "support/ChildProcess.h"
 
 namespace {
 
@@ -89,19 +90,6 @@ protected:
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
         ASSERT_TRUE(Shell("xdotool search --onlyvisible --name '^FlorpVops$' windowfocus --sync >/dev/null 2>&1"));
     }
-    // Waits (a few seconds at most) for the dialog's side to end well.
-    bool DialogSideEndedWell()
-    {
-        int status = 0;
-        for (int i = 0; i < 500; ++i) {
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                pid = -1;
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
     void TearDown() override
     {
         if (pid > 0) {
@@ -119,7 +107,7 @@ TEST_F(LauncherWindow, ShowsFirstThenAsksAboutShadersAndStartsAtTheReturnPress)
     const double pressedAt = NowMs();
     // Pressed and held: GTK would let the button go only at its own timeout.
     ASSERT_TRUE(Shell("xdotool keydown Return"));
-    const bool ended = DialogSideEndedWell();
+    const bool ended = testfiles::ChildEndedWell(&pid, 5.0);
     Shell("xdotool keyup Return");
     ASSERT_TRUE(ended) << "the dialog did not end after Return";
     double asked = 0, answered = 0;

@@ -240,11 +240,20 @@ TEST(AudioDevice, TheNullDeviceCountsAsADevice)
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(RealAudio, VoicesTakeAnOpenAlSourceOnlyWhenFirstPlayed)
-{
-    setenv("ALSOFT_DRIVERS", "null", 0);
-    SetSilentAudio(false);
+// On OpenAL Soft's null device: real buffers and sources, no sound card.
+class RealAudio : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("ALSOFT_DRIVERS", "null", 0);
+        SetSilentAudio(false);
+    }
+    void TearDown() override { SetSilentAudio(true); }
     TempHome home;
+};
+
+TEST_F(RealAudio, VoicesTakeAnOpenAlSourceOnlyWhenFirstPlayed)
+{
     const std::string path = home.path + "/beep.wav";
     WriteWave(path, 1.0f);
     SoundBuffer buffer;
@@ -289,16 +298,12 @@ TEST(RealAudio, VoicesTakeAnOpenAlSourceOnlyWhenFirstPlayed)
     EXPECT_EQ(player.GetStatus(), SoundStatus::Playing);
     player.Stop();
     voices.reset();
-    SetSilentAudio(true);
 }
 
 // Sounds decode on worker threads while the launcher shows; what the game
 // thread then loads must be what the buffer would have read itself.
-TEST(RealAudio, ASoundDecodedOnAnotherThreadLoadsAsItsFileDoes)
+TEST_F(RealAudio, ASoundDecodedOnAnotherThreadLoadsAsItsFileDoes)
 {
-    setenv("ALSOFT_DRIVERS", "null", 0);
-    SetSilentAudio(false);
-    TempHome home;
     const std::string path = home.path + "/beep.wav";
     WriteWave(path, 0.75f);
     ASSERT_TRUE(SoundDecodeNeedsSamples());
@@ -319,16 +324,12 @@ TEST(RealAudio, ASoundDecodedOnAnotherThreadLoadsAsItsFileDoes)
     EXPECT_FALSE(decoded.ok);
     EXPECT_FALSE(fromDecoded.LoadDecoded(decoded));
     EXPECT_TRUE(fromDecoded.IsLoaded());
-    SetSilentAudio(true);
 }
 
 // Damaged, huge, folder and FIFO "sounds" are refused or read short, never
 // crash, allocate their declared size or block the reader.
-TEST(RealAudio, BadSoundFilesAreRefusedBeforeTheyAreRead)
+TEST_F(RealAudio, BadSoundFilesAreRefusedBeforeTheyAreRead)
 {
-    setenv("ALSOFT_DRIVERS", "null", 0);
-    SetSilentAudio(false);
-    TempHome home;
     const std::string folder = home.path + "/folder.wav";
     const std::string fifo = home.path + "/fifo.wav";
     ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
@@ -362,7 +363,6 @@ TEST(RealAudio, BadSoundFilesAreRefusedBeforeTheyAreRead)
         FreeDecodedSound(&decoded);
     }
     EXPECT_GE(files, 4);
-    SetSilentAudio(true);
 }
 
 }  // namespace
