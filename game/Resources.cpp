@@ -125,7 +125,7 @@ void DecodeSoundJob(void* context, int index)
 void StartDecodingSounds()
 {
     if (soundDecoding.running) return;
-    soundDecoding.samples = SoundDecodeNeedsSamples();
+    soundDecoding.samples = PrepareSoundDecoding();
     soundDecoding.running = true;
     StartWork(soundDecoding.work, soundBufferCount, DecodeSoundJob, &soundDecoding, soundDecodeThreads);
 }

@@ -4,9 +4,13 @@
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Audio/SoundFileFactory.hpp>
+#include <SFML/Audio/SoundFileReader.hpp>
+#include <SFML/System/Err.hpp>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <mutex>
 #include <new>
 #include <string>
 
@@ -65,6 +69,8 @@ bool NotASoundFile(const std::string& path)
     std::fprintf(stderr, "Sound \"%s\" is not a regular file: it is not played\n", path.c_str());
     return true;
 }
+
+std::mutex soundOpening;
 
 // Far more than any of the game's sounds (ten minutes of stereo at 48 kHz):
 // a header declaring more is refused before anything is allocated.
@@ -143,7 +149,15 @@ SoundBuffer::SoundBuffer() : buffer(nullptr), duration(0.f), loaded(false) {}
 
 SoundBuffer::~SoundBuffer() { delete buffer; }
 
-bool SoundDecodeNeedsSamples() { return !Silent(); }
+bool PrepareSoundDecoding()
+{
+    // Asking for a reader of nothing sets up the list of readers; the
+    // complaint about nothing is kept off standard error.
+    std::streambuf* err = sf::err().rdbuf(nullptr);
+    delete sf::SoundFileFactory::createReaderFromMemory(nullptr, 0);
+    sf::err().rdbuf(err);
+    return !Silent();
+}
 
 void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
 {
@@ -151,7 +165,12 @@ void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
     const std::string filePath = PlatformPath(path);
     if (NotASoundFile(filePath)) return;
     sf::InputSoundFile file;
-    if (!file.openFromFile(filePath)) return;
+    {
+        // SFML's error stream is not safe to write from two
+        // threads at once, and opening is where it complains.
+        std::lock_guard<std::mutex> lock(soundOpening);
+        if (!file.openFromFile(filePath)) return;
+    }
     out->seconds = file.getDuration().asSeconds();
     if (!samples) {
         out->ok = true;
@@ -180,7 +199,7 @@ void FreeDecodedSound(DecodedSound* sound)
 bool SoundBuffer::LoadFromFile(const char* path)
 {
     DecodedSound sound;
-    DecodeSoundFile(path, SoundDecodeNeedsSamples(), &sound);
+    DecodeSoundFile(path, PrepareSoundDecoding(), &sound);
     const bool ok = LoadDecoded(sound);
     FreeDecodedSound(&sound);
     return ok;

@@ -52,9 +52,10 @@ struct DecodedSound {
     float seconds = 0.f;
     bool ok = false;
 };
-// Whether the back end needs the samples (silent mode needs the duration
-// only). Ask on the game thread, before decoding elsewhere.
-bool SoundDecodeNeedsSamples();
+// Call on the game thread before decoding on others: readies the sound file
+// readers (they set themselves up on first use, without a lock) and says
+// whether the back end needs the samples (silent mode needs the length only).
+bool PrepareSoundDecoding();
 // Reads the file (its samples, or with `samples` false its length only).
 // A file too long for memory is refused with a message. Any thread.
 void DecodeSoundFile(const char* path, bool samples, DecodedSound* out);

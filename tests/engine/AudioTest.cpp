@@ -306,7 +306,7 @@ TEST_F(RealAudio, ASoundDecodedOnAnotherThreadLoadsAsItsFileDoes)
 {
     const std::string path = home.path + "/beep.wav";
     WriteWave(path, 0.75f);
-    ASSERT_TRUE(SoundDecodeNeedsSamples());
+    ASSERT_TRUE(PrepareSoundDecoding());
     DecodedSound decoded;
     std::thread([&] { DecodeSoundFile(path.c_str(), true, &decoded); }).join();
     ASSERT_TRUE(decoded.ok);
