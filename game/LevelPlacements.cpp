@@ -837,10 +837,10 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(1175, 695, 1425.0f, 700.0f);
     if (!given[13]) r.objects[13] = MakeBouncerObject(1310, 900, 0.0f, 0.0f, 4, 1);
     if (!given[23]) r.objects[23] = MakeWalkerObject(1400, 860, 1390.0f, 1410.0f, 1, 0);
-    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1560.0f, 700.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1560.0f, -360.0f);
     if (!given[28]) r.objects[28] = MakeBouncerObject(1490, 900, 0.0f, 0.0f, 5, 1);
     if (!given[29]) r.objects[29] = MakeBouncerObject(1580, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1560.0f, 700.0f);
+    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1560.0f, -360.0f);
     if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(640, 549, 0, 520.0f, 1200.0f, 10, 0);
     if (!given[17]) r.objects[17] = MakeDroppedBouncerObject(730, 549, 45, 520.0f, 1200.0f, 10, 0);
     if (!given[20]) r.objects[20] = MakeDroppedBouncerObject(820, 549, 121, 520.0f, 1200.0f, 10, 0);
