@@ -818,27 +818,27 @@ void PlaceRecord27(LevelRecord& r, const bool given[])
 void PlaceRecord28(LevelRecord& r, const bool given[])
 {
     if (!given[0]) r.objects[0] = MakeWalkerObject(230, 860, 220.0f, 240.0f, 1, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(320, 900, 0.0f, 0.0f, 4, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(320, 860, 310.0f, 330.0f, 1, 0);
     if (!given[3]) r.objects[3] = MakeCeilingDropperObject(275, 695, 525.0f, 700.0f);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(410, 860, 400.0f, 420.0f, 1, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(500, 900, 0.0f, 0.0f, 5, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(410, 900, 0.0f, 0.0f, 4, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(500, 900, 0.0f, 0.0f, 4, 1);
     if (!given[7]) r.objects[7] = MakeCeilingDropperObject(455, 695, 705.0f, 700.0f);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(590, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(680, 860, 670.0f, 690.0f, 1, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(590, 860, 580.0f, 600.0f, 1, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(680, 900, 0.0f, 0.0f, 5, 1);
     if (!given[11]) r.objects[11] = MakeCeilingDropperObject(635, 695, 885.0f, 700.0f);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(770, 860, 760.0f, 780.0f, 1, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(860, 900, 0.0f, 0.0f, 5, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(770, 900, 0.0f, 0.0f, 4, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(860, 860, 850.0f, 870.0f, 1, 0);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(815, 695, 1065.0f, 700.0f);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(950, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(1040, 860, 1030.0f, 1050.0f, 1, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(950, 860, 940.0f, 960.0f, 1, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1040, 860, 1030.0f, 1050.0f, 1, 0);
     if (!given[18]) r.objects[18] = MakeCeilingDropperObject(995, 695, 1245.0f, 700.0f);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(1130, 860, 1120.0f, 1140.0f, 1, 1);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(1130, 900, 0.0f, 0.0f, 5, 1);
     if (!given[10]) r.objects[10] = MakeBouncerObject(1220, 900, 0.0f, 0.0f, 5, 1);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(1175, 695, 1425.0f, 700.0f);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(1310, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(1400, 860, 1390.0f, 1410.0f, 1, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(1310, 860, 1300.0f, 1320.0f, 1, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(1400, 900, 0.0f, 0.0f, 4, 1);
     if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1560.0f, -360.0f);
-    if (!given[28]) r.objects[28] = MakeBouncerObject(1490, 900, 0.0f, 0.0f, 5, 1);
+    if (!given[28]) r.objects[28] = MakeBouncerObject(1490, 900, 0.0f, 0.0f, 4, 1);
     if (!given[29]) r.objects[29] = MakeBouncerObject(1580, 900, 0.0f, 0.0f, 4, 1);
     if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1560.0f, -360.0f);
     if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(640, 549, 0, 520.0f, 1200.0f, 10, 0);
@@ -867,6 +867,26 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
     if (!given[47]) r.objects[47] = LevelObject();
     if (!given[48]) r.objects[48] = LevelObject();
     if (!given[49]) r.objects[49] = LevelObject();
+    r.objects[16].mrVariant = 1;
+    SetColourOf(r.objects[16], 141.0f, 255.0f, 241.0f);
+    r.objects[17].mrVariant = 1;
+    SetColourOf(r.objects[17], 141.0f, 255.0f, 241.0f);
+    r.objects[20].mrVariant = 1;
+    SetColourOf(r.objects[20], 141.0f, 255.0f, 241.0f);
+    r.objects[21].mrVariant = 1;
+    SetColourOf(r.objects[21], 141.0f, 255.0f, 241.0f);
+    r.objects[24].mrVariant = 1;
+    SetColourOf(r.objects[24], 141.0f, 255.0f, 241.0f);
+    r.objects[25].mrVariant = 1;
+    SetColourOf(r.objects[25], 141.0f, 255.0f, 241.0f);
+    r.objects[31].mrVariant = 1;
+    SetColourOf(r.objects[31], 141.0f, 255.0f, 241.0f);
+    r.objects[32].mrVariant = 1;
+    SetColourOf(r.objects[32], 141.0f, 255.0f, 241.0f);
+    r.objects[34].mrVariant = 1;
+    SetColourOf(r.objects[34], 141.0f, 255.0f, 241.0f);
+    r.objects[27].mrVariant = 1;
+    SetColourOf(r.objects[27], 141.0f, 255.0f, 241.0f);
 }
 
 // rec29.lvl
