@@ -18,6 +18,7 @@ int (*modeSource)(VideoModeInfo*, int) = ListFullscreenModes;
 bool (*shaderProbe)() = ProbePixelShaders;
 bool (*launcherView)(LauncherDialog*) = ShowLauncherDialog;
 int shaderAnswer = -1;  // -1 not asked yet
+void (*launcherShownWork)() = nullptr;
 
 constexpr int kMaxReportedModes = 1024;
 VideoModeInfo reportedModes[kMaxReportedModes];
@@ -51,6 +52,14 @@ void SettleShaderBox(LauncherDialog* dialog)
     const bool shaders = IsPixelShader2Supported();
     dialog->shaderChecked = dialog->shaderChecked && shaders;
     dialog->shaderSensitive = shaders;
+}
+
+void SetLauncherShownWork(void (*work)()) { launcherShownWork = work; }
+
+void LauncherShown(LauncherDialog* dialog)
+{
+    if (launcherShownWork) launcherShownWork();
+    SettleShaderBox(dialog);
 }
 
 bool HasDisplayMode(int32_t width, int32_t height)
@@ -153,7 +162,7 @@ void InitLauncherDialog(LauncherDialog* dialog)
     dialog->fpsChecked = limitTo30Fps == 1;
     dialog->shaderSensitive = true;
     // The dialog asks once it shows; an answer known already applies now.
-    dialog->askShaders = SettleShaderBox;
+    dialog->whenShown = LauncherShown;
     if (shaderAnswer >= 0) SettleShaderBox(dialog);
 }
 

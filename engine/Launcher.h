@@ -24,11 +24,16 @@ bool RunLauncher();
 // the "Verfuegbare: ", "Geladene: " and "Endgueltige: " lines on stdout.
 void PrepareLauncher();
 // Fills the dialog record: captions, entries sorted by text, selection and
-// check boxes. Whether the shader box may be used is left to askShaders
-// (SettleShaderBox) unless the probe has answered already.
+// check boxes. Whether the shader box may be used is left to whenShown
+// (LauncherShown) unless the probe has answered already.
 void InitLauncherDialog(LauncherDialog* dialog);
 // Unchecks and locks the shader box when the bloom shaders cannot run.
 void SettleShaderBox(LauncherDialog* dialog);
+// Once the dialog shows: starts the work set by SetLauncherShownWork (it
+// runs while the player reads), then settles the shader box.
+void LauncherShown(LauncherDialog* dialog);
+// Work to start once the launcher is on screen (null: none).
+void SetLauncherShownWork(void (*work)());
 // Takes the chosen size and boxes from the dialog (Start only).
 void ReadLauncherDialog(const LauncherDialog& dialog);
 // System, Options, Game and progress files, in this order.

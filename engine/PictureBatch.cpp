@@ -49,9 +49,7 @@ void StartPictureBatch(PictureBatch& batch)
     for (int i = 0; i < batch.count; ++i)
         if (!batch.pictures[i].request.sizeOnly) ++heavy;
     batch.running = true;
-    int threads = WorkerThreadsFor(heavy);
-    if (batch.threadLimit > 0 && threads > batch.threadLimit) threads = batch.threadLimit;
-    StartWork(batch.work, batch.count, DecodeJob, &batch, threads);
+    StartWork(batch.work, batch.count, DecodeJob, &batch, WorkerThreadsFor(heavy));
 }
 
 DecodedPicture* WaitForBatchPicture(PictureBatch& batch, int index)
@@ -99,5 +97,4 @@ void FinishPictureBatch(PictureBatch& batch)
     batch.count = 0;
     batch.running = false;
     batch.forGameWindow = false;
-    batch.threadLimit = 0;
 }

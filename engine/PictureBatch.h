@@ -27,7 +27,6 @@ struct PictureBatch {
     // Decoded before the game window opens, for it: pixels are wanted even
     // though nothing draws yet.
     bool forGameWindow = false;
-    int threadLimit = 0;  // at most this many workers; 0: as many as help
     int decodeOrder[maxBatchPictures];  // job i decodes picture decodeOrder[i]
     int jobOf[maxBatchPictures];
     WorkBatch work;

@@ -338,8 +338,7 @@ static_assert(inGamePictureCount + menuPictureCount + 2 + 5 <= maxBatchPictures,
               "the catalogue's pictures fit one batch");
 // Both skies decode: which one shows is chosen in the launcher, while they
 // decode.
-int skyPictures[2] = {-1, -1};
-constexpr int earlyDecodeThreads = 3;  // batch index of the sky for shader option 0, 1
+int skyPictures[2] = {-1, -1};  // batch index of the sky for shader option 0, 1
 bool resourcesStarted = false;
 
 void AddPictureTable(const PictureEntry* table, int count)
@@ -381,9 +380,6 @@ void StartResourceDecoding(bool beforeWindow)
         return;
     resourcesStarted = true;
     resourcePictures.forGameWindow = beforeWindow;
-    // Before the window the launcher has the time: a few threads decode,
-    // leaving the game thread's start-up its core.
-    resourcePictures.threadLimit = beforeWindow ? earlyDecodeThreads : 0;
     AddPictureTable(inGamePictureTable, inGamePictureCount);
     AddPictureTable(menuPictureTable, menuPictureCount);
     for (int option = 0; option < 2; ++option)

@@ -109,8 +109,8 @@ int StartUp()
     InitAudio();
 
     SelectLanguage();
-    // Decoded while the launcher stands open.
-    StartLoadingResources();
+    // The catalogue decodes while the launcher stands open.
+    SetLauncherShownWork(StartLoadingResources);
     if (testOptions.startLevel >= 0) {
         ReadSettingsWithoutDialog();
     } else if (!RunLauncher()) {

@@ -54,44 +54,45 @@ void AddAnswerButton(GtkWidget* window, const char* caption, int response)
     g_signal_connect(button, "activate", G_CALLBACK(AnswerAtOnce), GINT_TO_POINTER(response));
 }
 
-// The shader question makes a graphics context, which takes a while on a
-// software renderer: it is asked once the dialog has been drawn, so the
-// dialog shows first, or when the player answers before that.
-struct ShaderQuestion {
+// What can wait until the dialog is on screen waits for it (the shader
+// question makes a graphics context, which takes a while on a software
+// renderer): it runs once the dialog has been drawn, so the dialog shows
+// first, or when the player starts before that.
+struct FirstShow {
     LauncherDialog* dialog;
-    GtkWidget* box;
+    GtkWidget* shaderBox;
     guint idle;
-    bool asked;
+    bool done;
 };
 
-void AskShaders(ShaderQuestion* q)
+void RunWhenShown(FirstShow* show)
 {
-    if (q->asked) return;
-    q->asked = true;
-    if (q->idle != 0) g_source_remove(q->idle);
-    q->idle = 0;
-    if (q->dialog->askShaders == nullptr) return;
-    q->dialog->shaderChecked = Checked(q->box);  // the player may have changed it
-    q->dialog->askShaders(q->dialog);
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(q->box), q->dialog->shaderChecked);
-    gtk_widget_set_sensitive(q->box, q->dialog->shaderSensitive);
+    if (show->done) return;
+    show->done = true;
+    if (show->idle != 0) g_source_remove(show->idle);
+    show->idle = 0;
+    if (show->dialog->whenShown == nullptr) return;
+    show->dialog->shaderChecked = Checked(show->shaderBox);  // the player may have changed it
+    show->dialog->whenShown(show->dialog);
+    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(show->shaderBox), show->dialog->shaderChecked);
+    gtk_widget_set_sensitive(show->shaderBox, show->dialog->shaderSensitive);
 }
 
-gboolean AskShadersWhenIdle(gpointer data)
+gboolean RunWhenIdle(gpointer data)
 {
-    ShaderQuestion* q = static_cast<ShaderQuestion*>(data);
-    q->idle = 0;
+    FirstShow* show = static_cast<FirstShow*>(data);
+    show->idle = 0;
     // What was drawn reaches the screen before the wait.
     gdk_display_flush(gdk_display_get_default());
-    AskShaders(q);
+    RunWhenShown(show);
     return G_SOURCE_REMOVE;
 }
 
 gboolean AfterFirstDraw(GtkWidget* window, cairo_t*, gpointer data)
 {
-    ShaderQuestion* q = static_cast<ShaderQuestion*>(data);
+    FirstShow* show = static_cast<FirstShow*>(data);
     g_signal_handlers_disconnect_by_func(window, reinterpret_cast<gpointer>(AfterFirstDraw), data);
-    if (!q->asked && q->idle == 0) q->idle = g_idle_add(AskShadersWhenIdle, q);
+    if (!show->done && show->idle == 0) show->idle = g_idle_add(RunWhenIdle, show);
     return FALSE;
 }
 
@@ -141,17 +142,17 @@ bool ShowLauncherDialog(LauncherDialog* dialog)
     gtk_grid_attach(GTK_GRID(grid), label, 2, 1, 1, 1);
     gtk_grid_attach(GTK_GRID(grid), combo, 2, 2, 1, 1);
     gtk_container_add(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(window))), grid);
-    ShaderQuestion question = {dialog, shader, 0, false};
-    g_signal_connect_after(window, "draw", G_CALLBACK(AfterFirstDraw), &question);
+    FirstShow show = {dialog, shader, 0, false};
+    g_signal_connect_after(window, "draw", G_CALLBACK(AfterFirstDraw), &show);
     gtk_widget_show_all(window);
 
     // Escape and the close box answer as Quit does.
     const bool start = gtk_dialog_run(GTK_DIALOG(window)) == GTK_RESPONSE_OK;
-    g_signal_handlers_disconnect_by_func(window, reinterpret_cast<gpointer>(AfterFirstDraw), &question);
-    if (question.idle != 0) g_source_remove(question.idle);
-    question.idle = 0;
+    g_signal_handlers_disconnect_by_func(window, reinterpret_cast<gpointer>(AfterFirstDraw), &show);
+    if (show.idle != 0) g_source_remove(show.idle);
+    show.idle = 0;
     if (start) {
-        AskShaders(&question);
+        RunWhenShown(&show);
         dialog->selectedEntry = gtk_combo_box_get_active(GTK_COMBO_BOX(combo));
         dialog->fpsChecked = Checked(fps);
         dialog->soundChecked = Checked(sound);

@@ -31,9 +31,11 @@ struct LauncherDialog {
     int32_t selectedEntry;  // -1 for none
     bool windowedChecked, shaderChecked, fpsChecked, soundChecked, musicChecked;
     bool shaderSensitive;  // false: the shader box cannot be changed
-    // Asked by the dialog once it shows (or when Start is chosen before):
-    // settles shaderChecked and shaderSensitive. Null: they stand as set.
-    void (*askShaders)(LauncherDialog* dialog);
+    // Called once the dialog has been drawn (or when Start is chosen
+    // before): work that may run while the player reads, and the shader
+    // question, which settles shaderChecked and shaderSensitive. Null: they
+    // stand as set.
+    void (*whenShown)(LauncherDialog* dialog);
 };
 
 // The display's full-screen modes, best first, as the window system lists

@@ -61,7 +61,7 @@ TEST(LauncherDialogSide, ShowsTheDialog)
     dialog.selectedEntry = 0;
     dialog.shaderChecked = true;
     dialog.shaderSensitive = true;
-    dialog.askShaders = NoteShaderQuestion;
+    dialog.whenShown = NoteShaderQuestion;
     const bool start = ShowLauncherDialog(&dialog);
     const double answeredAt = NowMs();
     std::ofstream(report) << askedAt << ' ' << answeredAt << ' ' << (start ? 1 : 0) << '\n';
