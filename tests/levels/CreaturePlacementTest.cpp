@@ -82,7 +82,6 @@ const Row knownInGround[] = {
 // Creature pairs under two radii apart at the start, outside a designed pack.
 const Row knownTooClose[] = {
     {-1, ""},
-    {27, "0-1 0-2 0-3 1-2 1-3 2-3 4-5 5-15 6-7 6-8 6-9 7-8 7-9 8-9 10-11 10-12 10-13 10-14 11-12 11-13 11-14 12-13 12-14 13-14 15-16 15-17 16-17 18-19 18-20 18-21 19-20 19-21 20-21 22-23 22-24 22-25 22-26 23-24 23-25 23-26 24-25 24-26 25-26"},
 };
 // Objects the default replay never brings within sight.
 const Row knownUnseen[] = {
