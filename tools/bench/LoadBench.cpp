@@ -3,10 +3,11 @@
 // every line as it arrives on a pseudo terminal, and quits after the first
 // tick. Level runs go straight into a level (the test options skip the
 // launcher); start-up runs go through the launcher, which xdotool leaves with
-// Return as soon as it shows, into the intro.
+// Return as soon as it shows (or after --launcher-read milliseconds, as a
+// player reading it would), into the intro.
 //
 //   fv_load_bench [--game build/florpvops] [--data data] [--runs 5] [--launcher-runs 5]
-//                 [record ...]
+//                 [--launcher-read MS] [record ...]
 // Run under a display (e.g. xvfb-run -a). The game runs in the folder that
 // holds the data folder given (by default data/ in the working folder), so
 // another build of the game can be timed on its own data. Prints per
@@ -31,6 +32,9 @@
 namespace {
 
 constexpr int levelCount = 46;
+// How long the launcher stands open before Return, in milliseconds: 0 is a
+// player who never reads it.
+int launcherReadMs = 0;
 
 // Moments of one run, in milliseconds after the fork; -1 when not seen.
 struct RunTimes {
@@ -106,6 +110,7 @@ bool RunOnce(const char* game, const std::string& probe, const std::string& game
         if (throughLauncher && times.launcherLeft < 0) {
             if (LauncherShown(pid, false)) {
                 times.launcherShown = Now() - start;
+                if (launcherReadMs > 0) usleep(static_cast<useconds_t>(launcherReadMs) * 1000);
                 LauncherShown(pid, true);
                 times.launcherLeft = Now() - start;
             }
@@ -171,7 +176,7 @@ double Median(std::vector<double> values)
 void Usage()
 {
     std::fprintf(stderr,
-                 "usage: fv_load_bench [--game PATH] [--data FOLDER] [--runs N] [--launcher-runs N]"
+                 "usage: fv_load_bench [--game PATH] [--data FOLDER] [--runs N] [--launcher-runs N] [--launcher-read MS]"
                  " [record 0..%d ...]\n",
                  levelCount - 1);
 }
@@ -193,6 +198,8 @@ int main(int argc, char** argv)
             runs = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--launcher-runs") == 0 && i + 1 < argc) {
             launcherRuns = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--launcher-read") == 0 && i + 1 < argc) {
+            launcherReadMs = std::atoi(argv[++i]);
         } else {
             char* end = nullptr;
             const long record = std::strtol(argv[i], &end, 10);
@@ -203,7 +210,8 @@ int main(int argc, char** argv)
             records.push_back(static_cast<int>(record));
         }
     }
-    if (runs < 1 || launcherRuns < 0 || access(game, X_OK) != 0) {
+    if (runs < 1 || launcherRuns < 0 || launcherReadMs < 0 || launcherReadMs > 60000 ||
+        access(game, X_OK) != 0) {
         if (runs >= 1) std::fprintf(stderr, "fv_load_bench: no game at %s\n", game);
         Usage();
         return 2;
