@@ -217,6 +217,18 @@ TEST_F(ReplayToolTest, RejectsBadArgumentsAndScripts)
     }
     const std::string help = RunTool(tool + " --help", &status);
     EXPECT_NE(help.find("<ticks> <flags>"), std::string::npos);
+
+    // A comment longer than the tool's line buffer is still one comment; a
+    // step that long is refused at its own line.
+    WriteScript(("# " + std::string(900, 'x') + "\n10 R\n").c_str());
+    const std::string longComment =
+        RunTool(tool + " --record 7 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>&1", &status);
+    EXPECT_NE(status, 2) << longComment;
+    WriteScript(("10 R\n10 " + std::string(900, 'R') + "\n").c_str());
+    const std::string longStep =
+        RunTool(tool + " --record 7 --kind 1 --difficulty 1 --script " + folder + "/script.txt 2>&1", &status);
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(longStep.find("script line 2 is longer"), std::string::npos) << longStep;
 }
 
 }  // namespace

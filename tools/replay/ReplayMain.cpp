@@ -147,6 +147,20 @@ bool ReadScript(const char* path, std::vector<ScriptStep>& steps, ScriptHeader& 
     bool ok = true;
     while (ok && std::fgets(line, sizeof line, f) != nullptr) {
         ++number;
+        if (std::strchr(line, '\n') == nullptr && !std::feof(f)) {
+            // Longer than the buffer: the rest of the line is a comment when
+            // a '#' came already, else the line cannot be a step.
+            const bool comment = std::strchr(line, '#') != nullptr;
+            int c;
+            while ((c = std::fgetc(f)) != EOF && c != '\n') {
+            }
+            if (!comment) {
+                std::fprintf(stderr, "fv_replay: script line %d is longer than %zu characters\n", number,
+                             sizeof line - 2);
+                ok = false;
+                break;
+            }
+        }
         if (char* hash = std::strchr(line, '#')) *hash = '\0';
         char flags[256] = "";
         long ticks = 0;
