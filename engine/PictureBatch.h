@@ -1,8 +1,8 @@
 #pragma once
 // Loading many pictures at once: their files are decoded on worker threads,
-// one a core but the game thread's, while the game thread fills each record, in the order the
-// caller asks for them, exactly as SpriteTexture::Load would (the graphics
-// card is only ever spoken to from the game thread).
+// one a core but the game thread's, while the game thread fills each record
+// in the order the caller asks for them, exactly as SpriteTexture::Load
+// would (the graphics card is only ever spoken to from the game thread).
 #include <cstdint>
 
 #include "engine/SpriteTexture.h"

@@ -104,9 +104,9 @@ ObjectSoundSet objectSounds[50];
 
 namespace {
 
-// The sound files decode on two worker threads from start-up on, beside the
-// pictures; the buffers are filled on the game thread once sound is known to
-// be wanted.
+// The sound files decode on two worker threads once the launcher shows,
+// beside the pictures; the buffers are filled on the game thread once sound
+// is known to be wanted.
 struct SoundDecoding {
     DecodedSound decoded[soundBufferCount];
     bool samples = false;

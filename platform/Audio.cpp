@@ -151,11 +151,15 @@ SoundBuffer::~SoundBuffer() { delete buffer; }
 
 bool PrepareSoundDecoding()
 {
-    // Asking for a reader of nothing sets up the list of readers; the
-    // complaint about nothing is kept off standard error.
-    std::streambuf* err = sf::err().rdbuf(nullptr);
-    delete sf::SoundFileFactory::createReaderFromMemory(nullptr, 0);
-    sf::err().rdbuf(err);
+    static bool readersReady = false;
+    if (!readersReady) {
+        // Asking for a reader of nothing sets up the list of readers; the
+        // complaint about nothing is kept off standard error.
+        std::streambuf* err = sf::err().rdbuf(nullptr);
+        delete sf::SoundFileFactory::createReaderFromMemory(nullptr, 0);
+        sf::err().rdbuf(err);
+        readersReady = true;
+    }
     return !Silent();
 }
 
@@ -166,8 +170,8 @@ void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
     if (NotASoundFile(filePath)) return;
     sf::InputSoundFile file;
     {
-        // SFML's error stream is not safe to write from two
-        // threads at once, and opening is where it complains.
+        // SFML's error stream is not safe to write from two threads at
+        // once, and opening is where it complains.
         std::lock_guard<std::mutex> lock(soundOpening);
         if (!file.openFromFile(filePath)) return;
     }
@@ -199,7 +203,8 @@ void FreeDecodedSound(DecodedSound* sound)
 bool SoundBuffer::LoadFromFile(const char* path)
 {
     DecodedSound sound;
-    DecodeSoundFile(path, PrepareSoundDecoding(), &sound);
+    // Called on the game thread only, where SFML may set up its readers.
+    DecodeSoundFile(path, !Silent(), &sound);
     const bool ok = LoadDecoded(sound);
     FreeDecodedSound(&sound);
     return ok;
