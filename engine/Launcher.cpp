@@ -5,6 +5,7 @@
 
 #include "engine/LanguageTables.h"
 #include "engine/Settings.h"
+#include "platform/Workers.h"
 
 DisplayMode displayModes[kMaxDisplayModes];
 int displayModeCount = 0;
@@ -18,6 +19,10 @@ int (*modeSource)(VideoModeInfo*, int) = ListFullscreenModes;
 bool (*shaderProbe)() = ProbePixelShaders;
 bool (*launcherView)(LauncherDialog*) = ShowLauncherDialog;
 int shaderAnswer = -1;  // -1 not asked yet
+// The probe makes a graphics context, which first loads the whole driver:
+// slow on a software renderer, so it runs beside the dialog's own start.
+WorkBatch shaderQuestion;
+bool shaderQuestionRunning = false;
 void (*launcherShownWork)() = nullptr;
 
 constexpr int kMaxReportedModes = 1024;
@@ -28,21 +33,39 @@ bool Acceptable(int32_t width, int32_t height)
     return width >= 800 && width <= 1920 && height >= 600 && height <= 1080;
 }
 
+void AnswerShaderQuestion(void*, int) { shaderAnswer = shaderProbe() ? 1 : 0; }
+
+void WaitForShaderQuestion()
+{
+    if (!shaderQuestionRunning) return;
+    FinishWork(shaderQuestion);
+    shaderQuestionRunning = false;
+}
+
 }  // namespace
 
 void SetDisplayModeSource(int (*source)(VideoModeInfo*, int)) { modeSource = source ? source : ListFullscreenModes; }
 
 void SetPixelShaderProbe(bool (*probe)())
 {
+    WaitForShaderQuestion();
     shaderProbe = probe ? probe : ProbePixelShaders;
     shaderAnswer = -1;
+}
+
+void AskPixelShadersInBackground()
+{
+    if (shaderQuestionRunning || shaderAnswer >= 0) return;
+    StartWork(shaderQuestion, 1, AnswerShaderQuestion, nullptr, 1);
+    shaderQuestionRunning = true;
 }
 
 void SetLauncherView(bool (*show)(LauncherDialog*)) { launcherView = show ? show : ShowLauncherDialog; }
 
 bool IsPixelShader2Supported()
 {
-    // Probing makes a graphics context; the answer cannot change in a run.
+    // The answer cannot change in a run.
+    WaitForShaderQuestion();
     if (shaderAnswer < 0) shaderAnswer = shaderProbe() ? 1 : 0;
     return shaderAnswer == 1;
 }
@@ -161,9 +184,9 @@ void InitLauncherDialog(LauncherDialog* dialog)
     dialog->musicChecked = musicEnabled == 1;
     dialog->fpsChecked = limitTo30Fps == 1;
     dialog->shaderSensitive = true;
-    // The dialog asks once it shows; an answer known already applies now.
+    // The box settles once the dialog shows; an answer known already applies now.
     dialog->whenShown = LauncherShown;
-    if (shaderAnswer >= 0) SettleShaderBox(dialog);
+    if (!shaderQuestionRunning && shaderAnswer >= 0) SettleShaderBox(dialog);
 }
 
 void ReadLauncherDialog(const LauncherDialog& dialog)
@@ -194,12 +217,14 @@ void SaveAllSettings()
 bool RunLauncher()
 {
     PrepareLauncher();
+    AskPixelShadersInBackground();
     InitLauncherDialog(&launcherDialog);
     if (launcherView(&launcherDialog)) {
         ReadLauncherDialog(launcherDialog);
         startGame = 1;
     } else {
         startGame = 0;
+        WaitForShaderQuestion();  // no thread outlives the launcher
     }
     // Written on quit too: the size the preparation settled on is kept.
     SaveAllSettings();

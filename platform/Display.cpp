@@ -11,6 +11,7 @@
 namespace {
 
 using OpenDisplayFn = void* (*)(const char*);
+using InitThreadsFn = int (*)();
 
 int probeResult = -1;  // -1 not asked yet, 0 no display, 1 display
 // The probe's connection stays open for the process (Xlib stays loaded too):
@@ -25,6 +26,10 @@ bool OpenAndCloseDisplay() {
     if (xlib == nullptr) return false;
     auto openDisplay = reinterpret_cast<OpenDisplayFn>(dlsym(xlib, "XOpenDisplay"));
     if (openDisplay == nullptr) return false;
+    // The shader probe talks to the X server from a thread of its own while
+    // the launcher starts; Xlib must be told before its first connection.
+    auto initThreads = reinterpret_cast<InitThreadsFn>(dlsym(xlib, "XInitThreads"));
+    if (initThreads != nullptr) initThreads();
     // A busy X server may refuse a connection now and then; ask a few times
     // before telling the player there is no display.
     for (int attempt = 0; attempt < 3; ++attempt) {

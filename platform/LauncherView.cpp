@@ -8,6 +8,7 @@
 
 #include "platform/Display.h"
 #include "platform/GtkStart.h"
+#include "platform/SfmlContext.h"
 
 int ListFullscreenModes(VideoModeInfo* out, int maxModes)
 {
@@ -25,7 +26,15 @@ int ListFullscreenModes(VideoModeInfo* out, int maxModes)
     return n;
 }
 
-bool ProbePixelShaders() { return DisplayAvailable() && sf::Shader::isAvailable(); }
+bool ProbePixelShaders()
+{
+    if (!DisplayAvailable()) return false;
+    // The graphics context the probe makes stays for the game window: without
+    // a resource held, SFML would close it and its X connection at once, and
+    // the window would load the driver anew.
+    HoldGraphicsConnection();
+    return sf::Shader::isAvailable();
+}
 
 namespace {
 
