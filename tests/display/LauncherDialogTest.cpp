@@ -1,5 +1,5 @@
-// The launcher dialog as a player meets it: it shows before the slow shader
-// question is asked, and Return starts at once rather than after the
+// The launcher dialog as a player meets it: it shows before its shader box
+// waits for the slow shader question, and Return starts at once rather than after the
 // quarter of a second GTK shows a keyboard-pressed button held down. The
 // dialog runs in a child process (this test program started again with one
 // test selected); the parent presses the keys with xdotool.
@@ -102,7 +102,7 @@ protected:
     char report[96] = {};
 };
 
-TEST_F(LauncherWindow, ShowsFirstThenAsksAboutShadersAndStartsAtTheReturnPress)
+TEST_F(LauncherWindow, ShowsFirstThenSettlesTheShaderBoxAndStartsAtTheReturnPress)
 {
     const double pressedAt = NowMs();
     // Pressed and held: GTK would let the button go only at its own timeout.
@@ -115,8 +115,8 @@ TEST_F(LauncherWindow, ShowsFirstThenAsksAboutShadersAndStartsAtTheReturnPress)
     std::ifstream in(report);
     ASSERT_TRUE(in >> asked >> answered >> start) << "the dialog's side wrote no report";
     EXPECT_EQ(start, 1) << "Return answers Start";
-    EXPECT_GT(asked, 0) << "the shader question was never asked";
-    EXPECT_LT(asked, pressedAt) << "the shader question waited for the player's answer";
+    EXPECT_GT(asked, 0) << "the shader box was never settled";
+    EXPECT_LT(asked, pressedAt) << "the shader box waited for the player's answer";
     // GTK alone holds a keyboard-pressed button for 250 ms.
     EXPECT_LT(answered - pressedAt, 200.0) << "Return took " << answered - pressedAt << " ms to start";
 }
