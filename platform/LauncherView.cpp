@@ -63,9 +63,9 @@ void AddAnswerButton(GtkWidget* window, const char* caption, int response)
     g_signal_connect(button, "activate", G_CALLBACK(AnswerAtOnce), GINT_TO_POINTER(response));
 }
 
-// What can wait until the dialog is on screen waits for it (the shader
-// question makes a graphics context, which takes a while on a software
-// renderer): it runs once the dialog has been drawn, so the dialog shows
+// What can wait until the dialog is on screen waits for it (the catalogue's
+// decoding, and settling the shader box, which may wait for the shader
+// question): it runs once the dialog has been drawn, so the dialog shows
 // first, or when the player starts before that.
 struct FirstShow {
     LauncherDialog* dialog;

@@ -21,13 +21,9 @@ void Note(const char* what, int count)
     if (n > 0) (void)!write(2, line, static_cast<size_t>(n));
 }
 
-int Map(const char* name, void* display, unsigned long window)
+// The launcher's dialog is the first window mapped, the game's the next.
+int NoteMap(int result)
 {
-    // The launcher's dialog is the first window mapped, the game's the next.
-    static MapFunction mapWindow = reinterpret_cast<MapFunction>(dlsym(RTLD_NEXT, "XMapWindow"));
-    static MapFunction mapRaised = reinterpret_cast<MapFunction>(dlsym(RTLD_NEXT, "XMapRaised"));
-    MapFunction real = name[4] == 'W' ? mapWindow : mapRaised;
-    const int result = real != nullptr ? real(display, window) : 0;
     if (mapped < 4) Note("map", ++mapped);
     return result;
 }
@@ -41,5 +37,14 @@ extern "C" void glXSwapBuffers(void* display, unsigned long drawable)
     if (presented < 4) Note("present", ++presented);
 }
 
-extern "C" int XMapWindow(void* display, unsigned long window) { return Map("XMapWindow", display, window); }
-extern "C" int XMapRaised(void* display, unsigned long window) { return Map("XMapRaised", display, window); }
+extern "C" int XMapWindow(void* display, unsigned long window)
+{
+    static MapFunction real = reinterpret_cast<MapFunction>(dlsym(RTLD_NEXT, "XMapWindow"));
+    return NoteMap(real != nullptr ? real(display, window) : 0);
+}
+
+extern "C" int XMapRaised(void* display, unsigned long window)
+{
+    static MapFunction real = reinterpret_cast<MapFunction>(dlsym(RTLD_NEXT, "XMapRaised"));
+    return NoteMap(real != nullptr ? real(display, window) : 0);
+}
