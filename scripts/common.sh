@@ -2,6 +2,8 @@
 set -euo pipefail
 
 FV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# FV_JOBS caps the build's and the tests' parallel jobs on a shared machine.
+FV_JOBS="${FV_JOBS:-$(nproc)}"
 FV_PACKAGES=(build-essential cmake ninja-build pkg-config
   libsfml-dev libsdl2-dev libtinyxml-dev libopenal-dev libgtk-3-dev
   libcairo2-dev libsndfile1-dev libpng-dev libdeflate-dev libgtest-dev libgmock-dev
@@ -24,5 +26,5 @@ fv_install_packages() {
 fv_build() {
   local dir="$1"; shift
   cmake -S "$FV_ROOT" -B "$FV_ROOT/$dir" -G Ninja "$@" > /dev/null
-  cmake --build "$FV_ROOT/$dir" -j "$(nproc)"
+  cmake --build "$FV_ROOT/$dir" -j "$FV_JOBS"
 }
