@@ -8,6 +8,7 @@
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
+#include "engine/SpriteTexture.h"
 #include "game/Bloom.h"
 #include "game/LevelTable.h"
 #include "game/MainLoop.h"
@@ -90,6 +91,7 @@ bool HarnessInit(const HarnessConfig& config)
     SetDefaultSettings();
     screenWidth = config.screenWidth;
     screenHeight = config.screenHeight;
+    screenYOffset = ScreenYOffsetFor(screenHeight);
     windowed = 1;
     limitTo30Fps = config.limitTo30Fps;
     shaderEnabled = config.shaderEnabled;
