@@ -13,7 +13,7 @@
 #include "platform/Audio.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 float dangerMeter = 0.0f;
 int endState = EndAlive;

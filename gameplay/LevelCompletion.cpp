@@ -9,7 +9,7 @@
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 int endScreenTimer = 0;
 int goalScoreFade = 0;

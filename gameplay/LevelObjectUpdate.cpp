@@ -16,7 +16,7 @@
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/Audio.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 int playerX = 0, playerY = 0;
 float velX = 0.0f;

@@ -6,7 +6,7 @@
 #include "engine/SpriteTexture.h"
 #include "gameplay/LevelLoading.h"
 #include "scenery/SceneryPlacement.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace scenery {
 

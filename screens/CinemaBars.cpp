@@ -10,7 +10,7 @@
 #include "engine/TextFormat.h"
 #include "gameplay/ColourCycle.h"
 #include "shared/GameStates.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

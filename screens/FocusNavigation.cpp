@@ -5,7 +5,7 @@
 #include "engine/Settings.h"
 #include "gameplay/Camera.h"
 #include "platform/Audio.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 uint8_t menuFocusIdle = 1;
 int32_t lastMouseX = 0;

@@ -11,7 +11,7 @@
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 uint8_t kindHintShown = 0;
 

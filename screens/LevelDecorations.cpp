@@ -6,7 +6,7 @@
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLoading.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

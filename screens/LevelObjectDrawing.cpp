@@ -7,7 +7,7 @@
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "gameplay/VopPhysics.h"
 #include "screens/TrailParticles.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "gameplay/VopPhysics.h"
 #include "screens/FocusNavigation.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace {
 

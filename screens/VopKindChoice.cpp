@@ -11,7 +11,7 @@
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 const VopKindButton vopKindButtons[vopKindButtonCount] = {
     {1, false, 105, 12, 0, 9},

@@ -23,7 +23,7 @@
 #include "screens/FocusNavigation.h"
 #include "screens/VopKindChoice.h"
 #include "shared/GameStates.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 #include "tools/harness/Harness.h"
 
 namespace {

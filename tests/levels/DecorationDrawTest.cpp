@@ -21,7 +21,7 @@
 #include "screens/LevelDecorations.h"
 #include "screens/LevelHints.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 

@@ -26,7 +26,7 @@
 #include "scenery/LevelScenery.h"
 #include "scenery/SceneryLayouts.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace scenerytest {
 

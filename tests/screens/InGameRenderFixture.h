@@ -30,7 +30,7 @@
 #include "screens/TrailParticles.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace drawtest {
 

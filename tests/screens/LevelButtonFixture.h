@@ -27,7 +27,7 @@
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 namespace buttontest {
 
