@@ -12,6 +12,7 @@
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "scenery/LevelScenery.h"

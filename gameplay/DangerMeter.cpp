@@ -3,24 +3,21 @@
 #include <cstdio>
 
 #include "engine/InputActions.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
-#include "gameplay/LevelLoading.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
-float dangerMeter = 0.0f;
-int endState = EndAlive;
 float endRise = 5.0f;
 float endSpeed = 2.9f;
 int endCounter = 0;
-float playerAlpha = 255.0f;
 
 namespace {
 

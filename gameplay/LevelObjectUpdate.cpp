@@ -6,17 +6,16 @@
 #include "engine/AudioWrappers.h"
 #include "engine/InputActions.h"
 #include "engine/Maths.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/SimRandom.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace {
 

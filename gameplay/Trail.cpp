@@ -1,8 +1,7 @@
 #include "gameplay/Trail.h"
 
 #include "engine/Settings.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 
 int trailLength = trailEntries;

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "engine/InputActions.h"
-#include "gameplay/CollisionPicture.h"
-#include "gameplay/LevelLoading.h"
-#include "platform/Audio.h"
 #include "engine/ResourceCatalogue.h"
+#include "gameplay/CollisionPicture.h"
+#include "gameplay/LevelAttempt.h"
+#include "platform/Audio.h"
 
 int playerX = 0, playerY = 0;
 float velX = 0.0f;

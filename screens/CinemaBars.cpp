@@ -5,12 +5,12 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
 #include "gameplay/ColourCycle.h"
 #include "shared/GameStates.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include "engine/InputActions.h"
 #include "engine/MainWindow.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/Camera.h"
 #include "platform/Audio.h"
-#include "engine/ResourceCatalogue.h"
 
 uint8_t menuFocusIdle = 1;
 int32_t lastMouseX = 0;

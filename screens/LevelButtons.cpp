@@ -2,6 +2,7 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
@@ -11,7 +12,6 @@
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 uint8_t kindHintShown = 0;
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace {
 

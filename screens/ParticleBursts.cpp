@@ -5,15 +5,16 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
 #include "gameplay/Camera.h"
 #include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "screens/TrailParticles.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace {
 

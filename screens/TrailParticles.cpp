@@ -1,5 +1,6 @@
 #include "screens/TrailParticles.h"
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
@@ -7,7 +8,6 @@
 #include "gameplay/VopPhysics.h"
 #include "screens/FocusNavigation.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace {
 

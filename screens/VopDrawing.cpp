@@ -3,15 +3,14 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "engine/InputActions.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
@@ -11,7 +12,6 @@
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
-#include "engine/ResourceCatalogue.h"
 
 const VopKindButton vopKindButtons[vopKindButtonCount] = {
     {1, false, 105, 12, 0, 9},

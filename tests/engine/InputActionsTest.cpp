@@ -6,7 +6,7 @@
 
 #include "engine/GraphicsDevice.h"
 #include "engine/Settings.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "shared/GameStates.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "GameplayTestSupport.h"
 #include "game/LevelTable.h"
+#include "gameplay/DangerMeter.h"
 
 using namespace gameplay_test;
 

@@ -4,6 +4,7 @@
 // read back where a picture point or a text box landed on screen.
 #include <gtest/gtest.h>
 
+#include "gameplay/LevelAttempt.h"
 #include "support/TestFiles.h"
 
 #include <cmath>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include "engine/GameFont.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
@@ -30,7 +32,6 @@
 #include "screens/TrailParticles.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
-#include "engine/ResourceCatalogue.h"
 
 namespace drawtest {
 

@@ -17,6 +17,7 @@
 #include "game/StartUp.h"
 #include "game/UpdateStep.h"
 #include "gameplay/ColourCycle.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/Trail.h"
 #include "platform/Audio.h"

@@ -15,7 +15,7 @@
 #include "engine/Settings.h"
 #include "game/LevelTable.h"
 #include "gameplay/ColourCycle.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelObjectFactories.h"
 #include "gameplay/LevelTick.h"

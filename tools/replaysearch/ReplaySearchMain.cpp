@@ -33,8 +33,7 @@
 #include <string>
 #include <vector>
 
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
 #include "tools/replaysearch/ReplayRun.h"
