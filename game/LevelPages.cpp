@@ -10,7 +10,7 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/MenuScreens.h"
+#include "game/MenuKit.h"
 #include "game/Resources.h"
 #include "game/ScreenTransition.h"
 #include "gameplay/AnimationPhases.h"
