@@ -108,19 +108,3 @@ bool PassesFromAll(int record, const std::vector<ReplaySeed>& seeds, int* lowest
 ReplayResult PlayReplay(const ReplayScript& script, int idleTicks = 0,
                         bool (*observe)(void* context, int tick) = nullptr, void* context = nullptr,
                         const ReplaySeed& seed = ReplaySeed{}, const ScreenSize& screen = ScreenSize{});
-
-// One play of a script from a seed at a screen size, for
-// PlayReplaysInParallel. With `asGame` it is played by PlayScriptAsGame
-// instead, for its hash.
-struct ReplayJob {
-    ReplayScript script;
-    ReplaySeed seed;
-    ScreenSize screen;
-    int idleTicks = 0;
-    bool asGame = false;
-};
-// Plays every job in up to `workers` child processes (the simulation is all
-// global state, so each child plays its share one after another, as this
-// process would), with their gameplay log lines dropped; results in job
-// order. False when a child could not be started or gave no result.
-bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std::vector<ReplayResult>& results);

@@ -36,6 +36,7 @@
 #include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
+#include "tools/replaysearch/ReplayJobs.h"
 #include "tools/replaysearch/ReplayRun.h"
 #include "tools/replaysearch/ReplayTravel.h"
 
