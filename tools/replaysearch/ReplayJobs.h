@@ -13,6 +13,9 @@ struct ReplayJob {
     ScreenSize screen;
     int idleTicks = 0;
     bool asGame = false;
+    // Also scored from each of these start states (the same inputs kill the
+    // same objects from every one, so one play serves them all).
+    std::vector<ReplaySeed> scoredFrom;
 };
 // Plays every job in up to `workers` child processes (the simulation is all
 // global state, so each child plays its share one after another, as this

@@ -57,6 +57,10 @@ struct ReplayResult {
     int playerX = 0, playerY = 0;
     float danger = 0;
     uint64_t hash = 0;      // PlayScriptAsGame's hash, for a job played as the game plays
+    // For a job scored from more start states (ReplayJob::scoredFrom): the
+    // lowest score among them, and whether it passed from every one.
+    int lowestScore = 0;
+    bool passedFromAll = false;
 };
 
 bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string& error);
