@@ -103,16 +103,6 @@ bool MenuButtonPressed(float x, float y, int32_t focusId, int32_t focus) {
 
 float MenuWobble() { return SinF(swayPhase) / 5.0f; }
 
-uint32_t AmbientArgb(uint32_t alpha, float factor) {
-    uint32_t argb = alpha << 24;
-    for (int c = 0; c < 3; ++c) {
-        const uint32_t channel =
-            static_cast<uint32_t>(static_cast<int32_t>(ambientColour[c] * factor)) & 255u;
-        argb |= channel << (16 - 8 * c);
-    }
-    return argb;
-}
-
 void DrawCornerButton(SpriteTexture* pair, float x, float y, bool highlighted, float rotation,
                       float scale, const char* label, float labelScale) {
     pair[highlighted ? 1 : 0].DrawSprite(x, y, rotation, scale, scale, 32.0f, 32.0f, 0xFFFFFFFFu);

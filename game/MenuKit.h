@@ -27,8 +27,6 @@ bool MenuButtonHighlighted(float x, float y, int32_t focusId, int32_t focus);
 bool MenuButtonPressed(float x, float y, int32_t focusId, int32_t focus);
 // sin(swayPhase) / 5: the wobble of the menu pictures.
 float MenuWobble();
-// ARGB of the ambient colour times a factor, each channel truncated to 8 bits.
-uint32_t AmbientArgb(uint32_t alpha, float factor);
 // A corner button (exit, back, ...): its white picture while highlighted,
 // and then its label 60 px above it in black.
 void DrawCornerButton(SpriteTexture* pair, float x, float y, bool highlighted, float rotation,

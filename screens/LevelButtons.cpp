@@ -17,15 +17,6 @@ uint8_t kindHintShown = 0;
 
 namespace {
 
-// Packed colour from the ambient colour scaled by a factor: each channel
-// truncated and cut to 8 bits.
-uint32_t AmbientArgb(uint32_t alpha, float factor) {
-    const uint32_t r = static_cast<uint32_t>(static_cast<int32_t>(ambientColour[0] * factor)) & 255u;
-    const uint32_t g = static_cast<uint32_t>(static_cast<int32_t>(ambientColour[1] * factor)) & 255u;
-    const uint32_t b = static_cast<uint32_t>(static_cast<int32_t>(ambientColour[2] * factor)) & 255u;
-    return alpha << 24 | r << 16 | g << 8 | b;
-}
-
 void AmbientText(float factor, float rgb[3]) {
     for (int c = 0; c < 3; ++c)
         rgb[c] = static_cast<float>(static_cast<int32_t>(ambientColour[c] * factor) & 255) / 255.0f;

@@ -1,5 +1,6 @@
 #include "screens/TrailParticles.h"
 
+#include "engine/PackedColour.h"
 #include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
@@ -62,19 +63,6 @@ const KindPasses kindPasses[7] = {
          {Particle2, 5, 2, 2, Jitter::J16, 1.0f, ColourRule::Plain},
          {Particle3, 7, 2, 2, Jitter::J16, 1.0f, ColourRule::Plain}}},
 };
-
-// Truncates toward zero and keeps the low 8 bits; values no int can hold
-// (never produced by the game) give 0 instead of undefined behaviour.
-uint32_t Channel(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<uint32_t>(static_cast<int32_t>(value)) & 255u;
-}
-
-uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
-}
 
 int JitterValue(Jitter jitter)
 {

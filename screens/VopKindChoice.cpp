@@ -30,17 +30,6 @@ int32_t VopKindButtonX(const VopKindButton& button) {
 
 namespace {
 
-// Ambient colour times a factor, each channel truncated and cut to 8 bits.
-uint32_t AmbientArgb(uint32_t alpha, float factor) {
-    uint32_t argb = alpha << 24;
-    for (int c = 0; c < 3; ++c) {
-        const uint32_t channel =
-            static_cast<uint32_t>(static_cast<int32_t>(ambientColour[c] * factor)) & 255u;
-        argb |= channel << (16 - 8 * c);
-    }
-    return argb;
-}
-
 bool PointerOn(const VopKindButton& button) {
     return IsWithinDistance(static_cast<float>(playerX), static_cast<float>(playerY),
                             static_cast<float>(VopKindButtonX(button)),

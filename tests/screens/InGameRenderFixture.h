@@ -4,6 +4,7 @@
 // read back where a picture point or a text box landed on screen.
 #include <gtest/gtest.h>
 
+#include "engine/PackedColour.h"
 #include "gameplay/LevelAttempt.h"
 #include "support/TestFiles.h"
 
@@ -205,11 +206,6 @@ inline void ExpectShape(const BatchRecord& r, float rotation, float scaleX, floa
     EXPECT_NEAR(r.transform.m01, e.m01, 1e-4);
     EXPECT_NEAR(r.transform.m10, e.m10, 1e-4);
     EXPECT_NEAR(r.transform.m11, e.m11, 1e-4);
-}
-
-inline uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return a << 24 | r << 16 | g << 8 | b;
 }
 
 }  // namespace drawtest
