@@ -1,6 +1,6 @@
 #include "engine/InputActions.h"
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "shared/GameStates.h"
 

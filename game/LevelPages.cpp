@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "engine/GameFont.h"
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
@@ -435,8 +435,6 @@ void (*const navigatePage[levelPageCount])() = {
     NavigateLevelPage4Focus, NavigateLevelPage5Focus,
 };
 
-bool KeyHeld(uint8_t code) { return (keyboardState[code] & 0x80) != 0; }
-
 int32_t AddScroll(int32_t camera, float speed) {
     return static_cast<int32_t>(static_cast<float>(camera) + speed);
 }
@@ -449,12 +447,12 @@ void ScrollPage() {
     auto rightOpen = [&] { return halfW + cameraX < 2060 - halfW; };
     if (leftOpen() && playerX < 30) cameraX -= 6;
     if (leftOpen()) {
-        if (KeyHeld(DIK_NUMPAD4)) cameraX -= 6;
+        if (KeyDown(DIK_NUMPAD4)) cameraX -= 6;
         else if (menuScrollX < 0) cameraX = AddScroll(cameraX, menuScrollX);
     }
     if (rightOpen() && playerX > screenWidth - 30) cameraX += 6;
     if (rightOpen()) {
-        if (KeyHeld(DIK_NUMPAD6)) cameraX += 6;
+        if (KeyDown(DIK_NUMPAD6)) cameraX += 6;
         else if (menuScrollX > 0) cameraX = AddScroll(cameraX, menuScrollX);
     }
 }

@@ -1,8 +1,8 @@
 #include "game/MenuKit.h"
 
 #include "engine/GameFont.h"
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/MainWindow.h"
 #include "engine/Maths.h"
 #include "engine/ResourceCatalogue.h"
@@ -53,8 +53,6 @@ void UpdateMenuPanSpeed(bool vertical) {
 
 namespace {
 
-bool KeyHeld(uint8_t code) { return (keyboardState[code] & 0x80) != 0; }
-
 int32_t AddScroll(int32_t camera, float speed) {
     return static_cast<int32_t>(static_cast<float>(camera) + speed);
 }
@@ -65,18 +63,18 @@ void UpdateMenuCamera(bool capAtTop) {
     constexpr int32_t limit = 130;
     if (cameraX > -limit) {
         if (playerX < 30) cameraX -= 6;
-        if (KeyHeld(DIK_NUMPAD4)) cameraX -= 6;
+        if (KeyDown(DIK_NUMPAD4)) cameraX -= 6;
         else if (menuScrollX < 0) cameraX = AddScroll(cameraX, menuScrollX);
     }
     if (cameraX < limit) {
         if (playerX > screenWidth - 30) cameraX += 6;
-        if (KeyHeld(DIK_NUMPAD6)) cameraX += 6;
+        if (KeyDown(DIK_NUMPAD6)) cameraX += 6;
         else if (menuScrollX > 0) cameraX = AddScroll(cameraX, menuScrollX);
     }
     // There is no downward pan: the landscape ends at the lower edge.
     if (cameraY > -limit) {
         if (playerY < 30) cameraY -= 6;
-        if (KeyHeld(DIK_NUMPAD8)) cameraY -= 6;
+        if (KeyDown(DIK_NUMPAD8)) cameraY -= 6;
         else if (menuScrollY < 0) cameraY = AddScroll(cameraY, menuScrollY);
     }
     if (cameraX < -limit) cameraX = -limit;

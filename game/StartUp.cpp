@@ -5,6 +5,7 @@
 
 #include "engine/AudioWrappers.h"
 #include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/Launcher.h"
 #include "engine/MainWindow.h"
@@ -141,7 +142,7 @@ int StartUp()
     }
     Log("Direct3D gestartet!");
     PresentBlackFrame();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     Log("DirectInput gestartet!");
     Log("DirectSound gestartet!");
     Log("DirectX gestartet!");

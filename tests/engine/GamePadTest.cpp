@@ -8,8 +8,8 @@
 
 #include <cstring>
 
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "platform/VirtualPad.h"
 #include "shared/GameStates.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "gameplay/LevelAttempt.h"
 #include "shared/GameStates.h"

@@ -5,6 +5,7 @@
 
 #include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
@@ -106,7 +107,7 @@ bool HarnessInit(const HarnessConfig& config)
     if (config.window && !GameWindowOpen() && !CreateMainWindow())
         return false;
     graphicsContext.CreateGraphicsDevice();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     levelPicturesEnabled = config.loadLevelPictures ? 1 : 0;
 
     InitLevelTable();
