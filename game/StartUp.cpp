@@ -99,6 +99,16 @@ bool StartLevelDirectly(int record)
     return true;
 }
 
+void InitLevelsAndProgress()
+{
+    InitLevelTable();
+    MusicChoice();
+    LoadProgress();
+    SetMenuColourCycle();
+    for (float& alpha : trailAlpha)
+        alpha = 0.0f;
+}
+
 int StartUp()
 {
     testOptions = ReadTestOptions();
@@ -151,12 +161,7 @@ int StartUp()
         SetUpBloom();
     SetRenderStates(true);
 
-    InitLevelTable();
-    MusicChoice();
-    LoadProgress();
-    SetMenuColourCycle();
-    for (float& alpha : trailAlpha)
-        alpha = 0.0f;
+    InitLevelsAndProgress();
     Log("Level initialisiert (M&L)!");
 
     LoadResources();
