@@ -10,7 +10,6 @@
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
-#include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/InputActions.h"
+#include "engine/Maths.h"
 #include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/CollisionPicture.h"

@@ -2,12 +2,12 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/Maths.h"
 #include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
 #include "gameplay/Camera.h"
-#include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
