@@ -29,7 +29,7 @@ const float kindFactor[7] = {0.0f, 1.0f, 1.15f, 1.5f, 1.2f, 1.4f, 1.6f};
 int StartingTimeBonus(const LevelRecord& record)
 {
     const int base = record.timeBonusBase;
-    const int kind = (vopKind >= 0 && vopKind <= 6) ? vopKind : 0;
+    const int kind = (vopKind >= 0 && vopKind <= EliteVop) ? vopKind : 0;
     // Wider than single precision on purpose: a factor stored just below its
     // decimal value then loses a point, as the game always did.
     int bonus = static_cast<int>(static_cast<double>(base) * static_cast<double>(kindFactor[kind]));
@@ -62,5 +62,5 @@ void SaveCheckpoint(int objectIndex)
     checkpointReached = 1;
     checkpointTimeBonus = timeBonus;
     checkpointKillScore = killScore;
-    if (vopKind == 6) checkpointDanger = dangerMeter;
+    if (vopKind == EliteVop) checkpointDanger = dangerMeter;
 }

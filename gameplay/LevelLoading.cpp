@@ -222,7 +222,7 @@ void RestartLevel()
         restartLevel = checkpointSnapshot;
         timeBonus = checkpointTimeBonus;
         killScore = checkpointKillScore;
-        if (vopKind == 6) dangerMeter = checkpointDanger;
+        if (vopKind == EliteVop) dangerMeter = checkpointDanger;
     } else {
         const int id = restartLevel.recordId;
         if (id >= 0 && id < maxLevelRecords)

@@ -114,7 +114,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
     }
 
     if (record == 3 || record == 4 || record == 6) {
-        if (vopKind == 1 && unlockedLevels <= 7 && highlighted32) {
+        if (vopKind == BeginnerVop && unlockedLevels <= 7 && highlighted32) {
             const uint32_t hint = AmbientArgb(255, 0.1f);
             arrowSprite.DrawSprite(160.0f, 220.0f, 0.5f + wobble / 2, 1 - wobble / 2,
                                    1 - wobble / 2, 64.0f, 64.0f, hint);

@@ -90,7 +90,7 @@ void SeedCosmeticRandom(uint32_t seed)
 
 void DrawTrailParticles()
 {
-    if (vopKind < 1 || vopKind > 6) return;
+    if (vopKind < BeginnerVop || vopKind > EliteVop) return;
     const KindPasses& kind = kindPasses[vopKind];
     const uint32_t tb = static_cast<uint32_t>(currentLevel.trailBrightness) & 255u;
     // The ring's oldest entry, just reset by the trail update: drawn calm.

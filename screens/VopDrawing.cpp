@@ -45,7 +45,7 @@ const VopLook vopLooks[6] = {
 
 void DrawVop()
 {
-    if (vopKind < 1 || vopKind > 6) return;
+    if (vopKind < BeginnerVop || vopKind > EliteVop) return;
     const VopLook& look = vopLooks[vopKind - 1];
     SpriteTexture& face = vopFaceSprites[look.faceRow][0];
     SpriteTexture& mouth = vopFaceSprites[look.faceRow][1];
