@@ -82,113 +82,121 @@ void CutMrWindow(cairo_t* cr, double inner, double outer) {
   cairo_restore(cr);
 }
 
+void DrawBeginnerBody(cairo_t* cr) {
+  cairo_arc(cr, kCx, kCy, 37, 0, 2 * M_PI);
+  FillLitShape(cr, kCx, kCy, 37);
+  cairo_new_path(cr);
+}
+
+void DrawSpikeBody(cairo_t* cr) {
+  SpikePath(cr, 29, 38.5, 14, 0.1);
+  SetGrey(cr, 0.8);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke_preserve(cr);
+  FillLitShape(cr, kCx, kCy, 38, 0.7);
+  cairo_new_path(cr);
+  cairo_arc(cr, kCx, kCy, 30, 0, 2 * M_PI);
+  FillLitShape(cr, kCx, kCy, 30, 0.78);
+  cairo_new_path(cr);
+}
+
+void DrawAirBody(cairo_t* cr) {
+  PuffPath(cr, 27, 11, 10);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  FillLitShape(cr, kCx, kCy, 37, 0.75);
+  cairo_new_path(cr);
+  // Two feather tufts on the crown.
+  for (int s = -1; s <= 1; s += 2) {
+    cairo_save(cr);
+    cairo_translate(cr, kCx + s * 7, kCy - 26);
+    cairo_rotate(cr, s * 0.45);
+    cairo_scale(cr, 0.35, 1.0);
+    cairo_arc(cr, 0, -4, 9, 0, 2 * M_PI);
+    cairo_restore(cr);
+    SetGrey(cr, 0.92);
+    cairo_fill(cr);
+  }
+}
+
+void DrawRockBody(cairo_t* cr) {
+  std::vector<double> xs, ys;
+  RockPath(cr, xs, ys);
+  SetGrey(cr, 0.85);
+  cairo_set_line_width(cr, 4);
+  cairo_stroke_preserve(cr);
+  FillLitShape(cr, kCx, kCy, 38, 0.62);
+  cairo_new_path(cr);
+  // Facets: darker wedges towards the lower right.
+  for (int i = 0; i < 9; ++i) {
+    int j = (i + 1) % 9;
+    double shade = 0.55 + 0.35 * (0.5 + 0.5 * std::cos(2 * M_PI * i / 9 + 2.4));
+    cairo_move_to(cr, kCx + (xs[i] - kCx) * 0.55, kCy + (ys[i] - kCy) * 0.55);
+    cairo_line_to(cr, xs[i], ys[i]);
+    cairo_line_to(cr, xs[j], ys[j]);
+    cairo_line_to(cr, kCx + (xs[j] - kCx) * 0.55, kCy + (ys[j] - kCy) * 0.55);
+    cairo_close_path(cr);
+    SetGrey(cr, shade, 0.55);
+    cairo_fill(cr);
+  }
+  SetGrey(cr, 0.5, 0.8);
+  cairo_set_line_width(cr, 1.6);
+  cairo_move_to(cr, kCx + 14, kCy + 24);
+  cairo_line_to(cr, kCx + 8, kCy + 12);
+  cairo_line_to(cr, kCx + 16, kCy + 4);
+  cairo_move_to(cr, kCx - 22, kCy - 8);
+  cairo_line_to(cr, kCx - 12, kCy - 14);
+  cairo_stroke(cr);
+}
+
+void DrawAngryBody(cairo_t* cr) {
+  // Two horns, then the round body over their roots.
+  for (int s = -1; s <= 1; s += 2) {
+    cairo_move_to(cr, kCx + s * 10, kCy - 30);
+    cairo_curve_to(cr, kCx + s * 20, kCy - 38, kCx + s * 28, kCy - 40, kCx + s * 30, kCy - 36);
+    cairo_curve_to(cr, kCx + s * 28, kCy - 30, kCx + s * 26, kCy - 24, kCx + s * 24, kCy - 20);
+    cairo_close_path(cr);
+    SetGrey(cr, 0.9);
+    cairo_fill(cr);
+  }
+  cairo_arc(cr, kCx, kCy + 2, 34, 0, 2 * M_PI);
+  FillLitShape(cr, kCx, kCy + 2, 34, 0.68);
+  cairo_new_path(cr);
+}
+
+void DrawEliteBody(cairo_t* cr) {
+  // A notched halo ring around a smaller ball.
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_arc(cr, kCx, kCy, 40, 0, 2 * M_PI);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, kCx, kCy, 35.5, 0, 2 * M_PI);
+  SetGrey(cr, 0.88);
+  cairo_fill(cr);
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  for (int i = 0; i < 8; ++i) {
+    double a = 2 * M_PI * i / 8;
+    cairo_arc(cr, kCx + 38 * std::cos(a), kCy + 38 * std::sin(a), 3.2, 0, 2 * M_PI);
+    SetGrey(cr, 0, 1);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_arc(cr, kCx, kCy, 32, 0, 2 * M_PI);
+  FillLitShape(cr, kCx, kCy, 32, 0.7);
+  cairo_new_path(cr);
+}
+
 }  // namespace
 
 void DrawVopBody(cairo_t* cr, int kind, bool mr) {
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   switch (kind) {
-    case kBeginner:
-      cairo_arc(cr, kCx, kCy, 37, 0, 2 * M_PI);
-      FillLitShape(cr, kCx, kCy, 37);
-      cairo_new_path(cr);
-      break;
-    case kSpike:
-      SpikePath(cr, 29, 38.5, 14, 0.1);
-      SetGrey(cr, 0.8);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke_preserve(cr);
-      FillLitShape(cr, kCx, kCy, 38, 0.7);
-      cairo_new_path(cr);
-      cairo_arc(cr, kCx, kCy, 30, 0, 2 * M_PI);
-      FillLitShape(cr, kCx, kCy, 30, 0.78);
-      cairo_new_path(cr);
-      break;
-    case kAir: {
-      PuffPath(cr, 27, 11, 10);
-      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-      FillLitShape(cr, kCx, kCy, 37, 0.75);
-      cairo_new_path(cr);
-      // Two feather tufts on the crown.
-      for (int s = -1; s <= 1; s += 2) {
-        cairo_save(cr);
-        cairo_translate(cr, kCx + s * 7, kCy - 26);
-        cairo_rotate(cr, s * 0.45);
-        cairo_scale(cr, 0.35, 1.0);
-        cairo_arc(cr, 0, -4, 9, 0, 2 * M_PI);
-        cairo_restore(cr);
-        SetGrey(cr, 0.92);
-        cairo_fill(cr);
-      }
-      break;
-    }
-    case kRock: {
-      std::vector<double> xs, ys;
-      RockPath(cr, xs, ys);
-      SetGrey(cr, 0.85);
-      cairo_set_line_width(cr, 4);
-      cairo_stroke_preserve(cr);
-      FillLitShape(cr, kCx, kCy, 38, 0.62);
-      cairo_new_path(cr);
-      // Facets: darker wedges towards the lower right.
-      for (int i = 0; i < 9; ++i) {
-        int j = (i + 1) % 9;
-        double shade = 0.55 + 0.35 * (0.5 + 0.5 * std::cos(2 * M_PI * i / 9 + 2.4));
-        cairo_move_to(cr, kCx + (xs[i] - kCx) * 0.55, kCy + (ys[i] - kCy) * 0.55);
-        cairo_line_to(cr, xs[i], ys[i]);
-        cairo_line_to(cr, xs[j], ys[j]);
-        cairo_line_to(cr, kCx + (xs[j] - kCx) * 0.55, kCy + (ys[j] - kCy) * 0.55);
-        cairo_close_path(cr);
-        SetGrey(cr, shade, 0.55);
-        cairo_fill(cr);
-      }
-      SetGrey(cr, 0.5, 0.8);
-      cairo_set_line_width(cr, 1.6);
-      cairo_move_to(cr, kCx + 14, kCy + 24);
-      cairo_line_to(cr, kCx + 8, kCy + 12);
-      cairo_line_to(cr, kCx + 16, kCy + 4);
-      cairo_move_to(cr, kCx - 22, kCy - 8);
-      cairo_line_to(cr, kCx - 12, kCy - 14);
-      cairo_stroke(cr);
-      break;
-    }
-    case kAngry: {
-      // Two horns, then the round body over their roots.
-      for (int s = -1; s <= 1; s += 2) {
-        cairo_move_to(cr, kCx + s * 10, kCy - 30);
-        cairo_curve_to(cr, kCx + s * 20, kCy - 38, kCx + s * 28, kCy - 40, kCx + s * 30, kCy - 36);
-        cairo_curve_to(cr, kCx + s * 28, kCy - 30, kCx + s * 26, kCy - 24, kCx + s * 24, kCy - 20);
-        cairo_close_path(cr);
-        SetGrey(cr, 0.9);
-        cairo_fill(cr);
-      }
-      cairo_arc(cr, kCx, kCy + 2, 34, 0, 2 * M_PI);
-      FillLitShape(cr, kCx, kCy + 2, 34, 0.68);
-      cairo_new_path(cr);
-      break;
-    }
-    case kElite: {
-      // A notched halo ring around a smaller ball.
-      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-      cairo_arc(cr, kCx, kCy, 40, 0, 2 * M_PI);
-      cairo_new_sub_path(cr);
-      cairo_arc(cr, kCx, kCy, 35.5, 0, 2 * M_PI);
-      SetGrey(cr, 0.88);
-      cairo_fill(cr);
-      cairo_save(cr);
-      cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-      for (int i = 0; i < 8; ++i) {
-        double a = 2 * M_PI * i / 8;
-        cairo_arc(cr, kCx + 38 * std::cos(a), kCy + 38 * std::sin(a), 3.2, 0, 2 * M_PI);
-        SetGrey(cr, 0, 1);
-        cairo_fill(cr);
-      }
-      cairo_restore(cr);
-      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-      cairo_arc(cr, kCx, kCy, 32, 0, 2 * M_PI);
-      FillLitShape(cr, kCx, kCy, 32, 0.7);
-      cairo_new_path(cr);
-      break;
-    }
+    case kBeginner: DrawBeginnerBody(cr); break;
+    case kSpike: DrawSpikeBody(cr); break;
+    case kAir: DrawAirBody(cr); break;
+    case kRock: DrawRockBody(cr); break;
+    case kAngry: DrawAngryBody(cr); break;
+    case kElite: DrawEliteBody(cr); break;
   }
   if (mr) {
     double inner = (kind == kElite) ? 21 : 22, outer = (kind == kElite) ? 27 : 29;
