@@ -3,6 +3,7 @@
 // show up where the arithmetic says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/GameFont.h"
@@ -182,6 +183,29 @@ TEST_F(RenderSpriteReadbackTest, CentredTextInksOnlyItsBox) {
     }
     EXPECT_GT(inked, 10);
     EXPECT_EQ(outside, 0);
+}
+
+// Each line is centred in the box on its own: a short line over a long one
+// has its ink about the same middle.
+TEST_F(RenderSpriteReadbackTest, EveryLineOfATextIsCentredInItsBox) {
+    GameFont font = {};
+    font.Load("data//FVf.ttf", "Snap ITC", 16);
+    ASSERT_NE(font.font, nullptr);
+    int w = 0, h = 0;
+    MeasureText(font.font, "H\nHHHH", &w, &h);
+    ASSERT_LT(w, 60);
+    font.DrawTextCentred("H\nHHHH", 32, 32, 1, 1, 0, 1, 1, 1, 1);
+    for (int line = 0; line < 2; ++line) {
+        int left = 64, right = -1;
+        for (int y = 32 - h / 2 + line * 16; y < 32 - h / 2 + (line + 1) * 16; ++y)
+            for (int x = 0; x < 64; ++x)
+                if (Pixel(x, y) != kClear) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        ASSERT_GE(right, left) << "line " << line << " inked nothing";
+        EXPECT_NEAR((left + right) / 2.0, 32.0, 2.0) << "line " << line;
+    }
 }
 
 }  // namespace
