@@ -282,15 +282,25 @@ TEST_F(LevelFlowTest, ABossLevelOpensOnlyOnceBeatenAndKeepsNoBest)
     EXPECT_EQ(levelTable[40].bestScore, 0);
 }
 
+// At the goal (x 3000 on a 1024 screen) enemies strictly within a screen
+// and 200 pixels of the Vop pop; the others are removed; gears stay.
 TEST_F(LevelFlowTest, TheGoalClearsEnemiesNearAndFar)
 {
-    record.objects[0].objX = 100000;  // far away: removed at once
+    const struct {
+        int x, kind, state;
+    } cases[] = {{1777, KindWalker, ObjPopping},  {1776, KindBouncer, ObjInactive},
+                 {4223, KindBouncer, ObjPopping}, {4224, KindWalker, ObjInactive},
+                 {100000, KindCannon, ObjInactive}, {100000, KindSmallGearCw, ObjAlive}};
+    record.objectCount = 6;
+    for (int j = 0; j < 6; ++j) {
+        record.objects[j] = MakeWalkerObject(cases[j].x, 560, 0, 200000, 0, 0);
+        record.objects[j].objKind = cases[j].kind;
+    }
     levelTable[40] = record;
     Load(record, picture);
-    playerX = 2400;
     ReachGoal();
-    EXPECT_EQ(currentLevel.objects[0].objState, ObjInactive);
-    EXPECT_EQ(currentLevel.objects[2].objState, ObjPopping);
+    ASSERT_EQ(playerX, 3000);
+    for (int j = 0; j < 6; ++j) EXPECT_EQ(currentLevel.objects[j].objState, cases[j].state) << cases[j].x;
     EXPECT_EQ(killScore, 0);
 }
 
@@ -308,6 +318,18 @@ TEST_F(LevelFlowTest, TheScoreCountsUpOnePointPerTick)
     UpdateScoreCounter();
     EXPECT_EQ(shownScore, 97);
     EXPECT_EQ(scoreEndLatch, 1);
+    // Sprint and boss levels and the first level show no count.
+    for (int kind = 0; kind < 3; ++kind) {
+        LevelRecord other = record;
+        other.sprintLevel = kind == 0;
+        other.bossLevel = kind == 1;
+        other.recordId = kind == 2 ? 7 : 40;
+        Load(other, picture);
+        killScore = 37;
+        timeBonus = 60;
+        UpdateScoreCounter();
+        EXPECT_EQ(shownScore, 0) << "case " << kind;
+    }
 }
 
 TEST_F(LevelFlowTest, TheEndScreenAsksToLeaveAfter205Ticks)

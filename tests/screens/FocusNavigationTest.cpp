@@ -190,7 +190,7 @@ TEST_F(FocusTest, EveryPressMovesTheFocusByItsScreensRule) {
                     subMenuReturnFocus, 28, NavigateSubMenuFocus);
     std::vector<int32_t> pageIds = {1, 2};
     for (int32_t id = 12; id <= 26; ++id) pageIds.push_back(id);
-    for (int32_t camera : {0, 600}) {
+    for (int32_t camera : {0, 188, 600}) {  // at 188 the fourth button stands at the middle
         cameraX = camera;
         ExpectEveryMove(pageIds, LevelPageReading(camera, screenWidth), levelPageFocus[1],
                         levelFocusReturn, 23, NavigateLevelPage2Focus);
