@@ -64,6 +64,7 @@ private:
     std::map<std::string, std::string> found_;
 };
 
+std::string Pair(int a, int b) { return std::to_string(a) + ", " + std::to_string(b); }
 std::string Key(int rec, const char* field) { return "record " + std::to_string(rec) + " " + field; }
 std::string Key(int rec, int slot, const char* field)
 {
@@ -231,8 +232,8 @@ void CheckCheckpointObjects(Findings& f)
         const std::vector<int> at = Numbers(c[3]), patrol = Numbers(c[4]);
         f.Same(Key(r, j, "x"), o.objX, at[0]);
         f.Same(Key(r, j, "y"), o.objY, at[1]);
-        f.Same(Key(r, j, "bounds"), std::to_string(o.leftBound) + ".." + std::to_string(o.rightBound),
-               std::to_string(patrol[0]) + ".." + std::to_string(patrol[1]));
+        f.Same(Key(r, j, "bounds"), Pair(o.leftBound, o.rightBound),
+               Pair(patrol[0], patrol[1]));
         f.Same(Key(r, j, "heat"), o.heat, 100.0f);
         f.Same(Key(r, j, "checkpoint mark"), int(o.checkpointObject), 1);
     }
@@ -275,8 +276,8 @@ void CheckBouncerRows(Findings& f)
             }
             f.Near(Key(r, j, "y speed"), o.objVelY, b.perSlot * float(j));
             f.Near(Key(r, j, "bounce"), o.bounceSpeed, b.bounce);
-            f.Same(Key(r, j, "bounds"), std::to_string(o.leftBound) + ".." + std::to_string(o.rightBound),
-                   std::to_string(b.left) + ".." + std::to_string(b.right));
+            f.Same(Key(r, j, "bounds"), Pair(o.leftBound, o.rightBound),
+                   Pair(b.left, b.right));
             if (b.heat != 0 && !o.checkpointObject) f.Same(Key(r, j, "heat"), o.heat, b.heat);
             f.Same(Key(r, j, "variant"), int(o.mrVariant), b.variant);
         }
@@ -289,17 +290,15 @@ void SameObject(Findings& f, int r, int j, const LevelObject& expected)
     f.Same(Key(r, j, "kind"), o.objKind, expected.objKind);
     f.Same(Key(r, j, "x"), o.objX, expected.objX);
     f.Same(Key(r, j, "y"), o.objY, expected.objY);
-    f.Same(Key(r, j, "home"), std::to_string(o.homeX) + ", " + std::to_string(o.homeY),
-           std::to_string(expected.homeX) + ", " + std::to_string(expected.homeY));
-    f.Same(Key(r, j, "bounds"), std::to_string(o.leftBound) + ".." + std::to_string(o.rightBound),
-           std::to_string(expected.leftBound) + ".." + std::to_string(expected.rightBound));
+    f.Same(Key(r, j, "home"), Pair(o.homeX, o.homeY), Pair(expected.homeX, expected.homeY));
+    f.Same(Key(r, j, "bounds"), Pair(o.leftBound, o.rightBound),
+           Pair(expected.leftBound, expected.rightBound));
     f.Near(Key(r, j, "x speed"), o.objVelX, expected.objVelX);
     f.Near(Key(r, j, "y speed"), o.objVelY, expected.objVelY);
     f.Near(Key(r, j, "speed"), o.baseSpeed, expected.baseSpeed);
     f.Near(Key(r, j, "bounce"), o.bounceSpeed, expected.bounceSpeed);
     f.Near(Key(r, j, "angle"), o.angle, expected.angle);
-    f.Same(Key(r, j, "trigger"), std::to_string(o.triggerX) + ", " + std::to_string(o.triggerY),
-           std::to_string(expected.triggerX) + ", " + std::to_string(expected.triggerY));
+    f.Same(Key(r, j, "trigger"), Pair(o.triggerX, o.triggerY), Pair(expected.triggerX, expected.triggerY));
     f.Same(Key(r, j, "radius"), o.radius, expected.radius);
     f.Near(Key(r, j, "squash"), o.squash, expected.squash);
 }
@@ -357,8 +356,8 @@ void CheckLevelsGivenInFull(Findings& f)
     for (int j = 37; j <= 39; ++j) {
         const LevelObject& o = levelTable[10].objects[j];
         f.Same(Key(10, j, "kind"), o.objKind, int(KindBouncer));
-        f.Same(Key(10, j, "bounds"), std::to_string(o.leftBound) + ".." + std::to_string(o.rightBound),
-               std::to_string(o.homeX - 50) + ".." + std::to_string(o.homeX + 50));
+        f.Same(Key(10, j, "bounds"), Pair(o.leftBound, o.rightBound),
+               Pair(o.homeX - 50, o.homeX + 50));
     }
     SameObject(f, 10, 40, MakeWalkerObject(7050, 700, 6883, 7400, 9, false));
 }
