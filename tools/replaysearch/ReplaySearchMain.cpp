@@ -36,6 +36,7 @@
 #include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
+#include "tools/replaysearch/CommaList.h"
 #include "tools/replaysearch/ReplayJobs.h"
 #include "tools/replaysearch/ReplayRun.h"
 #include "tools/replaysearch/ReplayTravel.h"
@@ -47,15 +48,10 @@ namespace {
 std::vector<std::pair<std::string, int>> Macro(const std::string& c, int step)
 {
     std::vector<std::pair<std::string, int>> parts;
-    size_t i = 0;
-    while (i <= c.size()) {
-        size_t comma = c.find(',', i);
-        if (comma == std::string::npos) comma = c.size();
-        const std::string part = c.substr(i, comma - i);
+    for (const std::string& part : CommaSeparatedWords(c)) {
         const size_t colon = part.find(':');
         if (colon == std::string::npos) parts.push_back({part, step});
         else parts.push_back({part.substr(0, colon), std::atoi(part.c_str() + colon + 1)});
-        i = comma + 1;
     }
     return parts;
 }
