@@ -102,20 +102,6 @@ int KillsThisTick(const uint8_t* aliveBefore, int count)
     return kills;
 }
 
-ActionFlags StepFlags(const ReplayStep& s)
-{
-    ActionFlags f{};
-    f.actionLeft = s.left;
-    f.actionRight = s.right;
-    f.actionJump = s.jump;
-    f.actionUp = s.up;
-    f.actionDown = s.down;
-    f.actionAttack = s.attack;
-    f.actionBack = s.back;
-    f.actionRestart = s.restart;
-    return f;
-}
-
 // The level start of the in-game screen, with the script's kind and
 // difficulty on a screen of the given size.
 void StartLevelAsGame(const ReplayScript& script, uint32_t startState, const ScreenSize& screen,
@@ -155,7 +141,7 @@ bool TakeScriptKeys(const std::vector<ReplayStep>& steps, ScriptCursor& at, bool
         RestoreActionFlags(ActionFlags{});
         ++at.idleTicks;
     } else {
-        RestoreActionFlags(StepFlags(steps[at.stepIndex]));
+        RestoreActionFlags(ReplayStepFlags(steps[at.stepIndex]));
         --at.stepLeft;
     }
     return true;

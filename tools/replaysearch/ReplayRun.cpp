@@ -296,15 +296,26 @@ void BeginReplayLevel(int record, int kind, int level, const ReplaySeed& seed, c
     LoadLevel(levelTable[record]);
 }
 
+ActionFlags ReplayStepFlags(const ReplayStep& s)
+{
+    ActionFlags f{};
+    f.actionLeft = s.left;
+    f.actionRight = s.right;
+    f.actionJump = s.jump;
+    f.actionUp = s.up;
+    f.actionDown = s.down;
+    f.actionAttack = s.attack;
+    f.actionBack = s.back;
+    f.actionRestart = s.restart;
+    return f;
+}
+
 void StepReplayTick(const ReplayStep& s)
 {
-    ActionFlags flags{};
-    flags.actionRight = s.right;
-    flags.actionLeft = s.left;
-    flags.actionJump = s.jump;
-    flags.actionAttack = s.attack;
-    flags.actionUp = s.up;
-    flags.actionDown = s.down;
+    // Only the in-game screen (PlayScriptAsGame) answers back and restart.
+    ActionFlags flags = ReplayStepFlags(s);
+    flags.actionBack = 0;
+    flags.actionRestart = 0;
     RestoreActionFlags(flags);
     const int count = LiveObjectCount(currentLevel);
     uint8_t aliveBefore[maxLevelObjects];

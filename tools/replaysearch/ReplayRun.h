@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/InputActions.h"
 #include "tools/replaysearch/ReplayScreens.h"
 #include "tools/replaysearch/ReplaySeeds.h"
 
@@ -93,6 +94,9 @@ uint32_t ReplayStartState(const ReplaySeed& seed);
 void BeginReplayLevel(int record, int kind, int difficulty, const ReplaySeed& seed = ReplaySeed{},
                       const ScreenSize& screen = ScreenSize{});
 void StepReplayTick(const ReplayStep& keys);
+// The action flags a step holds, all of them (the step-by-step play leaves
+// out back and restart).
+ActionFlags ReplayStepFlags(const ReplayStep& keys);
 bool ReplayLevelOver();
 ReplayResult CurrentReplayResult(int record, int ticks);
 
