@@ -249,43 +249,33 @@ void Brow(cairo_t* cr, double x0, double y0, double x1, double y1) {
   cairo_stroke(cr);
 }
 
+// Each kind's eyes (drop below the eye line, width, height, pupil) and left
+// brow (from and to, relative to the face's middle and the eye line; none
+// when both ends are 0); the right eye and brow mirror the left.
+struct FaceFeatures {
+  double drop, eyeW, eyeH, pupil;
+  double browX0, browY0, browX1, browY1;
+};
+constexpr double ex = 9.5;  // half the distance between the eyes
+const FaceFeatures faceFeatures[6] = {
+    {0, 7.5, 8.5, 3.9, 0, 0, 0, 0},                      // beginner
+    {0, 7, 7.5, 3.6, -ex - 6, -11, -ex + 5, -8},         // spike
+    {0, 7.5, 6.5, 3.5, 0, 0, 0, 0},                      // air
+    {1, 7, 6, 3.4, -ex - 7, -6, -ex + 6, -6},            // rock
+    {1, 7, 7, 3.8, -ex - 7, -10, -2, -4},                // angry
+    {0, 7.5, 5.5, 3.2, -ex - 7, -6, -ex + 6, -9},        // elite
+};
+
 void DrawFace(cairo_t* cr, int kind) {
-  FaceLayout f = LayoutFor(kind);
-  double ex = 9.5, ey = f.cy - 7;  // eyes sit a little above the pin point
-  switch (kind) {
-    case kBeginner:
-      Eye(cr, f.cx - ex, ey, 7.5, 8.5, 3.9);
-      Eye(cr, f.cx + ex, ey, 7.5, 8.5, 3.9);
-      break;
-    case kSpike:
-      Eye(cr, f.cx - ex, ey, 7, 7.5, 3.6);
-      Eye(cr, f.cx + ex, ey, 7, 7.5, 3.6);
-      Brow(cr, f.cx - ex - 6, ey - 11, f.cx - ex + 5, ey - 8);
-      Brow(cr, f.cx + ex - 5, ey - 8, f.cx + ex + 6, ey - 11);
-      break;
-    case kAir:
-      Eye(cr, f.cx - ex, ey, 7.5, 6.5, 3.5);
-      Eye(cr, f.cx + ex, ey, 7.5, 6.5, 3.5);
-      break;
-    case kRock:
-      Eye(cr, f.cx - ex, ey + 1, 7, 6, 3.4);
-      Eye(cr, f.cx + ex, ey + 1, 7, 6, 3.4);
-      Brow(cr, f.cx - ex - 7, ey - 6, f.cx - ex + 6, ey - 6);
-      Brow(cr, f.cx + ex - 6, ey - 6, f.cx + ex + 7, ey - 6);
-      break;
-    case kAngry:
-      Eye(cr, f.cx - ex, ey + 1, 7, 7, 3.8);
-      Eye(cr, f.cx + ex, ey + 1, 7, 7, 3.8);
-      Brow(cr, f.cx - ex - 7, ey - 10, f.cx - 2, ey - 4);
-      Brow(cr, f.cx + 2, ey - 4, f.cx + ex + 7, ey - 10);
-      break;
-    case kElite:
-      Eye(cr, f.cx - ex, ey, 7.5, 5.5, 3.2);
-      Eye(cr, f.cx + ex, ey, 7.5, 5.5, 3.2);
-      Brow(cr, f.cx - ex - 7, ey - 6, f.cx - ex + 6, ey - 9);
-      Brow(cr, f.cx + ex - 6, ey - 9, f.cx + ex + 7, ey - 6);
-      break;
-  }
+  if (kind < kBeginner || kind > kElite) return;
+  const FaceLayout f = LayoutFor(kind);
+  const FaceFeatures& k = faceFeatures[kind - kBeginner];
+  const double ey = f.cy - 7;  // eyes sit a little above the pin point
+  Eye(cr, f.cx - ex, ey + k.drop, k.eyeW, k.eyeH, k.pupil);
+  Eye(cr, f.cx + ex, ey + k.drop, k.eyeW, k.eyeH, k.pupil);
+  if (k.browX0 == 0 && k.browX1 == 0) return;
+  Brow(cr, f.cx + k.browX0, ey + k.browY0, f.cx + k.browX1, ey + k.browY1);
+  Brow(cr, f.cx - k.browX1, ey + k.browY1, f.cx - k.browX0, ey + k.browY0);
 }
 
 void StrokeTwice(cairo_t* cr, double width) {
