@@ -457,9 +457,6 @@ void ScrollPage() {
     }
 }
 
-float ExitX() { return static_cast<float>(screenWidth - 70); }
-float BackX() { return static_cast<float>(screenWidth - 140); }
-float LowerRowY() { return static_cast<float>(screenHeight - 86); }
 
 void TestLevelButtons(int page) {
     const LevelPageData& data = levelPages[page];
@@ -491,8 +488,8 @@ void TestPageButtons(int page) {
     TestLevelButtons(page);
     const int32_t focus = levelPageFocus[page];
     SelectVopKind(PressableFocus(focus));
-    if (MenuButtonPressed(ExitX(), LowerRowY(), focusExit, focus)) DestroyMainWindow();
-    if (actionBack || MenuButtonPressed(BackX(), LowerRowY(), focusBack, focus)) {
+    if (MenuButtonPressed(MenuExitX(), MenuLowerRowY(), focusExit, focus)) DestroyMainWindow();
+    if (actionBack || MenuButtonPressed(MenuBackX(), MenuLowerRowY(), focusBack, focus)) {
         transitionIdle = 0;
         nextState = MainMenu;
         PlayMenuClick();
@@ -568,12 +565,6 @@ void DrawLevelPage(int page) {
     }
     DrawVopKindButtons(w, focus);
 
-    const float rowY = LowerRowY();
-    DrawCornerButton(exitButton, ExitX(), rowY,
-                     MenuButtonHighlighted(ExitX(), rowY, focusExit, focus), w, 1 - w / 2,
-                     mainMenuTexts[5], 1 + w / 4);
-    DrawCornerButton(backButton, BackX(), rowY,
-                     MenuButtonHighlighted(BackX(), rowY, focusBack, focus), w, 1 - w / 2,
-                     mainMenuTexts[11], 1 - w / 2);
+    DrawExitAndBackButtons(w, focus);
     DrawMenuCursor();
 }

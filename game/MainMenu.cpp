@@ -57,8 +57,6 @@ float WorldButtonY(int i) {
            static_cast<float>(cameraY);
 }
 
-float LowerRowY() { return static_cast<float>(screenHeight - 86); }
-
 constexpr float exitX = 70.0f, optionsX = 140.0f, resetX = 210.0f, creditsX = 280.0f;
 
 const float mainMenuDiscPan[4] = {0.6f, 0.75f, 0.84f, 0.935f};
@@ -74,7 +72,7 @@ void PressResetButton() {
 }
 
 void TestMainMenuButtons() {
-    const float rowY = LowerRowY();
+    const float rowY = MenuLowerRowY();
     if (MenuButtonPressed(exitX, rowY, focusExit, mainMenuFocus)) DestroyMainWindow();
     if (MenuButtonPressed(creditsX, rowY, focusCredits, mainMenuFocus)) {
         StartTransition(Credits);
@@ -127,7 +125,7 @@ void StepMainMenuScreen() {
     // previous tick does not count.
     resetPressHeld = (actionConfirm || mouseClicked) ? 1 : 0;
     if (!IsWithinDistance(static_cast<float>(playerX), static_cast<float>(playerY), resetX,
-                          LowerRowY(), 32.0f) &&
+                          MenuLowerRowY(), 32.0f) &&
         mainMenuFocus != focusReset && transitionIdle == 1) {
         resetArmed = 0;
     }
@@ -153,7 +151,7 @@ void DrawMainMenuScreen() {
                           H / 2 - 0.5f * static_cast<float>(cameraY), 0, logoScale, logoScale,
                           255, 255, 0xFF000000u);
 
-    const float rowY = LowerRowY();
+    const float rowY = MenuLowerRowY();
     DrawCornerButton(exitButton, exitX, rowY,
                      MenuButtonHighlighted(exitX, rowY, focusExit, mainMenuFocus), s, 1 - s / 2,
                      mainMenuTexts[5], 1 + s / 4);

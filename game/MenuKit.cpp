@@ -3,6 +3,7 @@
 #include "engine/GameFont.h"
 #include "engine/InputActions.h"
 #include "engine/InputDevices.h"
+#include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Maths.h"
 #include "engine/ResourceCatalogue.h"
@@ -107,6 +108,20 @@ void DrawCornerButton(SpriteTexture* pair, float x, float y, bool highlighted, f
         fontSmall.DrawTextCentred(label, x, y - 60.0f, labelScale, labelScale, rotation, 0.0f,
                                   0.0f, 0.0f, 1.0f);
     }
+}
+
+float MenuLowerRowY() { return static_cast<float>(screenHeight - 86); }
+float MenuExitX() { return static_cast<float>(screenWidth - 70); }
+float MenuBackX() { return static_cast<float>(screenWidth - 140); }
+
+void DrawExitAndBackButtons(float w, int32_t focus) {
+    const float rowY = MenuLowerRowY();
+    DrawCornerButton(exitButton, MenuExitX(), rowY,
+                     MenuButtonHighlighted(MenuExitX(), rowY, focusExit, focus), w, 1 - w / 2,
+                     mainMenuTexts[5], 1 + w / 4);
+    DrawCornerButton(backButton, MenuBackX(), rowY,
+                     MenuButtonHighlighted(MenuBackX(), rowY, focusBack, focus), w, 1 - w / 2,
+                     mainMenuTexts[11], 1 - w / 2);
 }
 
 void DrawLandscape(const LandscapeElement* elements, int count) {

@@ -31,6 +31,13 @@ float MenuWobble();
 // and then its label 60 px above it in black.
 void DrawCornerButton(SpriteTexture* pair, float x, float y, bool highlighted, float rotation,
                       float scale, const char* label, float labelScale);
+// The row of corner buttons 86 px above the lower edge, and where the exit
+// and back buttons of the options and the level pages stand in it.
+float MenuLowerRowY();
+float MenuExitX();
+float MenuBackX();
+// Those two buttons, wobbling by `wobble`, lit by the pointer or `focus`.
+void DrawExitAndBackButtons(float wobble, int32_t focus);
 
 // One picture of a menu or page landscape, standing `rise` pixels above the
 // lower screen edge (negative: below it). Its turn is
