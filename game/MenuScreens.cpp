@@ -71,11 +71,7 @@ void ResetMenuState() {
     lastMouseY = mouseY;
     navKeyLatch = 0;
     focusPressBlocked = 0;
-    mainMenuFocus = 7;
-    subMenuFocus = 2;
-    for (int32_t& focus : levelPageFocus) focus = 18;
-    levelFocusReturn = 0;
-    subMenuReturnFocus = 33;
+    ResetMenuFocus();
     resetArmed = 0;
     resetPressHeld = 0;
     creditsY = 0.0f;
