@@ -278,6 +278,16 @@ void DrawFace(cairo_t* cr, int kind) {
   Brow(cr, f.cx - k.browX1, ey + k.browY1, f.cx - k.browX0, ey + k.browY0);
 }
 
+// Closes the mouth's path and fills it white (the teeth) inside a dark rim.
+void FillTeeth(cairo_t* cr) {
+  cairo_close_path(cr);
+  SetGrey(cr, 0.08);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke_preserve(cr);
+  SetGrey(cr, 1.0);
+  cairo_fill(cr);
+}
+
 void StrokeTwice(cairo_t* cr, double width) {
   SetGrey(cr, 0.08);
   cairo_set_line_width(cr, width + 2.5);
@@ -300,12 +310,7 @@ void DrawMouth(cairo_t* cr, int kind) {
     case kSpike:  // a toothy grin
       cairo_move_to(cr, x - 9, y);
       cairo_curve_to(cr, x - 4, y + 6, x + 4, y + 6, x + 9, y);
-      cairo_close_path(cr);
-      SetGrey(cr, 0.08);
-      cairo_set_line_width(cr, 2.5);
-      cairo_stroke_preserve(cr);
-      SetGrey(cr, 1.0);
-      cairo_fill(cr);
+      FillTeeth(cr);
       cairo_move_to(cr, x, y + 0.5);
       cairo_line_to(cr, x, y + 4.5);
       SetGrey(cr, 0.1);
@@ -324,12 +329,7 @@ void DrawMouth(cairo_t* cr, int kind) {
     case kAngry:  // a frown baring teeth
       cairo_move_to(cr, x - 9, y + 5);
       cairo_curve_to(cr, x - 4, y - 2, x + 4, y - 2, x + 9, y + 5);
-      cairo_close_path(cr);
-      SetGrey(cr, 0.08);
-      cairo_set_line_width(cr, 2.5);
-      cairo_stroke_preserve(cr);
-      SetGrey(cr, 1.0);
-      cairo_fill(cr);
+      FillTeeth(cr);
       break;
     case kElite:  // a smirk
       cairo_move_to(cr, x - 7, y + 1);
