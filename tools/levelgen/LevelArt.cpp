@@ -69,6 +69,23 @@ uint32_t HazardPixel(const Palette& p, const TerrainField& f, int x, int y, uint
     c = Scale(c, 0.85 + 0.3 * ValueNoise(x, y, 9.0, seed + 5));
     return Pack(c);
 }
+
+// Fills the current path with a vertical shade from `top` at y0 to `bottom`
+// at y1, then strokes its outline.
+void FillShadedAndOutline(cairo_t* cr, double y0, double y1, const Rgb& top, const Rgb& bottom, const Palette& p,
+                          double lineWidth)
+{
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
+    cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, bottom.r, bottom.g, bottom.b);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetRgb(cr, p.outline);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_stroke(cr);
+}
+
 void PaintPlatforms(cairo_t* cr, const LevelDesign& d, const Palette& p)
 {
     for (const TerrainShape& s : d.shapes) {
@@ -86,15 +103,8 @@ void PaintPlatforms(cairo_t* cr, const LevelDesign& d, const Palette& p)
         cairo_rectangle(cr, x1 - 18, y0 + 10, 8, 26);
         cairo_fill(cr);
         RoundedRect(cr, x0, y0, w, 16, 5);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + 16);
-        cairo_pattern_add_color_stop_rgb(g, 0, p.plank.r * 1.15, p.plank.g * 1.15, p.plank.b * 1.15);
-        cairo_pattern_add_color_stop_rgb(g, 1, p.plankDark.r, p.plankDark.g, p.plankDark.b);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        const Rgb lit = {p.plank.r * 1.15, p.plank.g * 1.15, p.plank.b * 1.15};
+        FillShadedAndOutline(cr, y0, y0 + 16, lit, p.plankDark, p, 2);
         for (double x = x0 + 40; x < x1 - 20; x += 48) {
             cairo_move_to(cr, x, y0 + 3);
             cairo_line_to(cr, x, y0 + 14);
@@ -126,15 +136,7 @@ void PaintSpikes(cairo_t* cr, const LevelDesign& d, const Palette& p)
             cairo_line_to(cr, bx + step, y0 + h);
             cairo_close_path(cr);
         }
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + h);
-        cairo_pattern_add_color_stop_rgb(g, 0, p.hazardGlow.r, p.hazardGlow.g, p.hazardGlow.b);
-        cairo_pattern_add_color_stop_rgb(g, 1, p.hazard.r, p.hazard.g, p.hazard.b);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        FillShadedAndOutline(cr, y0, y0 + h, p.hazardGlow, p.hazard, p, 1.5);
     }
 }
 cairo_surface_t* WrapBuffer(std::vector<uint32_t>& out, int w, int h)
