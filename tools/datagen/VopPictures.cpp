@@ -171,15 +171,7 @@ void DrawEliteBody(cairo_t* cr) {
   cairo_arc(cr, kCx, kCy, 35.5, 0, 2 * M_PI);
   SetGrey(cr, 0.88);
   cairo_fill(cr);
-  cairo_save(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-  for (int i = 0; i < 8; ++i) {
-    double a = 2 * M_PI * i / 8;
-    cairo_arc(cr, kCx + 38 * std::cos(a), kCy + 38 * std::sin(a), 3.2, 0, 2 * M_PI);
-    SetGrey(cr, 0, 1);
-    cairo_fill(cr);
-  }
-  cairo_restore(cr);
+  PunchHoleRing(cr, kCx, kCy, 38, 3.2, 8, 1);
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
   cairo_arc(cr, kCx, kCy, 32, 0, 2 * M_PI);
   FillLitShape(cr, kCx, kCy, 32, 0.7);
