@@ -86,6 +86,15 @@ void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double
   cairo_close_path(cr);
 }
 
+void FillGreyShade(cairo_t* cr, double x0, double y0, double x1, double y1, double from, double to) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
+  cairo_pattern_add_color_stop_rgb(g, 0, from, from, from);
+  cairo_pattern_add_color_stop_rgb(g, 1, to, to, to);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
 void PunchHoleRing(cairo_t* cr, double cx, double cy, double ring, double hole, int count, double depth) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
