@@ -105,11 +105,6 @@ void Bounds(DrawnItem& item)
 
 const ScreenSize readingSizes[4] = {{800, 600}, {1024, 768}, {1280, 720}, {1920, 1080}};
 
-std::string SizeName(const ScreenSize& size)
-{
-    return std::to_string(size.width) + "x" + std::to_string(size.height);
-}
-
 bool StartGameAt(const ScreenSize& size)
 {
     static std::string home;
@@ -269,7 +264,7 @@ bool TextScore::Add(const FrameImage& shown, const FrameImage& behind, const Ink
 }
 
 ShortfallLedger::ShortfallLedger(const KnownShortfall* known, size_t count, const ScreenSize& size)
-    : size_(SizeName(size))
+    : size_(ScreenName(size))
 {
     for (size_t i = 0; i < count; ++i) {
         std::istringstream sizes(known[i].sizes);

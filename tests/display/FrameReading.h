@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "platform/SpriteBatch.h"
+#include "tools/replaysearch/ReplayScreens.h"
 
 struct RenderTarget;
 struct SpriteTexture;
 
-struct ScreenSize {
-    int width, height;
-};
-std::string SizeName(const ScreenSize& size);  // "1920x1080"
 // The sizes texts are judged at: the smallest the launcher offers, the two
 // commonest and the default.
 extern const ScreenSize readingSizes[4];

@@ -25,7 +25,7 @@
 #include "platform/Display.h"
 #include "screens/FocusNavigation.h"
 #include "shared/GameStates.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 #include "tools/harness/Harness.h"
 
 namespace {
@@ -218,7 +218,7 @@ TEST_P(MenuTextFit, NoTextRunsIntoAnotherOrAButton)
         }
         swayPhase = keptPhase;
     }
-    const std::string size = SizeName(GetParam());
+    const std::string size = ScreenName(GetParam());
     std::set<std::tuple<std::string, int, std::string>> listed;
     for (const KnownCollision& k : knownCollisions) {
         std::istringstream sizes(k.sizes);
@@ -237,6 +237,6 @@ TEST_P(MenuTextFit, NoTextRunsIntoAnotherOrAButton)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MenuTextFit, ::testing::ValuesIn(readingSizes),
-                         [](const ::testing::TestParamInfo<ScreenSize>& info) { return SizeName(info.param); });
+                         [](const ::testing::TestParamInfo<ScreenSize>& info) { return ScreenName(info.param); });
 
 }  // namespace

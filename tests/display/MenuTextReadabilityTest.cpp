@@ -34,7 +34,7 @@
 #include "screens/CreditsRoll.h"
 #include "screens/FocusNavigation.h"
 #include "shared/GameStates.h"
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 #include "tools/harness/Harness.h"
 
 namespace {
@@ -268,7 +268,7 @@ TEST_P(MenuTextReadability, EveryMenuTextStandsOutFromTheLandscape)
 
     mkdir("artifacts", 0755);
     mkdir("artifacts/proof", 0755);
-    std::ofstream out("artifacts/proof/menu-texts-" + SizeName(size) + ".tsv");
+    std::ofstream out("artifacts/proof/menu-texts-" + ScreenName(size) + ".tsv");
     ShortfallLedger ledger(knownShortfalls, std::size(knownShortfalls), size);
     out << "# screen\ttext\tlanguage\tframes\treadable %\tworst frame %\thidden %\tdark %\twashed out %\tas shown\n";
     for (const auto& entry : scores) {
@@ -288,6 +288,6 @@ TEST_P(MenuTextReadability, EveryMenuTextStandsOutFromTheLandscape)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MenuTextReadability, ::testing::ValuesIn(readingSizes),
-                         [](const ::testing::TestParamInfo<ScreenSize>& info) { return SizeName(info.param); });
+                         [](const ::testing::TestParamInfo<ScreenSize>& info) { return ScreenName(info.param); });
 
 }  // namespace

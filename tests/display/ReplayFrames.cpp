@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "engine/Settings.h"
 #include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Keyboard.h"
@@ -16,13 +15,6 @@
 #include "tools/harness/Harness.h"
 
 namespace {
-
-bool IsSizeLine(const std::string& line, std::istringstream& words)
-{
-    std::string first;
-    words.str(line.substr(0, line.find('#')));
-    return (words >> first) && first == "screens";
-}
 
 // The level's default replays: orderNN-recMM.txt and orderNN-recMM-TAG.txt.
 std::vector<std::string> ReplaysOf(int record)
@@ -62,55 +54,23 @@ void HoldKeys(const ReplayStep& step)
     if (step.jump) HarnessKeyDown(DIK_SPACE);
     if (step.attack) HarnessKeyDown(DIK_A);
     if (step.up) HarnessKeyDown(DIK_UP);
+    if (step.down) HarnessKeyDown(DIK_DOWN);
+    if (step.back) HarnessKeyDown(DIK_ESCAPE);
+    if (step.restart) HarnessKeyDown(DIK_RETURN);
 }
 
 }  // namespace
 
-std::vector<std::pair<int, int>> ReplayScreens(const std::string& file)
+std::string ReplayForScreen(int record, const ScreenSize& screen)
 {
-    std::vector<std::pair<int, int>> sizes;
-    std::ifstream in(file);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words;
-        if (!IsSizeLine(line, words)) continue;
-        std::string size;
-        int w = 0, h = 0;
-        while (words >> size)
-            if (std::sscanf(size.c_str(), "%dx%d", &w, &h) == 2) sizes.emplace_back(w, h);
+    for (const std::string& file : ReplaysOf(record)) {
+        ReplayScript script;
+        std::string error;
+        if (!ReadReplayScript(file, script, error)) continue;
+        for (const ScreenSize& s : script.screens)
+            if (s == screen) return file;
     }
-    return sizes;
-}
-
-std::string ReplayForScreen(int record, int width, int height)
-{
-    const std::vector<std::string> files = ReplaysOf(record);
-    bool anyNamed = false;
-    for (const std::string& file : files) {
-        const std::vector<std::pair<int, int>> sizes = ReplayScreens(file);
-        anyNamed = anyNamed || !sizes.empty();
-        if (std::find(sizes.begin(), sizes.end(), std::make_pair(width, height)) != sizes.end()) return file;
-    }
-    return anyNamed || files.empty() ? std::string() : files.front();
-}
-
-bool ReadReplayFile(const std::string& file, ReplayScript& script, std::string& error)
-{
-    std::ifstream in(file);
-    if (!in) {
-        error = file + ": cannot be read";
-        return false;
-    }
-    // Size lines say where a replay holds; the play itself ignores them.
-    std::ostringstream kept;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words;
-        kept << (IsSizeLine(line, words) ? std::string() : line) << '\n';
-    }
-    if (ParseReplayScript(kept.str(), script, error)) return true;
-    error = file + ": " + error;
-    return false;
+    return std::string();
 }
 
 void PrepareReplayFrames()
@@ -124,13 +84,14 @@ ReplayOutcome PlayReplayFrames(const ReplayScript& script, int afterGoal, bool (
     Trace trace;
     const uint8_t pictures = levelPicturesEnabled;
     levelPicturesEnabled = 0;
-    PlayReplay(script, 0, Follow, &trace);
+    const ScreenSize screen{screenWidth, screenHeight};
+    PlayReplay(script, 0, Follow, &trace, ReplaySeed{}, screen);
     levelPicturesEnabled = pictures;
 
     ReplayOutcome outcome;
     HarnessStartAtState(InGame);
     chosenLevel = script.record;
-    BeginReplayLevel(script.record, script.kind, script.difficulty);
+    BeginReplayLevel(script.record, script.kind, script.difficulty, ReplaySeed{}, screen);
     std::vector<ReplayStep> keys;
     for (const ReplayStep& s : script.steps) keys.insert(keys.end(), static_cast<size_t>(s.ticks), s);
     // A Vop left standing short of the goal ends the play a while after the keys.

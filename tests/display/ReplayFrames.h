@@ -3,19 +3,12 @@
 // the bars, the kill flashes, the goal's messages), so that the frames a
 // test draws along it are the frames a player sees, at any screen size.
 #include <string>
-#include <vector>
 
 #include "tools/replaysearch/ReplayRun.h"
 
-// The screen sizes a replay file says it proves ("screens 1920x1080 ..."),
-// empty when it names none.
-std::vector<std::pair<int, int>> ReplayScreens(const std::string& file);
-// The default replay of a level record that proves the size: one naming it,
-// or, while no replay of the level names any size, the level's replay.
-// Empty when there is none.
-std::string ReplayForScreen(int record, int width, int height);
-// Reads a replay, whatever size lines it has.
-bool ReadReplayFile(const std::string& file, ReplayScript& script, std::string& error);
+// The level's default replay that names the screen size (replays/
+// orderNN-recMM.txt or orderNN-recMM-TAG.txt), or "" when none does.
+std::string ReplayForScreen(int record, const ScreenSize& screen);
 
 // What a play along a replay saw.
 struct ReplayOutcome {
@@ -26,12 +19,13 @@ struct ReplayOutcome {
 };
 
 // Call PrepareReplayFrames once before HarnessInit. PlayReplayFrames starts
-// the level as the replay does (its record, kind, difficulty and random
-// state) under the harness, holds the replay's keys tick by tick through the
-// game's update step and calls `onTick` after every tick; after the last
-// step no key is held. It stops when `onTick` returns false, the Vop dies,
-// `afterGoal` ticks have passed since the goal, or the level is left. The
-// Vop's path is checked against the replay's own play tick by tick.
+// the level as the replay does at the harness's screen size (its record,
+// kind, difficulty and random state), holds the replay's keys tick by tick
+// through the game's update step and calls `onTick` after every tick; after
+// the last step no key is held. It stops when `onTick` returns false, the
+// Vop dies, `afterGoal` ticks have passed since the goal, or the level is
+// left. The Vop's path is checked against the replay's own play tick by
+// tick.
 void PrepareReplayFrames();
 ReplayOutcome PlayReplayFrames(const ReplayScript& script, int afterGoal, bool (*onTick)(void* context, int tick),
                                void* context);

@@ -5,11 +5,11 @@
 
 #include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
-#include "game/Bloom.h"
 #include "game/LevelTable.h"
 #include "game/MainLoop.h"
 #include "game/MenuScreens.h"
@@ -17,9 +17,7 @@
 #include "game/ScreenTransition.h"
 #include "game/StartUp.h"
 #include "game/UpdateStep.h"
-#include "gameplay/ColourCycle.h"
 #include "gameplay/LevelLoading.h"
-#include "gameplay/Trail.h"
 #include "platform/Audio.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Window.h"
@@ -38,17 +36,10 @@ bool scriptedPadConnected = false;
 void ApplyScriptedInput()
 {
     std::memcpy(keyboardState, scriptedKeys, sizeof scriptedKeys);
-    if (scriptedPadConnected) {
-        if (std::memcmp(&padState.Gamepad, &scriptedPad, sizeof scriptedPad) != 0)
-            ++padState.dwPacketNumber;
-        padState.Gamepad = scriptedPad;
-        padConnected = 1;
-        ApplyStickDeadZone(0);
-        padButtons = padState.Gamepad.wButtons;
-    } else {
-        padConnected = 0;
-        padButtons = 0;
-    }
+    if (scriptedPadConnected)
+        TakePadReading(scriptedPad);
+    else
+        TakeNoPadReading();
 }
 
 void ResetScreenState()
@@ -107,15 +98,10 @@ bool HarnessInit(const HarnessConfig& config)
     if (config.window && !GameWindowOpen() && !CreateMainWindow())
         return false;
     graphicsContext.CreateGraphicsDevice();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     levelPicturesEnabled = config.loadLevelPictures ? 1 : 0;
 
-    InitLevelTable();
-    MusicChoice();
-    LoadProgress();
-    SetMenuColourCycle();
-    for (float& alpha : trailAlpha)
-        alpha = 0.0f;
+    InitLevelsAndProgress();
     if (config.loadResources)
         LoadResources();
 
