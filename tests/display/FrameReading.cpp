@@ -12,10 +12,13 @@
 #include "engine/LanguageTables.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
+#include "display/ReplayFrames.h"
+#include "engine/InputActions.h"
 #include "game/Bloom.h"
 #include "game/LevelPages.h"
 #include "game/MainMenu.h"
 #include "game/RenderPass.h"
+#include "platform/Display.h"
 #include "platform/RenderTarget.h"
 #include "platform/Texture.h"
 #include "screens/FocusNavigation.h"
@@ -151,21 +154,6 @@ double ContrastRatio(uint32_t a, uint32_t b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-double ReadableShare(const FrameImage& shown, const FrameImage& behind, const Ink& ink, double ratio,
-                     const std::vector<uint8_t>* skip, size_t* counted)
-{
-    size_t glyphs = 0, readable = 0;
-    for (int y = ink.y0; y < ink.y0 + ink.height; ++y)
-        for (int x = ink.x0; x < ink.x0 + ink.width; ++x) {
-            if (ink.At(x, y) < glyphCover) continue;
-            const size_t i = static_cast<size_t>(y) * shown.width + x;
-            if (skip && (*skip)[i]) continue;
-            ++glyphs;
-            readable += ContrastRatio(shown.argb[i], behind.argb[i]) >= ratio;
-        }
-    if (counted) *counted = glyphs;
-    return glyphs == 0 ? 1.0 : static_cast<double>(readable) / static_cast<double>(glyphs);
-}
 
 namespace {
 
@@ -217,29 +205,23 @@ void Languages::Restore()
     SelectLanguage();
 }
 
-Shortfall WhyUnreadable(const FrameImage& shown, const FrameImage& behind, const Ink& ink, double ratio,
+GlyphCounts CountGlyphs(const FrameImage& shown, const FrameImage& behind, const Ink& ink, double ratio,
                         const std::vector<uint8_t>* skip)
 {
-    Shortfall why;
-    size_t glyphs = 0;
+    GlyphCounts n;
     for (int y = ink.y0; y < ink.y0 + ink.height; ++y)
         for (int x = ink.x0; x < ink.x0 + ink.width; ++x) {
             if (ink.At(x, y) < glyphCover) continue;
             const size_t i = static_cast<size_t>(y) * shown.width + x;
             if (skip && (*skip)[i]) continue;
-            ++glyphs;
+            ++n.glyphs;
             const double r = ContrastRatio(shown.argb[i], behind.argb[i]);
-            if (r >= ratio) continue;
-            if (r < 1.15) why.hidden += 1;
-            else if (Luminance(behind.argb[i]) < 0.1) why.dark += 1;
-            else why.washed += 1;
+            if (r >= ratio) ++n.readable;
+            else if (r < 1.15) ++n.hidden;
+            else if (Luminance(behind.argb[i]) < 0.1) ++n.dark;
+            else ++n.washed;
         }
-    if (glyphs > 0) {
-        why.hidden /= glyphs;
-        why.dark /= glyphs;
-        why.washed /= glyphs;
-    }
-    return why;
+    return n;
 }
 
 bool TextScore::Add(const FrameImage& shown, const FrameImage& behind, const Ink& ink, const std::vector<uint8_t>* skip,
@@ -247,18 +229,19 @@ bool TextScore::Add(const FrameImage& shown, const FrameImage& behind, const Ink
 {
     // A frame where moving things hide more of a text than this tells little.
     constexpr double hiddenAllowed = 0.4;
-    size_t all = 0, counted = 0;
-    ReadableShare(shown, behind, ink, readableRatio, nullptr, &all);
-    const double share = ReadableShare(shown, behind, ink, readableRatio, skip, &counted);
-    if (all == 0 || static_cast<double>(counted) < (1.0 - hiddenAllowed) * static_cast<double>(all)) return false;
+    const size_t all = CountGlyphs(shown, behind, ink, readableRatio, nullptr).glyphs;
+    const GlyphCounts n = CountGlyphs(shown, behind, ink, readableRatio, skip);
+    if (all == 0 || static_cast<double>(n.glyphs) < (1.0 - hiddenAllowed) * static_cast<double>(all)) return false;
+    const double share = static_cast<double>(n.readable) / static_cast<double>(n.glyphs);
     ++frames;
-    glyphs += static_cast<double>(counted);
-    readable += share * static_cast<double>(counted);
+    glyphs += static_cast<double>(n.glyphs);
+    readable += static_cast<double>(n.readable);
     if (frames == 1 || share < worst) {
         worst = share;
         worstTick = tick;
         text = itsText;
-        why = WhyUnreadable(shown, behind, ink, readableRatio, skip);
+        const double g = static_cast<double>(n.glyphs);
+        why = Shortfall{n.hidden / g, n.dark / g, n.washed / g};
     }
     return true;
 }
@@ -446,4 +429,21 @@ void MovingThings()
     DrawLevelObjects();
     DrawObjectBursts();
     DrawDeathBurst();
+}
+
+void GameAtSize::SetUp()
+{
+    if (!DisplayAvailable()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
+    PrepareReplayFrames();
+    ASSERT_TRUE(StartGameAt(GetParam()));
+    if (!reader.Open()) GTEST_SKIP() << "this display runs no shaders";
+}
+
+void GameAtSize::TearDown()
+{
+    reader.Close();
+    menuFocusIdle = 1;
+    resetArmed = 0;
+    padConnected = 0;
+    Languages::Restore();
 }

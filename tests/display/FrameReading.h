@@ -4,6 +4,8 @@
 // pictures behind them), the ink of each text or lettering picture drawn
 // alone, and how much of that ink stands out from what lies behind it.
 // Needs the harness with a window (an OpenGL context) and the resources.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -76,20 +78,22 @@ constexpr uint8_t inkCover = 128, glyphCover = 224;
 // Contrast ratio of the luminances of two sRGB colours (1 to 21).
 double ContrastRatio(uint32_t a, uint32_t b);
 
-// The share of an item's glyph pixels (in `ink`) whose colour in `shown`
-// stands at `ratio` or more against the same pixel in `behind`. Pixels
-// where `skip` (one byte per screen pixel, may be null) is set are left
-// out; `counted` receives how many were judged.
-double ReadableShare(const FrameImage& shown, const FrameImage& behind, const Ink& ink, double ratio,
-                     const std::vector<uint8_t>* skip, size_t* counted);
-// Why glyph pixels fall short, as shares of the judged ones: hidden (the
-// pixel shows what is behind, e.g. a tile in front), on a dark ground, or
-// washed out on a bright one.
+// An item's glyph pixels (in `ink`) judged by their colour in `shown`
+// against the same pixel in `behind`: how many stand at the ratio or more,
+// and why the others fall short (hidden: the pixel shows what is behind,
+// e.g. a tile in front; or on a dark ground; or washed out on a bright one).
+// Pixels where `skip` (one byte per screen pixel, may be null) is set are
+// left out.
+struct GlyphCounts {
+    size_t glyphs = 0, readable = 0, hidden = 0, dark = 0, washed = 0;
+};
+GlyphCounts CountGlyphs(const FrameImage& shown, const FrameImage& behind, const Ink& ink, double ratio,
+                        const std::vector<uint8_t>* skip);
+
+// Shares of the judged glyph pixels.
 struct Shortfall {
     double hidden = 0, dark = 0, washed = 0;
 };
-Shortfall WhyUnreadable(const FrameImage& shown, const FrameImage& behind, const Ink& ink, double ratio,
-                        const std::vector<uint8_t>* skip);
 
 // The five languages' texts, read once and put in place one at a time
 // (with their language id), as a player with that locale has them.
@@ -185,3 +189,13 @@ private:
 // Vop, its trail, the creatures and the bursts (a text they cross is hidden
 // for a moment only).
 void MovingThings();
+
+// A test at one of the reading sizes: the game started at that size (and
+// the replays ready to play) with the frame reader open; afterwards the
+// menus' pointer mode, the pad and the locale's texts are put back.
+class GameAtSize : public ::testing::TestWithParam<ScreenSize> {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    FrameReader reader;
+};
