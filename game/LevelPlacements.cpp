@@ -154,10 +154,10 @@ void PlaceRecord7(LevelRecord& r, const bool given[])
 // rec08.lvl
 void PlaceRecord8(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1600, 680, 1300.0f, 1950.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(3950, 760, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(3330, 520, 3200.0f, 3450.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(3950, 760, 0.0f, 6144.0f, 10, 0);
     if (!given[2]) r.objects[2] = LevelObject();
-    if (!given[3]) r.objects[3] = MakeWalkerObject(4500, 720, 4250.0f, 4950.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(4500, 820, 4435.0f, 4565.0f, 2, 0);
 }
 
 // rec09.lvl
