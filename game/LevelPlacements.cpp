@@ -400,7 +400,7 @@ void PlaceRecord16(LevelRecord& r, const bool given[])
     if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 400.0f, 700.0f, 10, 0);
     if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 400.0f, 700.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[3]) r.objects[3] = MakeGearObject(1771, 151, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1971, 151, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
     if (!given[5]) r.objects[5] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
     if (!given[6]) r.objects[6] = MakeWalkerObject(4698, 640, 4400.0f, 4742.0f, 2, 0);
