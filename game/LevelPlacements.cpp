@@ -650,21 +650,21 @@ void PlaceRecord23(LevelRecord& r, const bool given[])
 // rec24.lvl
 void PlaceRecord24(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeDroppedBouncerObject(240, 878, 0, 190.0f, 650.0f, 10, 0);
-    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(330, 878, 45, 190.0f, 650.0f, 10, 0);
-    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(420, 878, 121, 190.0f, 650.0f, 10, 0);
-    if (!given[3]) r.objects[3] = MakeDroppedBouncerObject(510, 878, 229, 190.0f, 650.0f, 10, 0);
-    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(600, 878, 368, 190.0f, 650.0f, 10, 0);
-    if (!given[5]) r.objects[5] = MakeDroppedBouncerObject(760, 922, 0, 710.0f, 1170.0f, 11, 0);
-    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(850, 922, 45, 710.0f, 1170.0f, 11, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(940, 922, 121, 710.0f, 1170.0f, 11, 0);
-    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(1030, 922, 229, 710.0f, 1170.0f, 11, 0);
-    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(1120, 922, 368, 710.0f, 1170.0f, 11, 0);
-    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1280, 970, 0, 1230.0f, 1690.0f, 12, 0);
-    if (!given[11]) r.objects[11] = MakeDroppedBouncerObject(1370, 970, 45, 1230.0f, 1690.0f, 12, 0);
-    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1460, 970, 121, 1230.0f, 1690.0f, 12, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1550, 970, 229, 1230.0f, 1690.0f, 12, 0);
-    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1640, 970, 368, 1230.0f, 1690.0f, 12, 0);
+    if (!given[0]) r.objects[0] = MakeDroppedBouncerObject(240, 878, 0, 0.0f, 2048.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(330, 878, 45, 0.0f, 2048.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(420, 878, 121, 0.0f, 2048.0f, 10, 0);
+    if (!given[3]) r.objects[3] = MakeDroppedBouncerObject(510, 878, 229, 0.0f, 2048.0f, 10, 0);
+    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(600, 878, 368, 0.0f, 2048.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeDroppedBouncerObject(760, 922, 0, 0.0f, 2048.0f, 11, 0);
+    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(850, 922, 45, 0.0f, 2048.0f, 11, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(940, 922, 121, 0.0f, 2048.0f, 11, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(1030, 922, 229, 0.0f, 2048.0f, 11, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(1120, 922, 368, 0.0f, 2048.0f, 11, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1280, 970, 0, 0.0f, 2048.0f, 12, 0);
+    if (!given[11]) r.objects[11] = MakeDroppedBouncerObject(1370, 970, 45, 0.0f, 2048.0f, 12, 0);
+    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1460, 970, 121, 0.0f, 2048.0f, 12, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1550, 970, 229, 0.0f, 2048.0f, 12, 0);
+    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1640, 970, 368, 0.0f, 2048.0f, 12, 0);
     if (!given[15]) r.objects[15] = LevelObject();
     if (!given[16]) r.objects[16] = LevelObject();
     if (!given[17]) r.objects[17] = LevelObject();
