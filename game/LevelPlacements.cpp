@@ -114,11 +114,11 @@ void PlaceRecord4(LevelRecord& r, const bool given[])
 // rec05.lvl
 void PlaceRecord5(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1800, 600, 1600.0f, 1950.0f, 3, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(3250, 660, 3050.0f, 3450.0f, 3, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(3550, 660, 3480.0f, 3640.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(1550, 640, 0.0f, 0.0f, 9, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(3000, 690, 0.0f, 0.0f, 9, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1780, 680, 1705.0f, 1845.0f, 3, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(3220, 740, 3195.0f, 3355.0f, 3, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(3330, 740, 3195.0f, 3355.0f, 3, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(1550, 640, 0.0f, 4096.0f, 9, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(3000, 690, 0.0f, 4096.0f, 9, 0);
 }
 
 // rec06.lvl
