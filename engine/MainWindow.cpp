@@ -1,6 +1,6 @@
 #include "engine/MainWindow.h"
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "platform/AboutDialog.h"
 #include "platform/Display.h"
@@ -26,8 +26,8 @@ void HandleWindowEvent(const WindowEvent& event) {
             // A windowed game re-creates its input on every focus change, as
             // the player may have switched windows with keys still down.
             if (windowed != 0 && mainLoopStarted == 1) {
-                graphicsContext.ReleaseDirectInput();
-                graphicsContext.InitDirectInput();
+                ReleaseDirectInput();
+                InitDirectInput();
             }
             break;
         case WindowEventType::MouseMoved:

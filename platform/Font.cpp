@@ -7,7 +7,7 @@
 #include <new>
 
 #include "platform/SfmlContext.h"
-#include "platform/SpriteBatch.h"
+#include "platform/AffineTransform.h"
 
 // Measuring reads advance widths straight from the font file (HarfBuzz's
 // font tables, no rasteriser, no GPU), so it works without a display and
