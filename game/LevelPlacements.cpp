@@ -125,17 +125,17 @@ void PlaceRecord5(LevelRecord& r, const bool given[])
 void PlaceRecord6(LevelRecord& r, const bool given[])
 {
     if (!given[0]) r.objects[0] = MakeWalkerObject(1500, 600, 1300.0f, 1900.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(2600, 600, 2300.0f, 3000.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(2570, 700, 2545.0f, 2695.0f, 2, 0);
     if (!given[2]) r.objects[2] = MakeWalkerObject(3600, 520, 3350.0f, 3950.0f, 2, 0);
     if (!given[3]) r.objects[3] = MakeWalkerObject(5000, 520, 4800.0f, 5250.0f, 2, 0);
     if (!given[4]) r.objects[4] = MakeWalkerObject(7200, 780, 6950.0f, 7450.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(850, 690, 600.0f, 1050.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3200, 560, 3150.0f, 3250.0f, 1, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(6500, 580, 6450.0f, 6650.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(800, 790, 745.0f, 905.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2670, 700, 2545.0f, 2695.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4620, 620, 4495.0f, 4645.0f, 2, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(5900, 580, 5700.0f, 6100.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(4550, 520, 4420.0f, 4680.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(2125, 818, 0.0f, 0.0f, 10, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 798, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(4520, 620, 4495.0f, 4645.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2125, 818, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 798, 0.0f, 8192.0f, 10, 0);
     if (!given[13]) r.objects[13] = LevelObject();
     r.objects[0].heat = 241.0f;
     r.objects[2].heat = 241.0f;
