@@ -1,6 +1,7 @@
 #include "display/FrameReading.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,7 @@
 #include "game/LevelPages.h"
 #include "game/MainMenu.h"
 #include "game/RenderPass.h"
+#include "gameplay/AnimationPhases.h"
 #include "platform/Display.h"
 #include "platform/RenderTarget.h"
 #include "platform/Texture.h"
@@ -124,7 +126,23 @@ bool StartGameAt(const ScreenSize& size)
     config.screenWidth = size.width;
     config.screenHeight = size.height;
     config.homeDir = home.c_str();
+    ResetLooks();
     return HarnessInit(config);
+}
+
+std::ofstream ProofTable(const std::string& name, const std::string& header)
+{
+    mkdir("artifacts", 0755);
+    mkdir("artifacts/proof", 0755);
+    std::ofstream out("artifacts/proof/" + name + ".tsv");
+    out << header << '\n';
+    return out;
+}
+
+void ResetLooks()
+{
+    vopPhaseA = vopPhaseB = swayPhase = secondPhase = 0.0f;
+    bloomFlashInput = 0.0f;
 }
 
 void FocusMenu(int state, int focus)

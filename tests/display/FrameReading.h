@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <map>
 #include <string>
 #include <utility>
@@ -26,6 +27,13 @@ extern const ScreenSize readingSizes[4];
 // resources and level pictures, the bloom option on, frames drawn only
 // when asked. The settings files go to a fresh folder under /tmp.
 bool StartGameAt(const ScreenSize& size);
+// The phases that sway, wobble and flash the pictures back to their start,
+// so that a judgement does not hang on what ran before it in the process.
+void ResetLooks();
+
+// A table of measurements, artifacts/proof/<name>.tsv (the folders made),
+// begun with its header line.
+std::ofstream ProofTable(const std::string& name, const std::string& header);
 
 // A menu screen as a test shows it: its game state and the keyboard focus
 // values to show it with (each highlights a button and shows its name).

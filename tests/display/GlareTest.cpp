@@ -102,12 +102,9 @@ TEST(Glare, NoLevelIsWashedOutWhilePlayed)
     ASSERT_TRUE(StartGameAt(ScreenSize{width, height}));
     FrameReader reader;
     if (!reader.Open()) GTEST_SKIP() << "this display runs no shaders";
-    mkdir("artifacts", 0755);
-    mkdir("artifacts/proof", 0755);
+    std::ofstream out = ProofTable("glare", "# record\tplay order\tframes read\tframes over a quarter near white"
+                                            "\tshare %\tworst frame %\tat tick\tof them outside a kill flash");
     mkdir("artifacts/glare", 0755);
-    std::ofstream out("artifacts/proof/glare.tsv");
-    out << "# record\tplay order\tframes read\tframes over a quarter near white\tshare %\tworst frame %\tat tick"
-           "\tof them outside a kill flash\n";
     for (int record = 0; record < filledLevelRecords; ++record) {
         const int order = levelTable[record].playOrder;
         if (order < 1) continue;

@@ -22,6 +22,7 @@
 #include "game/MainMenu.h"
 #include "game/RenderPass.h"
 #include "gameplay/AnimationPhases.h"
+#include "gameplay/ColourCycle.h"
 #include "platform/Display.h"
 #include "screens/FocusNavigation.h"
 #include "shared/GameStates.h"
@@ -53,9 +54,6 @@ const KnownCollision knownCollisions[] = {
     {"level page 2", 2, "haken.png", "1280x720"},
     {"level page 2", 2, "boss_black.png", "1920x1080"},
     {"level page 3", 2, "boss_black.png", "1920x1080"},
-    {"level page 2", 24, "vopauswahl_felsvop_black.png", "800x600 1024x768 1280x720"},
-    {"level page 3", 19, "haken.png", "1920x1080"},
-    {"level page 3", 19, "vopauswahl_normalvop_black.png", "1920x1080"},
 };
 
 std::string Basename(const std::string& path)
@@ -157,6 +155,8 @@ TEST_P(MenuTextFit, NoTextRunsIntoAnotherOrAButton)
     std::map<std::tuple<std::string, int, std::string>, std::string> found;
     for (const MenuView& view : Views()) {
         HarnessStartAtState(view.state);
+        ResetLooks();
+        SetMenuColourCycle();  // every screen from the same turn of the colours
         menuFocusIdle = 0;
         FocusMenu(view.state, 0);
         HarnessTicks(60);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "display/FrameReading.h"
 #include "engine/Settings.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelAttempt.h"
@@ -89,6 +90,7 @@ ReplayOutcome PlayReplayFrames(const ReplayScript& script, int afterGoal, bool (
     levelPicturesEnabled = pictures;
 
     ReplayOutcome outcome;
+    ResetLooks();
     HarnessStartAtState(InGame);
     chosenLevel = script.record;
     BeginReplayLevel(script.record, script.kind, script.difficulty, ReplaySeed{}, screen);
