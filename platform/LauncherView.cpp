@@ -64,7 +64,7 @@ void AddAnswerButton(GtkWidget* window, const char* caption, int response)
 }
 
 // What can wait until the dialog is on screen waits for it (the catalogue's
-// decoding, and settling the shader box, which may wait for the shader
+// decoding, and settling the shader box, which asks the slow shader
 // question): it runs once the dialog has been drawn, so the dialog shows
 // first, or when the player starts before that.
 struct FirstShow {
