@@ -6,14 +6,13 @@
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Audio/SoundFileFactory.hpp>
 #include <SFML/Audio/SoundFileReader.hpp>
-#include <SFML/System/Err.hpp>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
-#include <mutex>
 #include <new>
 #include <string>
 
+#include "platform/SfmlErrors.h"
 #include "platform/SmallFiles.h"
 
 namespace {
@@ -70,8 +69,6 @@ bool NotASoundFile(const std::string& path)
     return true;
 }
 
-std::mutex soundOpening;
-
 // Far more than any of the game's sounds (ten minutes of stereo at 48 kHz):
 // a header declaring more is refused before anything is allocated.
 constexpr uint64_t maxSoundSamples = 64ull << 20;
@@ -120,6 +117,7 @@ void PauseSilent(SilentVoice& v, bool looping, float length)
 bool InitAudio()
 {
     if (audioMode == AudioMode::Undecided) {
+        RouteSfmlErrors();
         if (ProbeAudioDevice()) {
             audioMode = AudioMode::Real;
         } else {
@@ -155,9 +153,8 @@ bool PrepareSoundDecoding()
     if (!readersReady) {
         // Asking for a reader of nothing sets up the list of readers; the
         // complaint about nothing is kept off standard error.
-        std::streambuf* err = sf::err().rdbuf(nullptr);
+        QuietSfmlErrors quiet;
         delete sf::SoundFileFactory::createReaderFromMemory(nullptr, 0);
-        sf::err().rdbuf(err);
         readersReady = true;
     }
     return !Silent();
@@ -169,12 +166,7 @@ void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
     const std::string filePath = PlatformPath(path);
     if (NotASoundFile(filePath)) return;
     sf::InputSoundFile file;
-    {
-        // SFML's error stream is not safe to write from two threads at
-        // once, and opening is where it complains.
-        std::lock_guard<std::mutex> lock(soundOpening);
-        if (!file.openFromFile(filePath)) return;
-    }
+    if (!file.openFromFile(filePath)) return;
     out->seconds = file.getDuration().asSeconds();
     if (!samples) {
         out->ok = true;
