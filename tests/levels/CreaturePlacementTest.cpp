@@ -4,18 +4,21 @@
 // or landing takes it;
 // creatures far enough apart to read as one each, unless a pack shares its
 // patrol by design; every object within sight of the level's route (its
-// default replay); every gear held by ground or a wall at its rim; every
-// gear turning at a speed the level definitions allow.
+// default replays, at each screen size they prove) and no creature killed
+// before the player has seen it alive there; every gear held by ground or a
+// wall at its rim; every gear turning at a speed the level definitions allow.
 //
 // What fails today stands in the tables below, one row per level and rule;
 // the test fails when a level's findings differ from its row either way, so
 // mending a level means taking its failures out of the table.
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <set>
@@ -50,9 +53,9 @@ constexpr int mountReach = 6;
 constexpr float slowestTurn = 0.017f, fastestTurn = 0.06f;
 // Long enough for every patrol to run end to end and back.
 constexpr int settleTicks = 3000;
-// The screen the replays were made at; an object is within sight when any
-// part of it is inside that view around the camera.
-constexpr int viewWidth = 1024, viewHeight = 768;
+// An object is within sight when any part of it is inside the screen
+// (screenWidth x screenHeight, the size the replay is played at) around the
+// camera.
 
 // A pack whose members share their patrol by design may stand closer than
 // two radii: list it here. The test checks that they really share it
@@ -83,8 +86,24 @@ const Row knownInGround[] = {
 const Row knownTooClose[] = {
     {-1, ""},
 };
-// Objects the default replay never brings within sight.
+// Objects the default replays never bring within sight at some size they prove.
 const Row knownUnseen[] = {
+    {19, "24"},
+    {34, "3"},
+    {38, "29"},
+    {41, "4 6 25"},
+    {43, "28"},
+    {-1, ""},
+};
+// Creatures killed (by a dropper, a cannon ball or a trail) before they were
+// ever within sight alive, at some size the default replays prove.
+const Row knownKilledUnseen[] = {
+    {18, "6 10"},
+    {22, "1"},
+    {25, "12"},
+    {27, "16"},
+    {28, "13 23 26 28 29 30"},
+    {41, "0 4 6"},
     {-1, ""},
 };
 // Gears with no ground or wall at their rim.
@@ -128,7 +147,7 @@ std::pair<int, int> Stand(const LevelObject& o)
 }
 
 struct Findings {
-    std::set<std::string> inGround, tooClose, unseen, floatingGears, gearTurns;
+    std::set<std::string> inGround, tooClose, unseen, killedUnseen, floatingGears, gearTurns;
     std::set<std::string> sharingPatrol;           // the close pairs that could be declared a pack
     std::map<std::string, std::string> details;  // item -> what was seen
     double worldSeen = 0;                          // share of the world in sight at some tick
@@ -274,14 +293,22 @@ void CheckGearMounts(const LevelRecord& rec, Findings& f)
     }
 }
 
-// What the camera shows along the default replay.
+// What the camera shows along one replay at one size.
 struct RouteWatch {
     const LevelRecord* rec;
-    std::vector<uint8_t> seen;
+    std::vector<uint8_t> seen;       // within sight at some tick
+    std::vector<uint8_t> seenAlive;  // within sight at some tick while alive
+    std::vector<uint8_t> killedUnseen;
     std::vector<uint8_t> cells;  // 64-px cells of the world in sight
     int cols, rows;
 };
 constexpr int cellSize = 64;
+
+bool InSight(int x, int y, int reach)
+{
+    return x + reach > cameraX && x - reach < cameraX + screenWidth && y + reach > cameraY &&
+           y - reach < cameraY + screenHeight;
+}
 
 bool WatchTick(void* context, int)
 {
@@ -289,40 +316,87 @@ bool WatchTick(void* context, int)
     const int count = LiveObjectCount(*w.rec);
     for (int j = 0; j < count; ++j) {
         const LevelObject& o = currentLevel.objects[j];
-        if (w.seen[static_cast<size_t>(j)] || o.objState == ObjInactive) continue;
+        const size_t k = static_cast<size_t>(j);
+        // Killed this tick (not popped by the goal) without ever having been
+        // in sight alive: judged on the ticks before, when it still lived.
+        if (o.objState == ObjPopping && IsCreature(o) && !levelDone && !w.seenAlive[k])
+            w.killedUnseen[k] = 1;
+        if (o.objState == ObjInactive) continue;
         const LevelObject& start = w.rec->objects[j];
         int x = o.objX, y = o.objY, reach = creatureRadius;
         if (IsGear(o)) reach = GearRim(o);
         if (o.objKind == KindCannon) x = start.homeX, y = start.homeY, reach = 100;  // the barrel
-        w.seen[static_cast<size_t>(j)] = x + reach > cameraX && x - reach < cameraX + viewWidth &&
-                                         y + reach > cameraY && y - reach < cameraY + viewHeight;
+        const bool now = InSight(x, y, reach);
+        if (now && o.objState == ObjAlive) w.seenAlive[k] = 1;
+        if (now) w.seen[k] = 1;
     }
-    for (int cy = std::max(0, cameraY / cellSize); cy < w.rows && cy * cellSize < cameraY + viewHeight; ++cy)
-        for (int cx = std::max(0, cameraX / cellSize); cx < w.cols && cx * cellSize < cameraX + viewWidth; ++cx)
+    for (int cy = std::max(0, cameraY / cellSize); cy < w.rows && cy * cellSize < cameraY + screenHeight; ++cy)
+        for (int cx = std::max(0, cameraX / cellSize); cx < w.cols && cx * cellSize < cameraX + screenWidth; ++cx)
             w.cells[static_cast<size_t>(cy) * w.cols + cx] = 1;
     return true;
 }
 
+// The level's default replays: orderNN-recMM.txt and orderNN-recMM-TAG.txt.
+std::vector<ReplayScript> DefaultReplays(const LevelRecord& rec)
+{
+    std::vector<ReplayScript> scripts;
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "order%02d-rec%02d", rec.playOrder, rec.recordId);
+    if (DIR* dir = opendir("replays")) {
+        std::vector<std::string> names;
+        while (dirent* e = readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name.compare(0, std::strlen(prefix), prefix) == 0 && name.size() > 4 &&
+                name.compare(name.size() - 4, 4, ".txt") == 0)
+                names.push_back(name);
+        }
+        closedir(dir);
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names) {
+            ReplayScript script;
+            std::string error;
+            if (ReadReplayScript("replays/" + name, script, error)) scripts.push_back(script);
+        }
+    }
+    return scripts;
+}
+
 void WatchRoute(const LevelRecord& rec, Findings& f)
 {
-    char name[64];
-    std::snprintf(name, sizeof name, "replays/order%02d-rec%02d.txt", rec.playOrder, rec.recordId);
-    ReplayScript script;
-    std::string error;
-    if (!ReadReplayScript(name, script, error)) return;
-    RouteWatch w;
-    w.rec = &rec;
-    w.seen.assign(static_cast<size_t>(LiveObjectCount(rec)), 0);
-    w.cols = rec.width / cellSize;
-    w.rows = rec.height / cellSize;
-    w.cells.assign(static_cast<size_t>(w.cols) * w.rows, 0);
-    PlayReplay(script, 0, WatchTick, &w);
-    f.routePlayed = true;
+    const int count = LiveObjectCount(rec);
+    std::vector<uint8_t> cellsSeen;
+    std::map<int, std::string> unseenAt, killedAt;
+    for (const ReplayScript& script : DefaultReplays(rec))
+        for (const ScreenSize& screen : script.screens) {
+            RouteWatch w;
+            w.rec = &rec;
+            w.seen.assign(static_cast<size_t>(count), 0);
+            w.seenAlive.assign(static_cast<size_t>(count), 0);
+            w.killedUnseen.assign(static_cast<size_t>(count), 0);
+            w.cols = rec.width / cellSize;
+            w.rows = rec.height / cellSize;
+            w.cells.assign(static_cast<size_t>(w.cols) * w.rows, 0);
+            PlayReplay(script, 0, WatchTick, &w, FreshStartSeed(), screen);
+            f.routePlayed = true;
+            if (cellsSeen.empty()) cellsSeen.assign(w.cells.size(), 0);
+            for (size_t c = 0; c < w.cells.size(); ++c) cellsSeen[c] |= w.cells[c];
+            for (int j = 0; j < count; ++j) {
+                const size_t k = static_cast<size_t>(j);
+                if (rec.objects[j].objState == ObjAlive && !w.seen[k]) unseenAt[j] += " " + ScreenName(screen);
+                if (w.killedUnseen[k]) killedAt[j] += " " + ScreenName(screen);
+            }
+        }
     size_t inSight = 0;
-    for (uint8_t c : w.cells) inSight += c;
-    f.worldSeen = w.cells.empty() ? 0 : static_cast<double>(inSight) / static_cast<double>(w.cells.size());
-    for (int j = 0; j < LiveObjectCount(rec); ++j)
-        if (rec.objects[j].objState == ObjAlive && !w.seen[static_cast<size_t>(j)]) f.unseen.insert(std::to_string(j));
+    for (uint8_t c : cellsSeen) inSight += c;
+    f.worldSeen = cellsSeen.empty() ? 0 : static_cast<double>(inSight) / static_cast<double>(cellsSeen.size());
+    for (const auto& u : unseenAt) {
+        f.unseen.insert(std::to_string(u.first));
+        f.details[std::to_string(u.first)] = "unseen at" + u.second;
+    }
+    for (const auto& k : killedAt) {
+        f.killedUnseen.insert(std::to_string(k.first));
+        f.details["killed " + std::to_string(k.first)] = "killed unseen at" + k.second;
+    }
 }
 
 // What a rule needs computed, for every played level: the start (nothing
@@ -445,6 +519,12 @@ TEST(CreaturePlacement, EveryObjectComesWithinSightOfTheRoute)
     for (const auto& level : FindingsWith(Part::Route))
         out << level.first << '\t' << levelTable[level.first].playOrder << '\t'
             << static_cast<int>(std::lround(100 * level.second.worldSeen)) << '\n';
+}
+
+TEST(CreaturePlacement, NoCreatureDiesBeforeThePlayerHasSeenItAlive)
+{
+    CompareWithTable(Part::Route, "creatures killed before they were in sight alive", "killed-unseen",
+                     &Findings::killedUnseen, knownKilledUnseen, "killed ");
 }
 
 TEST(CreaturePlacement, EveryGearIsHeldAtItsRim)

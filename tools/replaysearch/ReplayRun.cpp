@@ -14,6 +14,7 @@
 #include "engine/InputActions.h"
 #include "engine/Settings.h"
 #include "game/LevelTable.h"
+#include "gameplay/ColourCycle.h"
 #include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelObjectFactories.h"
@@ -24,6 +25,74 @@
 #include "platform/Audio.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
+#include "tools/replaysearch/ReplayAsGame.h"
+
+namespace {
+
+// A step line's keys: the letters held together, or "-" for none.
+bool ParseKeys(const std::string& word, ReplayStep& s)
+{
+    if (word == "-") return true;
+    for (char c : word) {
+        switch (c) {
+        case 'R': s.right = 1; break;
+        case 'L': s.left = 1; break;
+        case 'J': s.jump = 1; break;
+        case 'A': s.attack = 1; break;
+        case 'U': s.up = 1; break;
+        case 'D': s.down = 1; break;
+        case 'B': s.back = 1; break;
+        case 'X': s.restart = 1; break;
+        default: return false;
+        }
+    }
+    return true;
+}
+
+bool ParseHashValue(const std::string& word, uint64_t& value)
+{
+    if (word.size() != 16) return false;
+    value = 0;
+    for (char c : word) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0) return false;
+        value = value << 4 | static_cast<uint64_t>(digit);
+    }
+    return true;
+}
+
+// One header line ("record", "kind", "difficulty", "screens", "hash");
+// false with a message when its words are wrong.
+bool ParseHeader(const std::string& key, const std::vector<std::string>& words, ReplayScript& script,
+                 std::string& error)
+{
+    if (key == "screens") {
+        if (words.empty()) return error = "screens: no size given", false;
+        for (const std::string& w : words) {
+            ScreenSize s;
+            if (!ParseScreenSize(w, s)) return error = "screens: \"" + w + "\" is not a size WxH", false;
+            script.screens.push_back(s);
+        }
+        return true;
+    }
+    if (key == "hash") {
+        ReplayHash h;
+        if (words.size() != 2 || !ParseScreenSize(words[0], h.screen) || !ParseHashValue(words[1], h.value))
+            return error = "expected \"hash WxH\" and 16 hex digits", false;
+        script.hashes.push_back(h);
+        return true;
+    }
+    char* end = nullptr;
+    const long v = words.size() == 1 ? std::strtol(words[0].c_str(), &end, 10) : 0;
+    if (words.size() != 1 || *end || v < -1000000 || v > 1000000) return error = key + ": expected one number", false;
+    (key == "record" ? script.record : key == "kind" ? script.kind : script.difficulty) = static_cast<int>(v);
+    return true;
+}
+
+// Longer than any real step; a line past it is refused before it is read.
+constexpr size_t maxStepLine = 255;
+
+}  // namespace
 
 bool ParseReplayScript(const std::string& text, ReplayScript& script, std::string& error)
 {
@@ -33,45 +102,36 @@ bool ParseReplayScript(const std::string& text, ReplayScript& script, std::strin
     int lineNo = 0;
     while (std::getline(in, line)) {
         ++lineNo;
+        const std::string where = "line " + std::to_string(lineNo);
         const size_t hash = line.find('#');
         if (hash != std::string::npos) line.erase(hash);
-        std::istringstream words(line);
-        std::string a, b, extra;
-        if (!(words >> a)) continue;
-        if (!(words >> b) || (words >> extra)) {
-            error = "line " + std::to_string(lineNo) + ": expected two words";
+        if (line.size() > maxStepLine) {
+            error = where + " is longer than " + std::to_string(maxStepLine) + " characters";
             return false;
         }
-        char* end = nullptr;
-        if (a == "record" || a == "kind" || a == "difficulty") {
-            const long v = std::strtol(b.c_str(), &end, 10);
-            if (*end) {
-                error = "line " + std::to_string(lineNo) + ": not a number";
+        std::istringstream wordsIn(line);
+        std::string key, word;
+        std::vector<std::string> words;
+        if (!(wordsIn >> key)) continue;
+        while (wordsIn >> word) words.push_back(word);
+        if (key == "record" || key == "kind" || key == "difficulty" || key == "screens" || key == "hash") {
+            if (!ParseHeader(key, words, script, error)) {
+                error = where + ": " + error;
                 return false;
             }
-            (a == "record" ? script.record : a == "kind" ? script.kind : script.difficulty) = static_cast<int>(v);
             continue;
         }
-        const long ticks = std::strtol(a.c_str(), &end, 10);
-        if (*end || ticks <= 0 || ticks > 100000) {
-            error = "line " + std::to_string(lineNo) + ": bad tick count \"" + a + "\"";
+        char* end = nullptr;
+        const long ticks = std::strtol(key.c_str(), &end, 10);
+        if (*end || ticks < 0 || ticks > 10000000 || words.size() != 1) {
+            error = where + ": expected \"<ticks> <keys>\"";
             return false;
         }
         ReplayStep s;
         s.ticks = static_cast<int>(ticks);
-        if (b != "-") {
-            for (char c : b) {
-                switch (c) {
-                case 'R': s.right = 1; break;
-                case 'L': s.left = 1; break;
-                case 'J': s.jump = 1; break;
-                case 'A': s.attack = 1; break;
-                case 'U': s.up = 1; break;
-                default:
-                    error = "line " + std::to_string(lineNo) + ": unknown key '" + std::string(1, c) + "'";
-                    return false;
-                }
-            }
+        if (!ParseKeys(words[0], s)) {
+            error = where + ": unknown key in \"" + words[0] + "\"";
+            return false;
         }
         script.steps.push_back(s);
     }
@@ -84,6 +144,16 @@ bool ParseReplayScript(const std::string& text, ReplayScript& script, std::strin
         return false;
     }
     return true;
+}
+
+bool FindReplayHash(const ReplayScript& script, const ScreenSize& screen, uint64_t* value)
+{
+    for (const ReplayHash& h : script.hashes)
+        if (h.screen == screen) {
+            if (value) *value = h.value;
+            return true;
+        }
+    return false;
 }
 
 bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string& error)
@@ -106,6 +176,16 @@ std::string FormatReplayScript(const ReplayScript& script)
 {
     std::ostringstream o;
     o << "record " << script.record << "\nkind " << script.kind << "\ndifficulty " << script.difficulty << "\n";
+    if (!script.screens.empty()) {
+        o << "screens";
+        for (const ScreenSize& s : script.screens) o << ' ' << ScreenName(s);
+        o << "\n";
+    }
+    for (const ReplayHash& h : script.hashes) {
+        char value[20];
+        std::snprintf(value, sizeof value, "%016llx", static_cast<unsigned long long>(h.value));
+        o << "hash " << ScreenName(h.screen) << ' ' << value << "\n";
+    }
     // Merge equal neighbours so the script stays short.
     ReplayStep pending;
     auto keys = [](const ReplayStep& s) {
@@ -115,6 +195,9 @@ std::string FormatReplayScript(const ReplayScript& script)
         if (s.jump) k += 'J';
         if (s.attack) k += 'A';
         if (s.up) k += 'U';
+        if (s.down) k += 'D';
+        if (s.back) k += 'B';
+        if (s.restart) k += 'X';
         return k.empty() ? std::string("-") : k;
     };
     for (const ReplayStep& s : script.steps) {
@@ -181,8 +264,8 @@ void PrepareReplayWorld()
     musicEnabled = 0;
     soundEnabled = 0;
     levelPicturesEnabled = 0;
-    screenWidth = 1024;
-    screenHeight = 768;
+    screenWidth = ScreenSize{}.width;
+    screenHeight = ScreenSize{}.height;
     freshStartState = FreshStartRandomState();
 }
 
@@ -192,18 +275,26 @@ uint32_t ReplayStartState(const ReplaySeed& seed)
     return seed.fresh ? freshStartState : seed.state;
 }
 
-void BeginReplayLevel(int record, int kind, int level, const ReplaySeed& seed)
+void ClearCarriedOverState()
 {
-    PrepareReplayWorld();
-    vopKind = kind;
-    difficulty = level;
-    checkpointsEnabled = 1;
-    unlockedLevels = 1;
     fadeState = FadeNone;
     jumpBuffer = 0;
     jumpLatch = 0;
     trailHead = 0;
     for (uint8_t& h : trailHot) h = 0;
+    colourCycleTicks = 0;
+}
+
+void BeginReplayLevel(int record, int kind, int level, const ReplaySeed& seed, const ScreenSize& screen)
+{
+    PrepareReplayWorld();
+    screenWidth = screen.width;
+    screenHeight = screen.height;
+    vopKind = kind;
+    difficulty = level;
+    checkpointsEnabled = 1;
+    unlockedLevels = 1;
+    ClearCarriedOverState();
     for (uint8_t& k : killedSlots) k = 0;
     SeedSimRandom(ReplayStartState(seed));
     RestoreActionFlags(ActionFlags{});
@@ -218,6 +309,7 @@ void StepReplayTick(const ReplayStep& s)
     flags.actionJump = s.jump;
     flags.actionAttack = s.attack;
     flags.actionUp = s.up;
+    flags.actionDown = s.down;
     RestoreActionFlags(flags);
     const int count = LiveObjectCount(currentLevel);
     uint8_t aliveBefore[maxLevelObjects];
@@ -299,9 +391,9 @@ ReplayResult CurrentReplayResult(int record, int ticks)
 }
 
 ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observe)(void*, int), void* context,
-                        const ReplaySeed& seed)
+                        const ReplaySeed& seed, const ScreenSize& screen)
 {
-    BeginReplayLevel(script.record, script.kind, script.difficulty, seed);
+    BeginReplayLevel(script.record, script.kind, script.difficulty, seed, screen);
     int tick = 0;
     bool stopped = false;
     for (size_t i = 0; i < script.steps.size() && !stopped; ++i)
@@ -320,6 +412,57 @@ ReplayResult PlayReplay(const ReplayScript& script, int idleTicks, bool (*observ
     }
     return CurrentReplayResult(script.record, tick);
 }
+
+namespace {
+
+ReplayResult PlayJob(const ReplayJob& job)
+{
+    if (!job.asGame) {
+        ReplayResult r = PlayReplay(job.script, job.idleTicks, nullptr, nullptr, job.seed, job.screen);
+        if (!job.scoredFrom.empty())
+            r.passedFromAll = PassesFromAll(job.script.record, job.scoredFrom, &r.lowestScore) && r.finished && !r.died;
+        return r;
+    }
+    const ReplayGameOutcome o = PlayScriptAsGame(job.script, ReplayStartState(job.seed), job.screen);
+    ReplayResult r;
+    r.finished = o.finished;
+    r.passed = o.passed;
+    r.ticks = o.ticks;
+    r.kills = o.kills;
+    r.killScore = o.killScore;
+    r.timeBonus = o.timeBonus;
+    r.score = o.total;
+    r.hash = o.hash;
+    return r;
+}
+
+// Each job in a process of its own, forked from the prepared world, so that
+// no play inherits what an earlier one left in the globals: every play
+// starts as a single run of fv_replay does.
+bool PlayJobAfresh(const ReplayJob& job, ReplayResult& result)
+{
+    int fd[2];
+    if (pipe(fd) != 0) return false;
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fd[0]);
+        close(fd[1]);
+        return false;
+    }
+    if (pid == 0) {
+        close(fd[0]);
+        const ReplayResult r = PlayJob(job);
+        _exit(write(fd[1], &r, sizeof r) == static_cast<ssize_t>(sizeof r) ? 0 : 1);
+    }
+    close(fd[1]);
+    const bool got = read(fd[0], &result, sizeof result) == static_cast<ssize_t>(sizeof result);
+    close(fd[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return got && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
 
 bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std::vector<ReplayResult>& results)
 {
@@ -356,8 +499,7 @@ bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std:
             for (size_t i = static_cast<size_t>(w); i < jobs.size() && ok; i += static_cast<size_t>(workers)) {
                 Message m;
                 m.index = static_cast<uint32_t>(i);
-                m.result = PlayReplay(jobs[i].script, jobs[i].idleTicks, nullptr, nullptr, jobs[i].seed);
-                ok = write(fd[1], &m, sizeof m) == static_cast<ssize_t>(sizeof m);
+                ok = PlayJobAfresh(jobs[i], m.result) && write(fd[1], &m, sizeof m) == static_cast<ssize_t>(sizeof m);
             }
             RemoveScratchSettings();
             _exit(ok ? 0 : 1);

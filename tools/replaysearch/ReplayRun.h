@@ -7,25 +7,43 @@
 //   record 7          level record to play
 //   kind 1            Vop kind (1 beginner .. 6 elite)
 //   difficulty 1      1 .. 3
+//   screens 800x600 1920x1080
+//                     the screen sizes the script proves the level at
+//   hash 1920x1080 0123456789abcdef
+//                     the simulation's hash at that size from a fresh start,
+//                     played as the game plays it (PlayScriptAsGame)
 //   30 R              hold these keys for 30 ticks: R right, L left, J jump,
-//   1 RJA             A attack, U up (a second jump key); '-' for none
+//   1 RJA             A attack, U up (a second jump key), D down, B back,
+//                     X restart; '-' for none
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "tools/replaysearch/ReplayScreens.h"
 #include "tools/replaysearch/ReplaySeeds.h"
 
 struct ReplayStep {
     int ticks = 0;
     uint8_t right = 0, left = 0, jump = 0, attack = 0, up = 0;
+    uint8_t down = 0, back = 0, restart = 0;
+};
+
+struct ReplayHash {
+    ScreenSize screen;
+    uint64_t value = 0;
 };
 
 struct ReplayScript {
     int record = -1;
     int kind = 1;
     int difficulty = 1;
+    std::vector<ScreenSize> screens;
+    std::vector<ReplayHash> hashes;
     std::vector<ReplayStep> steps;
 };
+
+// The recorded hash for this size, or false when the script keeps none.
+bool FindReplayHash(const ReplayScript& script, const ScreenSize& screen, uint64_t* value);
 
 struct ReplayResult {
     bool finished = false;  // the goal was reached
@@ -38,6 +56,11 @@ struct ReplayResult {
     int kills = 0;          // enemies the kill rule popped
     int playerX = 0, playerY = 0;
     float danger = 0;
+    uint64_t hash = 0;      // PlayScriptAsGame's hash, for a job played as the game plays
+    // For a job scored from more start states (ReplayJob::scoredFrom): the
+    // lowest score among them, and whether it passed from every one.
+    int lowestScore = 0;
+    bool passedFromAll = false;
 };
 
 bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string& error);
@@ -50,17 +73,25 @@ void UseScratchSettings();
 void RemoveScratchSettings();
 
 // Once per process: silent audio, a scratch settings folder, no level
-// pictures, the level table filled as at start-up (which also settles the
-// fresh-start random state).
+// pictures, the game's default screen size, the level table filled as at
+// start-up (which also settles the fresh-start random state).
 void PrepareReplayWorld();
+
+// What a level load keeps from the play before it (a game plays one level
+// after another): the bars' request, the jump keys' memory, where the trail
+// ring writes next and its hot flags, the colour cycle's tick count. Cleared, every play starts as a level
+// of a fresh game does, whatever this process played before.
+void ClearCarriedOverState();
 
 // The random state a level start from this seed begins with.
 uint32_t ReplayStartState(const ReplaySeed& seed);
 
 // Step by step: a level start as the script's header says, from the random
-// state of the seed (a fresh game start by default), one tick with the given
-// keys, whether the attempt has ended, and the result so far.
-void BeginReplayLevel(int record, int kind, int difficulty, const ReplaySeed& seed = ReplaySeed{});
+// state of the seed (a fresh game start by default) on a screen of the given
+// size (the game's default by default), one tick with the given keys,
+// whether the attempt has ended, and the result so far.
+void BeginReplayLevel(int record, int kind, int difficulty, const ReplaySeed& seed = ReplaySeed{},
+                      const ScreenSize& screen = ScreenSize{});
 void StepReplayTick(const ReplayStep& keys);
 bool ReplayLevelOver();
 ReplayResult CurrentReplayResult(int record, int ticks);
@@ -80,13 +111,20 @@ bool PassesFromAll(int record, const std::vector<ReplaySeed>& seeds, int* lowest
 // `observe`, when given, is called after every tick.
 ReplayResult PlayReplay(const ReplayScript& script, int idleTicks = 0,
                         bool (*observe)(void* context, int tick) = nullptr, void* context = nullptr,
-                        const ReplaySeed& seed = ReplaySeed{});
+                        const ReplaySeed& seed = ReplaySeed{}, const ScreenSize& screen = ScreenSize{});
 
-// One play of a script from a seed, for PlayReplaysInParallel.
+// One play of a script from a seed at a screen size, for
+// PlayReplaysInParallel. With `asGame` it is played by PlayScriptAsGame
+// instead, for its hash.
 struct ReplayJob {
     ReplayScript script;
     ReplaySeed seed;
+    ScreenSize screen;
     int idleTicks = 0;
+    bool asGame = false;
+    // Also scored from each of these start states (the same inputs kill the
+    // same objects from every one, so one play serves them all).
+    std::vector<ReplaySeed> scoredFrom;
 };
 // Plays every job in up to `workers` child processes (the simulation is all
 // global state, so each child plays its share one after another, as this

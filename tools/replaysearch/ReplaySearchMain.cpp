@@ -7,7 +7,7 @@
 //   fv_replaysearch --record 7 [--kind 1] [--difficulty 1] [--out FILE]
 //                   [--prefix FILE] [--max-ticks N] [--step N] [--look N]
 //                   [--until-x X] [--stall N] [--hunt R|L [--hunt-pops N]]
-//                   [--seeds LIST]
+//                   [--seeds LIST] [--screen WxH]
 //
 // A candidate counts as passing only when it passes from every seed of the
 // level's seed set (the fresh game start and seven more, or three more at
@@ -82,6 +82,7 @@ struct Settings {
     bool attack = true;
     int targetX = -1;  // --until-x: travel toward this x instead of the goal
     std::vector<ReplaySeed> seeds;  // the candidate must pass from each
+    ScreenSize screen;              // the size the camera and objects see
 };
 
 int AliveEnemies()
@@ -138,12 +139,13 @@ int main(int argc, char** argv)
 {
     Settings cfg;
     int untilX = -1, stallTicks = -1, huntPops = 1;
-    std::string out, prefix, hunt, seedList;
+    std::string out, prefix, hunt, seedList, screenText;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string a = argv[i];
         const int v = std::atoi(argv[i + 1]);
         if (a == "--record") cfg.record = v;
         else if (a == "--seeds") seedList = argv[i + 1];
+        else if (a == "--screen") screenText = argv[i + 1];
         else if (a == "--kind") cfg.kind = v;
         else if (a == "--difficulty") cfg.difficulty = v;
         else if (a == "--out") out = argv[i + 1];
@@ -171,7 +173,12 @@ int main(int argc, char** argv)
             }
             int tick = 0, lastKill = 0;
             float lastDanger = 0;
-            BeginReplayLevel(t.record, t.kind, t.difficulty);
+            ScreenSize traceScreen = t.screens.empty() ? ScreenSize{} : t.screens[0];
+            if (!screenText.empty() && !ParseScreenSize(screenText, traceScreen)) {
+                std::fprintf(stderr, "fv_replaysearch: \"%s\" is not a screen size WxH\n", screenText.c_str());
+                return 2;
+            }
+            BeginReplayLevel(t.record, t.kind, t.difficulty, ReplaySeed{}, traceScreen);
             int lastAlive = AliveEnemies();
             for (const ReplayStep& s : t.steps)
                 for (int k = 0; k < s.ticks && !ReplayLevelOver(); ++k) {
@@ -228,6 +235,9 @@ int main(int argc, char** argv)
                    "                    of fresh, numbers, default (fresh and seven more) and hard\n"
                    "                    (fresh and three more); by default the level's own set,\n"
                    "                    hard at difficulty 3\n"
+                   "  --screen WxH      the screen size the camera and objects see (default\n"
+                   "                    1920x1080, the game's default; with --trace, the script's\n"
+                   "                    first size)\n"
                    "  --trace FILE      play a script, printing the Vop, enemies and cannons every\n"
                    "                    10 ticks and each pop and contact\n",
                    stderr);
@@ -241,11 +251,16 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    if (!screenText.empty() && !ParseScreenSize(screenText, cfg.screen)) {
+        std::fprintf(stderr, "fv_replaysearch: \"%s\" is not a screen size WxH\n", screenText.c_str());
+        return 2;
+    }
     ReplayScript script;
     script.record = cfg.record;
     script.kind = cfg.kind;
     script.difficulty = cfg.difficulty;
-    BeginReplayLevel(cfg.record, cfg.kind, cfg.difficulty);
+    script.screens = {cfg.screen};
+    BeginReplayLevel(cfg.record, cfg.kind, cfg.difficulty, ReplaySeed{}, cfg.screen);
     const double threshold = levelTable[cfg.record].thresholdPoints;
     int tick = 0;
     if (!prefix.empty()) {
@@ -414,7 +429,14 @@ int main(int argc, char** argv)
     // The proof: a script that reaches the goal, played afresh from every seed.
     std::vector<ReplayJob> jobs;
     if (r.finished)
-        for (const ReplaySeed& seed : cfg.seeds) jobs.push_back({script, seed, 120});
+        for (const ReplaySeed& seed : cfg.seeds) {
+            ReplayJob job;
+            job.script = script;
+            job.seed = seed;
+            job.screen = cfg.screen;
+            job.idleTicks = 120;
+            jobs.push_back(job);
+        }
     std::vector<ReplayResult> proofs;
     int passedFrom = 0;
     if (!PlayReplaysInParallel(jobs, 8, proofs)) std::fprintf(stderr, "could not play the script from every seed\n");
