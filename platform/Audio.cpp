@@ -205,7 +205,10 @@ void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
     SoundFileStream source;
     if (!source.Open(path, PlatformPath(path))) return;
     sf::InputSoundFile file;
-    if (!file.openFromStream(source)) return;
+    if (!file.openFromStream(source)) {
+        std::fprintf(stderr, "Sound \"%s\" cannot be decoded: it is not played\n", path);
+        return;
+    }
     out->seconds = file.getDuration().asSeconds();
     if (!samples) {
         out->ok = true;
@@ -400,7 +403,9 @@ bool Music::OpenFromFile(const char* path)
     // The open file stays with the stream while it plays; the track it
     // replaces is let go once the stream has dropped it.
     SoundFileStream* next = new SoundFileStream;
-    const bool ok = next->Open(path, PlatformPath(path)) && stream->openFromStream(*next);
+    const bool readable = next->Open(path, PlatformPath(path));
+    const bool ok = readable && stream->openFromStream(*next);
+    if (readable && !ok) std::fprintf(stderr, "Sound \"%s\" cannot be decoded: it is not played\n", path);
     delete source;
     source = next;
     if (!ok) return false;
