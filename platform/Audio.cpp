@@ -7,6 +7,7 @@
 #include <SFML/Audio/SoundFileFactory.hpp>
 #include <SFML/Audio/SoundFileReader.hpp>
 #include <SFML/System/InputStream.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
@@ -132,12 +133,32 @@ public:
         CloseGameFile(&file);
         return false;
     }
+    // The WAV reader asks for a few bytes per sample: they come from a
+    // buffer, not from a system call each.
     sf::Int64 read(void* data, sf::Int64 size) override
     {
         if (size <= 0) return 0;
-        const size_t got = ReadGameFileAt(file, position, data, static_cast<size_t>(size));
-        position += got;
-        return static_cast<sf::Int64>(got);
+        uint8_t* into = static_cast<uint8_t*>(data);
+        size_t wanted = static_cast<size_t>(size), done = 0;
+        while (done < wanted) {
+            if (position < bufferStart || position >= bufferStart + bufferLength) {
+                if (wanted - done >= sizeof buffer) {
+                    const size_t got = ReadGameFileAt(file, position, into + done, wanted - done);
+                    position += got;
+                    done += got;
+                    break;
+                }
+                bufferStart = position;
+                bufferLength = ReadGameFileAt(file, position, buffer, sizeof buffer);
+                if (bufferLength == 0) break;
+            }
+            const size_t at = static_cast<size_t>(position - bufferStart);
+            const size_t part = std::min(bufferLength - at, wanted - done);
+            std::memcpy(into + done, buffer + at, part);
+            position += part;
+            done += part;
+        }
+        return static_cast<sf::Int64>(done);
     }
     sf::Int64 seek(sf::Int64 to) override
     {
@@ -151,6 +172,9 @@ public:
 private:
     GameFile file;
     uint64_t position = 0;
+    uint8_t buffer[32 * 1024];
+    uint64_t bufferStart = 0;
+    size_t bufferLength = 0;
 };
 
 bool InitAudio()
