@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "platform/AboutDialog.h"
 #include "platform/Display.h"
@@ -17,7 +17,6 @@ uint8_t quitPosted = 0;
 
 namespace {
 
-
 void HandleWindowEvent(const WindowEvent& event) {
     switch (event.type) {
         case WindowEventType::Closed:
@@ -28,8 +27,8 @@ void HandleWindowEvent(const WindowEvent& event) {
             // A windowed game re-creates its input on every focus change, as
             // the player may have switched windows with keys still down.
             if (windowed != 0 && mainLoopStarted == 1) {
-                graphicsContext.ReleaseDirectInput();
-                graphicsContext.InitDirectInput();
+                ReleaseDirectInput();
+                InitDirectInput();
             }
             break;
         case WindowEventType::MouseMoved:

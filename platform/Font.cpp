@@ -10,7 +10,7 @@
 
 #include "platform/FileAccess.h"
 #include "platform/SfmlContext.h"
-#include "platform/SpriteBatch.h"
+#include "platform/AffineTransform.h"
 
 // Measuring reads advance widths straight from the font file (HarfBuzz's
 // font tables, no rasteriser, no GPU), so it works without a display and

@@ -7,7 +7,6 @@
 #include "platform/FileAccess.h"
 #include "platform/PngDecode.h"
 #include "platform/SfmlContext.h"
-#include "platform/Texture.h"
 
 namespace {
 
@@ -122,6 +121,22 @@ void MakePowerOfTwo(const PictureRequest& request, DecodedPicture* picture)
 }
 
 }  // namespace
+
+void CopyPathWithSlashes(char* out, int capacity, const char* path)
+{
+    int i = 0;
+    if (path != nullptr) {
+        for (; path[i] != '\0' && i < capacity - 1; ++i) out[i] = path[i] == '\\' ? '/' : path[i];
+    }
+    out[i] = '\0';
+}
+
+int NextPowerOfTwo(int n)
+{
+    int p = 1;
+    while (p < n && p < (1 << 30)) p <<= 1;
+    return p;
+}
 
 void DecodePictureFile(const char* path, const PictureRequest& request, DecodedPicture* picture)
 {

@@ -28,7 +28,8 @@ extern sf::RenderWindow* gameWindow;
 // null when there is neither.
 sf::RenderTarget* CurrentSfmlTarget();
 
-// Paths may come with Windows separators; SFML and the C library want '/'.
+// Paths may come with Windows separators; SFML and the C library want '/'
+// (defined with the picture decoding, the lowest file that needs it).
 void CopyPathWithSlashes(char* out, int capacity, const char* path);
 
 inline sf::Color ColourFromArgb(uint32_t argb) {

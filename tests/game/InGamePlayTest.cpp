@@ -11,7 +11,7 @@
 
 #include "engine/Settings.h"
 #include "gameplay/CollisionPicture.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"

@@ -12,6 +12,7 @@
 #include "game/UpdateStep.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/Audio.h"
 #include "platform/Keyboard.h"

@@ -14,7 +14,7 @@
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelObjectFactories.h"

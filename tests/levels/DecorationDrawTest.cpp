@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/LevelTable.h"
@@ -21,7 +22,6 @@
 #include "screens/LevelDecorations.h"
 #include "screens/LevelHints.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 

@@ -18,7 +18,7 @@
 #include "engine/Settings.h"
 #include "game/LevelDefinitions.h"
 #include "game/LevelTable.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "screens/LevelDecorations.h"
 #include "screens/LevelHints.h"
 #include "shared/LevelRecord.h"
