@@ -27,6 +27,7 @@
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 #include "tools/harness/PngFile.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -97,8 +98,8 @@ TEST_P(ScreenshotLevelStarts, EveryLevelStartShowsADrawnScene)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs a display (run under xvfb-run)";
-    char pattern[] = "/tmp/fv-starts-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    const testfiles::TempFolder folder("fv-starts-");
+    const std::string& home = folder.path;
     HarnessConfig config;
     config.window = true;
     config.loadResources = true;
