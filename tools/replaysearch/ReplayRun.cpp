@@ -417,7 +417,12 @@ namespace {
 
 ReplayResult PlayJob(const ReplayJob& job)
 {
-    if (!job.asGame) return PlayReplay(job.script, job.idleTicks, nullptr, nullptr, job.seed, job.screen);
+    if (!job.asGame) {
+        ReplayResult r = PlayReplay(job.script, job.idleTicks, nullptr, nullptr, job.seed, job.screen);
+        if (!job.scoredFrom.empty())
+            r.passedFromAll = PassesFromAll(job.script.record, job.scoredFrom, &r.lowestScore) && r.finished && !r.died;
+        return r;
+    }
     const ReplayGameOutcome o = PlayScriptAsGame(job.script, ReplayStartState(job.seed), job.screen);
     ReplayResult r;
     r.finished = o.finished;

@@ -57,6 +57,10 @@ struct ReplayResult {
     int playerX = 0, playerY = 0;
     float danger = 0;
     uint64_t hash = 0;      // PlayScriptAsGame's hash, for a job played as the game plays
+    // For a job scored from more start states (ReplayJob::scoredFrom): the
+    // lowest score among them, and whether it passed from every one.
+    int lowestScore = 0;
+    bool passedFromAll = false;
 };
 
 bool ReadReplayScript(const std::string& path, ReplayScript& script, std::string& error);
@@ -118,6 +122,9 @@ struct ReplayJob {
     ScreenSize screen;
     int idleTicks = 0;
     bool asGame = false;
+    // Also scored from each of these start states (the same inputs kill the
+    // same objects from every one, so one play serves them all).
+    std::vector<ReplaySeed> scoredFrom;
 };
 // Plays every job in up to `workers` child processes (the simulation is all
 // global state, so each child plays its share one after another, as this
