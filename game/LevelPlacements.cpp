@@ -426,34 +426,34 @@ void PlaceRecord16(LevelRecord& r, const bool given[])
 // rec17.lvl
 void PlaceRecord17(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(900, 420, 770.0f, 1230.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1000, 460, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(930, 420, 900.0f, 960.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1300, 430, 0.0f, 6144.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeGearObject(451, 506, 0.0f, 0.018f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(971, 501, 0.31f, 0.018f, 40);
     if (!given[4]) r.objects[4] = MakeGearObject(2138, 428, 0.62f, 0.032f, 50);
     if (!given[5]) r.objects[5] = MakeGearObject(2398, 428, 0.93f, 0.032f, 60);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1100, 420, 770.0f, 1230.0f, 4, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2320, 380, 0.0f, 0.0f, 7, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(80, 360, 30.0f, 130.0f, 4, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2760, 330, 0.0f, 6144.0f, 7, 0);
     if (!given[8]) r.objects[8] = MakeGearObject(2791, 371, 0.24f, 0.018f, 30);
     if (!given[9]) r.objects[9] = MakeGearObject(3298, 438, 0.55f, 0.03f, 50);
     if (!given[10]) r.objects[10] = MakeGearObject(3958, 423, 0.86f, 0.03f, 60);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(1600, 360, 1370.0f, 1780.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(3000, 330, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(1530, 360, 1500.0f, 1560.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5050, 302, 0.0f, 6144.0f, 10, 0);
     if (!given[13]) r.objects[13] = MakeGearObject(4311, 343, 0.17f, 0.018f, 30);
     if (!given[14]) r.objects[14] = MakeGearObject(4818, 350, 0.48f, 0.032f, 50);
     if (!given[15]) r.objects[15] = MakeGearObject(5068, 350, 0.79f, 0.032f, 60);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2420, 340, 2250.0f, 2580.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(3500, 380, 0.0f, 0.0f, 7, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2990, 290, 2960.0f, 3020.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(5580, 302, 0.0f, 6144.0f, 7, 0);
     if (!given[18]) r.objects[18] = MakeGearObject(5318, 350, 0.1f, 0.032f, 50);
     if (!given[19]) r.objects[19] = MakeGearObject(5568, 350, 0.41f, 0.032f, 60);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(2550, 340, 2250.0f, 2580.0f, 4, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(4250, 350, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(2410, 340, 2380.0f, 2440.0f, 4, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(4520, 302, 0.0f, 6144.0f, 10, 0);
     if (!given[22]) r.objects[22] = MakeGearObject(1678, 558, 0.72f, 0.03f, 50);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(2800, 290, 2720.0f, 3080.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(3350, 340, 3320.0f, 3380.0f, 2, 0);
     if (!given[24]) r.objects[24] = MakeGearObject(3578, 558, 0.03f, 0.03f, 50);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(3300, 340, 3220.0f, 3680.0f, 2, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(4120, 310, 4100.0f, 4380.0f, 2, 0);
-    if (!given[27]) r.objects[27] = MakeWalkerObject(4800, 262, 4520.0f, 5100.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(4830, 262, 4800.0f, 4860.0f, 2, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(4230, 310, 4200.0f, 4260.0f, 2, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(5440, 262, 5410.0f, 5470.0f, 4, 0);
 }
 
 // rec18.lvl
