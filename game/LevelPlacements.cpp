@@ -960,35 +960,35 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
 // rec31.lvl
 void PlaceRecord31(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1250, 620, 1190.0f, 1310.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(2300, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1480, 620, 1440.0f, 1520.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2300, 560, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(4600, 455, 4590.0f, 0.0f);
     if (!given[3]) r.objects[3] = MakeGearObject(2051, -229, 0.0f, 0.02f, 40);
     if (!given[4]) r.objects[4] = MakeGearObject(5678, 98, 0.0f, 0.03f, 50);
     if (!given[5]) r.objects[5] = MakeCannonObject(1010.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1850, 520, 1790.0f, 1910.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2390, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1920, 520, 1880.0f, 1960.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2390, 560, 0.0f, 8192.0f, 10, 0);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(4850, 455, 4840.0f, 0.0f);
     if (!given[9]) r.objects[9] = MakeCannonObject(3400.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6750, 595, 6690.0f, 6810.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6300, 635, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(60, 620, 20.0f, 100.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6650, 635, 0.0f, 8192.0f, 10, 0);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(5100, 455, 5090.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeCannonObject(4500.0f, 300.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(2550, 520, 2490.0f, 2610.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(6210, 635, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(2605, 550, 2600.0f, 2700.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(6560, 635, 0.0f, 8192.0f, 10, 0);
     if (!given[16]) r.objects[16] = MakeCannonObject(5200.0f, 300.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2800, 520, 2740.0f, 2860.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2695, 550, 2600.0f, 2700.0f, 2, 1);
     if (!given[18]) r.objects[18] = MakeCannonObject(6900.0f, 575.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3650, 620, 3590.0f, 3710.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(3950, 620, 3890.0f, 4010.0f, 2, 0);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(4230, 620, 4170.0f, 4290.0f, 2, 1);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(5700, 595, 5640.0f, 5760.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(5950, 595, 5890.0f, 6010.0f, 2, 1);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(6550, 595, 6490.0f, 6610.0f, 2, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(7100, 595, 7040.0f, 7160.0f, 2, 1);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(7350, 595, 7290.0f, 7410.0f, 2, 0);
-    if (!given[27]) r.objects[27] = MakeWalkerObject(7600, 595, 7540.0f, 7660.0f, 2, 1);
-    if (!given[28]) r.objects[28] = MakeWalkerObject(7780, 595, 7720.0f, 7840.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3905, 650, 3900.0f, 4000.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(3995, 650, 3900.0f, 4000.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(5865, 625, 5860.0f, 5960.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(5955, 625, 5860.0f, 5960.0f, 2, 1);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6265, 625, 6260.0f, 6360.0f, 2, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(6355, 625, 6260.0f, 6360.0f, 2, 1);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(7405, 625, 7400.0f, 7500.0f, 2, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(7495, 625, 7400.0f, 7500.0f, 2, 1);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(7825, 625, 7820.0f, 7920.0f, 2, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(7915, 625, 7820.0f, 7920.0f, 2, 1);
     if (!given[29]) r.objects[29] = LevelObject();
 }
 
