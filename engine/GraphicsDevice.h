@@ -1,21 +1,9 @@
 #pragma once
-// The game's drawing device and its input devices: keyboard, mouse and the
-// first game controller, polled once per update step into fixed buffers.
+// The game's drawing device: the sprite batch drawing into the main window,
+// the frame bracket and the device test. The input devices are in
+// engine/InputDevices.h.
 #include <cstdint>
 
-#include "platform/GamePad.h"
-#include "platform/Keyboard.h"
-#include "platform/Window.h"
-
-// 256 bytes by key code (DIK_ codes of platform/Keyboard.h), bit 0x80 = down.
-extern uint8_t keyboardState[256];
-extern MouseState mouseState;
-extern JoystickState joystickState;
-// 1 when the last InitDirectInput found a game controller.
-extern uint8_t joystickFound;
-// 1 while input devices exist (between InitDirectInput and
-// ReleaseDirectInput); polling without them leaves the states at rest.
-extern uint8_t inputCreated;
 // 1 once a device rebuild began, until the next level load: picture loads
 // then release what the record held first.
 extern uint8_t deviceWasReset;
@@ -26,12 +14,6 @@ struct GraphicsContext {
     // (50, 50) with a client area of exactly screenWidth x screenHeight.
     // Without a window (tests, no display) the batch records instead.
     void CreateGraphicsDevice();
-    // Creates (or re-creates) keyboard, mouse and controller input. Keys held
-    // before are released, so a re-creation on focus change starts clean.
-    void InitDirectInput();
-    void ReleaseDirectInput();
-    // Copies the current keyboard, mouse and (when found) controller states.
-    void PollDirectInput();
 };
 extern GraphicsContext graphicsContext;
 

@@ -1,6 +1,6 @@
 #include "engine/InputActions.h"
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "shared/GameStates.h"
 
@@ -80,25 +80,34 @@ void RestoreActionFlags(const ActionFlags& f)
     actionLookRight = f.actionLookRight;
 }
 
+void TakePadReading(const XInputGamepad& pad)
+{
+    const XInputGamepad& old = padState.Gamepad;
+    if (pad.wButtons != old.wButtons || pad.bLeftTrigger != old.bLeftTrigger ||
+        pad.bRightTrigger != old.bRightTrigger || pad.sThumbLX != old.sThumbLX ||
+        pad.sThumbLY != old.sThumbLY || pad.sThumbRX != old.sThumbRX || pad.sThumbRY != old.sThumbRY)
+        ++padState.dwPacketNumber;
+    padState.Gamepad = pad;
+    padConnected = 1;
+    ApplyStickDeadZone(0);
+    padButtons = padState.Gamepad.wButtons;
+}
+
+void TakeNoPadReading()
+{
+    // The last stick values stay as they were; nothing reads them without a
+    // connected pad.
+    padConnected = 0;
+    padButtons = 0;
+}
+
 void PollGamepad()
 {
     XInputGamepad pad = padState.Gamepad;
-    if (PollPad(&pad)) {
-        const XInputGamepad& old = padState.Gamepad;
-        if (pad.wButtons != old.wButtons || pad.bLeftTrigger != old.bLeftTrigger ||
-            pad.bRightTrigger != old.bRightTrigger || pad.sThumbLX != old.sThumbLX ||
-            pad.sThumbLY != old.sThumbLY || pad.sThumbRX != old.sThumbRX || pad.sThumbRY != old.sThumbRY)
-            ++padState.dwPacketNumber;
-        padState.Gamepad = pad;
-        padConnected = 1;
-        ApplyStickDeadZone(0);
-        padButtons = padState.Gamepad.wButtons;
-    } else {
-        // The last stick values stay as they were; nothing reads them
-        // without a connected pad.
-        padConnected = 0;
-        padButtons = 0;
-    }
+    if (PollPad(&pad))
+        TakePadReading(pad);
+    else
+        TakeNoPadReading();
     padVibration.wLeftMotorSpeed = 0;
     padVibration.wRightMotorSpeed = 0;
     rumbleSent = 0;

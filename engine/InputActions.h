@@ -40,6 +40,11 @@ void RestoreActionFlags(const ActionFlags& flags);
 
 // Once per update tick, right after the keyboard/controller poll.
 void PollGamepad();
+// What PollGamepad does with a reading of the pad (a new packet number when
+// anything changed, the dead zone, the buttons) and with no answer; the test
+// harness feeds its scripted pad through the same two.
+void TakePadReading(const XInputGamepad& pad);
+void TakeNoPadReading();
 // Square dead zone per stick; only while the pad is connected.
 void ApplyStickDeadZone(int pad);
 // Once per update tick, after both polls, before the screen logic.

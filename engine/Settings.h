@@ -32,6 +32,17 @@ extern int32_t decorationsEnabled;
 extern int32_t totalScore;         // sum of the counted best scores
 extern int32_t vopKind;            // the chosen Vop kind, 1 = beginner
 
+// The six Vop kinds, numbered as the progress file, the menus and the
+// replays count them (object kinds are in shared/LevelRecord.h).
+enum VopKindNumber : int32_t {
+    BeginnerVop = 1,
+    SpikeVop = 2,
+    AirVop = 3,
+    RockVop = 4,
+    AngryVop = 5,
+    EliteVop = 6,
+};
+
 // Builds settingsDir and the four paths from the documents folder.
 void BuildSettingsPaths();
 // The start-up defaults, set before any file is read.

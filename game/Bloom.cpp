@@ -5,7 +5,7 @@
 
 #include "engine/Settings.h"
 #include "gameplay/AnimationPhases.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "platform/RenderTarget.h"
 #include "platform/Shader.h"
 #include "shared/GameStates.h"

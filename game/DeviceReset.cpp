@@ -2,6 +2,7 @@
 
 #include "engine/GameFont.h"
 #include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/Bloom.h"
@@ -41,9 +42,9 @@ void ResetDevice()
     if (shaderEnabled == 1)
         ReleaseBloom();
 
-    graphicsContext.ReleaseDirectInput();
+    ReleaseDirectInput();
     graphicsContext.CreateGraphicsDevice();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
 
     if (gameState == InGame)
         ReloadLevelPictures();

@@ -5,6 +5,7 @@
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
 #include "engine/Maths.h"
+#include "engine/PackedColour.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
@@ -12,6 +13,7 @@
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "scenery/LevelScenery.h"
@@ -27,19 +29,6 @@
 namespace {
 
 constexpr int tileSize = 1024;
-
-int32_t Trunc(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<int32_t>(value);
-}
-
-uint32_t Channel(float value) { return static_cast<uint32_t>(Trunc(value)) & 255u; }
-
-uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
-}
 
 int ClampAlpha(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
 

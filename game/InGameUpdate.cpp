@@ -8,7 +8,7 @@
 #include "game/ScreenTransition.h"
 #include "gameplay/Camera.h"
 #include "gameplay/ColourCycle.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelTick.h"

@@ -3,19 +3,19 @@
 #include <cstring>
 
 #include "engine/GameFont.h"
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
+#include "engine/Maths.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/MenuScreens.h"
+#include "game/MenuKit.h"
 #include "game/Resources.h"
 #include "game/ScreenTransition.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
-#include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
@@ -435,8 +435,6 @@ void (*const navigatePage[levelPageCount])() = {
     NavigateLevelPage4Focus, NavigateLevelPage5Focus,
 };
 
-bool KeyHeld(uint8_t code) { return (keyboardState[code] & 0x80) != 0; }
-
 int32_t AddScroll(int32_t camera, float speed) {
     return static_cast<int32_t>(static_cast<float>(camera) + speed);
 }
@@ -449,19 +447,16 @@ void ScrollPage() {
     auto rightOpen = [&] { return halfW + cameraX < 2060 - halfW; };
     if (leftOpen() && playerX < 30) cameraX -= 6;
     if (leftOpen()) {
-        if (KeyHeld(DIK_NUMPAD4)) cameraX -= 6;
+        if (KeyDown(DIK_NUMPAD4)) cameraX -= 6;
         else if (menuScrollX < 0) cameraX = AddScroll(cameraX, menuScrollX);
     }
     if (rightOpen() && playerX > screenWidth - 30) cameraX += 6;
     if (rightOpen()) {
-        if (KeyHeld(DIK_NUMPAD6)) cameraX += 6;
+        if (KeyDown(DIK_NUMPAD6)) cameraX += 6;
         else if (menuScrollX > 0) cameraX = AddScroll(cameraX, menuScrollX);
     }
 }
 
-float ExitX() { return static_cast<float>(screenWidth - 70); }
-float BackX() { return static_cast<float>(screenWidth - 140); }
-float LowerRowY() { return static_cast<float>(screenHeight - 86); }
 
 void TestLevelButtons(int page) {
     const LevelPageData& data = levelPages[page];
@@ -470,11 +465,9 @@ void TestLevelButtons(int page) {
         if (unlockedLevels < LevelButtonNumber(page, slot)) continue;
         const int32_t x = LevelButtonWorldXOf(slot);
         const float sx = LevelButtonScreenX(x, data.parallax[slot]);
-        const float sy = static_cast<float>(LevelButtonScreenY(data.heights[slot]));
+        const int32_t sy = LevelButtonScreenY(data.heights[slot]);
         const float reach = slot == bossSlot ? 60.0f : 32.0f;
-        const bool clicked = mouseClicked && IsWithinDistance(static_cast<float>(playerX),
-                                                              static_cast<float>(playerY), sx, sy,
-                                                              reach);
+        const bool clicked = mouseClicked && PointerOnLevelButton(sx, sy, reach);
         if (!clicked && !(focus == firstLevelFocus + slot && actionConfirm)) continue;
         chosenLevel = data.records[slot];
         levelStartPending = 1;
@@ -493,8 +486,8 @@ void TestPageButtons(int page) {
     TestLevelButtons(page);
     const int32_t focus = levelPageFocus[page];
     SelectVopKind(PressableFocus(focus));
-    if (MenuButtonPressed(ExitX(), LowerRowY(), focusExit, focus)) DestroyMainWindow();
-    if (actionBack || MenuButtonPressed(BackX(), LowerRowY(), focusBack, focus)) {
+    if (MenuButtonPressed(MenuExitX(), MenuLowerRowY(), focusExit, focus)) DestroyMainWindow();
+    if (actionBack || MenuButtonPressed(MenuBackX(), MenuLowerRowY(), focusBack, focus)) {
         transitionIdle = 0;
         nextState = MainMenu;
         PlayMenuClick();
@@ -570,12 +563,6 @@ void DrawLevelPage(int page) {
     }
     DrawVopKindButtons(w, focus);
 
-    const float rowY = LowerRowY();
-    DrawCornerButton(exitButton, ExitX(), rowY,
-                     MenuButtonHighlighted(ExitX(), rowY, focusExit, focus), w, 1 - w / 2,
-                     mainMenuTexts[5], 1 + w / 4);
-    DrawCornerButton(backButton, BackX(), rowY,
-                     MenuButtonHighlighted(BackX(), rowY, focusBack, focus), w, 1 - w / 2,
-                     mainMenuTexts[11], 1 - w / 2);
+    DrawExitAndBackButtons(w, focus);
     DrawMenuCursor();
 }

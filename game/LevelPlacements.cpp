@@ -114,28 +114,28 @@ void PlaceRecord4(LevelRecord& r, const bool given[])
 // rec05.lvl
 void PlaceRecord5(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1800, 600, 1600.0f, 1950.0f, 3, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(3250, 660, 3050.0f, 3450.0f, 3, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(3550, 660, 3480.0f, 3640.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(1550, 640, 0.0f, 0.0f, 9, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(3000, 700, 0.0f, 0.0f, 9, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1780, 680, 1705.0f, 1845.0f, 3, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(3220, 740, 3195.0f, 3355.0f, 3, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(3330, 740, 3195.0f, 3355.0f, 3, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(1550, 640, 0.0f, 4096.0f, 9, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(3000, 690, 0.0f, 4096.0f, 9, 0);
 }
 
 // rec06.lvl
 void PlaceRecord6(LevelRecord& r, const bool given[])
 {
     if (!given[0]) r.objects[0] = MakeWalkerObject(1500, 600, 1300.0f, 1900.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(2600, 600, 2300.0f, 3000.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(2570, 700, 2545.0f, 2695.0f, 2, 0);
     if (!given[2]) r.objects[2] = MakeWalkerObject(3600, 520, 3350.0f, 3950.0f, 2, 0);
     if (!given[3]) r.objects[3] = MakeWalkerObject(5000, 520, 4800.0f, 5250.0f, 2, 0);
     if (!given[4]) r.objects[4] = MakeWalkerObject(7200, 780, 6950.0f, 7450.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(850, 690, 600.0f, 1050.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3200, 560, 3150.0f, 3250.0f, 1, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(6500, 580, 6450.0f, 6650.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(800, 790, 745.0f, 905.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2670, 700, 2545.0f, 2695.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(4620, 620, 4495.0f, 4645.0f, 2, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(5900, 580, 5700.0f, 6100.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(4550, 520, 4420.0f, 4680.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(2125, 818, 0.0f, 0.0f, 10, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 798, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(4520, 620, 4495.0f, 4645.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2125, 818, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 798, 0.0f, 8192.0f, 10, 0);
     if (!given[13]) r.objects[13] = LevelObject();
     r.objects[0].heat = 241.0f;
     r.objects[2].heat = 241.0f;
@@ -154,10 +154,10 @@ void PlaceRecord7(LevelRecord& r, const bool given[])
 // rec08.lvl
 void PlaceRecord8(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1600, 680, 1300.0f, 1950.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(3950, 760, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(3330, 520, 3200.0f, 3450.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(3950, 760, 0.0f, 6144.0f, 10, 0);
     if (!given[2]) r.objects[2] = LevelObject();
-    if (!given[3]) r.objects[3] = MakeWalkerObject(4500, 720, 4250.0f, 4950.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(4500, 820, 4435.0f, 4565.0f, 2, 0);
 }
 
 // rec09.lvl
@@ -400,7 +400,7 @@ void PlaceRecord16(LevelRecord& r, const bool given[])
     if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 400.0f, 700.0f, 10, 0);
     if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 400.0f, 700.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[3]) r.objects[3] = MakeGearObject(1771, 151, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(1971, 151, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
     if (!given[5]) r.objects[5] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
     if (!given[6]) r.objects[6] = MakeWalkerObject(4698, 640, 4400.0f, 4742.0f, 2, 0);
@@ -650,21 +650,21 @@ void PlaceRecord23(LevelRecord& r, const bool given[])
 // rec24.lvl
 void PlaceRecord24(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeDroppedBouncerObject(240, 878, 0, 190.0f, 650.0f, 10, 0);
-    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(330, 878, 45, 190.0f, 650.0f, 10, 0);
-    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(420, 878, 121, 190.0f, 650.0f, 10, 0);
-    if (!given[3]) r.objects[3] = MakeDroppedBouncerObject(510, 878, 229, 190.0f, 650.0f, 10, 0);
-    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(600, 878, 368, 190.0f, 650.0f, 10, 0);
-    if (!given[5]) r.objects[5] = MakeDroppedBouncerObject(760, 922, 0, 710.0f, 1170.0f, 11, 0);
-    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(850, 922, 45, 710.0f, 1170.0f, 11, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(940, 922, 121, 710.0f, 1170.0f, 11, 0);
-    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(1030, 922, 229, 710.0f, 1170.0f, 11, 0);
-    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(1120, 922, 368, 710.0f, 1170.0f, 11, 0);
-    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1280, 970, 0, 1230.0f, 1690.0f, 12, 0);
-    if (!given[11]) r.objects[11] = MakeDroppedBouncerObject(1370, 970, 45, 1230.0f, 1690.0f, 12, 0);
-    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1460, 970, 121, 1230.0f, 1690.0f, 12, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1550, 970, 229, 1230.0f, 1690.0f, 12, 0);
-    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1640, 970, 368, 1230.0f, 1690.0f, 12, 0);
+    if (!given[0]) r.objects[0] = MakeDroppedBouncerObject(240, 878, 0, 0.0f, 2048.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(330, 878, 45, 0.0f, 2048.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(420, 878, 121, 0.0f, 2048.0f, 10, 0);
+    if (!given[3]) r.objects[3] = MakeDroppedBouncerObject(510, 878, 229, 0.0f, 2048.0f, 10, 0);
+    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(600, 878, 368, 0.0f, 2048.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeDroppedBouncerObject(760, 922, 0, 0.0f, 2048.0f, 11, 0);
+    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(850, 922, 45, 0.0f, 2048.0f, 11, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(940, 922, 121, 0.0f, 2048.0f, 11, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(1030, 922, 229, 0.0f, 2048.0f, 11, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(1120, 922, 368, 0.0f, 2048.0f, 11, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1280, 970, 0, 0.0f, 2048.0f, 12, 0);
+    if (!given[11]) r.objects[11] = MakeDroppedBouncerObject(1370, 970, 45, 0.0f, 2048.0f, 12, 0);
+    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1460, 970, 121, 0.0f, 2048.0f, 12, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1550, 970, 229, 0.0f, 2048.0f, 12, 0);
+    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1640, 970, 368, 0.0f, 2048.0f, 12, 0);
     if (!given[15]) r.objects[15] = LevelObject();
     if (!given[16]) r.objects[16] = LevelObject();
     if (!given[17]) r.objects[17] = LevelObject();

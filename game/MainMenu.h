@@ -14,12 +14,3 @@ extern const int32_t worldPageState[5];
 
 void StepMainMenuScreen();
 void DrawMainMenuScreen();
-
-// The turning discs and the six-layer landscape shared with the options and
-// the credits. discX, discY: centre of the discs with the camera at 0; the
-// discs move with the camera by discPanX / discPanY; spin scales their turn.
-void DrawMenuDiscs(float discX, float discY, const float discPanX[4], const float discPanY[4],
-                   float spin);
-void DrawMenuLandscape();
-// The three black trees and the black world circle standing on it.
-void DrawMenuSilhouettes(float x1, float x2, float x3, float circleX);

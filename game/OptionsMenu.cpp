@@ -7,8 +7,8 @@
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "game/MainMenu.h"
-#include "game/MenuScreens.h"
+#include "game/MenuKit.h"
+#include "game/MenuLandscape.h"
 #include "game/Resources.h"
 #include "game/ScreenTransition.h"
 #include "gameplay/AnimationPhases.h"
@@ -66,9 +66,6 @@ bool OptionIsCurrent(int index) {
     return false;
 }
 
-float ExitX() { return static_cast<float>(screenWidth - 70); }
-float BackX() { return static_cast<float>(screenWidth - 140); }
-float LowerRowY() { return static_cast<float>(screenHeight - 86); }
 
 const float optionsDiscPan[4] = {0.6f, 0.75f, 0.84f, 0.935f};
 
@@ -93,11 +90,11 @@ void StepOptionsScreen() {
 
     OpenBarsStep(menuBarsOpenTarget);
     if (ButtonsLive()) {
-        if (MenuButtonPressed(ExitX(), LowerRowY(), focusExit, subMenuFocus)) {
+        if (MenuButtonPressed(MenuExitX(), MenuLowerRowY(), focusExit, subMenuFocus)) {
             WriteOptionsXml();
             DestroyMainWindow();
         }
-        if (actionBack || MenuButtonPressed(BackX(), LowerRowY(), focusBack, subMenuFocus)) {
+        if (actionBack || MenuButtonPressed(MenuBackX(), MenuLowerRowY(), focusBack, subMenuFocus)) {
             StartTransition(MainMenu);
             WriteOptionsXml();
             PlayMenuClick();
@@ -140,12 +137,6 @@ void DrawOptionsScreen() {
                                       0, 1);
     }
 
-    const float rowY = LowerRowY();
-    DrawCornerButton(exitButton, ExitX(), rowY,
-                     MenuButtonHighlighted(ExitX(), rowY, focusExit, subMenuFocus), s, 1 - s / 2,
-                     mainMenuTexts[5], 1 + s / 4);
-    DrawCornerButton(backButton, BackX(), rowY,
-                     MenuButtonHighlighted(BackX(), rowY, focusBack, subMenuFocus), s, 1 - s / 2,
-                     mainMenuTexts[11], 1 - s / 2);
+    DrawExitAndBackButtons(s, subMenuFocus);
     DrawMenuCursor();
 }

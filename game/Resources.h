@@ -1,8 +1,8 @@
 #pragma once
 // Loading the game's catalogue of pictures, fonts and sounds
-// (shared/ResourceCatalogue.h): the tables that pair each record with its
+// (engine/ResourceCatalogue.h): the tables that pair each record with its
 // file, and the loaders.
-#include "shared/ResourceCatalogue.h"
+#include "engine/ResourceCatalogue.h"
 
 // The sound buffers in load order, with their files.
 struct SoundBufferEntry {

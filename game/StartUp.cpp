@@ -5,6 +5,7 @@
 
 #include "engine/AudioWrappers.h"
 #include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/Launcher.h"
 #include "engine/MainWindow.h"
@@ -98,6 +99,16 @@ bool StartLevelDirectly(int record)
     return true;
 }
 
+void InitLevelsAndProgress()
+{
+    InitLevelTable();
+    MusicChoice();
+    LoadProgress();
+    SetMenuColourCycle();
+    for (float& alpha : trailAlpha)
+        alpha = 0.0f;
+}
+
 int StartUp()
 {
     testOptions = ReadTestOptions();
@@ -141,7 +152,7 @@ int StartUp()
     }
     Log("Direct3D gestartet!");
     PresentBlackFrame();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     Log("DirectInput gestartet!");
     Log("DirectSound gestartet!");
     Log("DirectX gestartet!");
@@ -150,12 +161,7 @@ int StartUp()
         SetUpBloom();
     SetRenderStates(true);
 
-    InitLevelTable();
-    MusicChoice();
-    LoadProgress();
-    SetMenuColourCycle();
-    for (float& alpha : trailAlpha)
-        alpha = 0.0f;
+    InitLevelsAndProgress();
     Log("Level initialisiert (M&L)!");
 
     LoadResources();

@@ -10,6 +10,10 @@ constexpr int startUpContinue = -1;
 // the main loop may start, else the exit code (0: the launcher was left
 // without starting; non-zero: no display, or the window could not be made).
 int StartUp();
+// The start-up steps between the input devices and the resources: the level
+// table, the title music's choice, the progress, the menu colours and an
+// unlit trail. The test harness calls it too, so tests start as the game does.
+void InitLevelsAndProgress();
 // The whole program: start-up, main loop, shutdown. Returns the exit code.
 int RunGame();
 

@@ -1,8 +1,8 @@
 #include "game/UpdateStep.h"
 
 #include "engine/AudioWrappers.h"
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "game/InGameUpdate.h"
 #include "game/MenuScreens.h"
@@ -17,11 +17,6 @@
 namespace {
 
 constexpr int musicDuckFloor = -20;
-
-bool KeyDown(uint8_t code)
-{
-    return (keyboardState[code] & 0x80) != 0;
-}
 
 void DuckMusic()
 {
@@ -58,7 +53,7 @@ bool CheckDeveloperUnlock()
 
 void RunUpdateStep()
 {
-    graphicsContext.PollDirectInput();
+    PollDirectInput();
     PollGamepad();
     if (inputPollHook)
         inputPollHook();

@@ -1,7 +1,6 @@
 #include "gameplay/AnimationPhases.h"
 
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "shared/LevelRecord.h"
 
 float vopPhaseA = 0.0f, vopPhaseB = 0.0f;

@@ -1,7 +1,7 @@
 #include "gameplay/Camera.h"
 
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/VopPhysics.h"
@@ -13,8 +13,6 @@ const int lookMax = 350;
 float menuScrollX = 0.0f, menuScrollY = 0.0f;
 
 namespace {
-
-bool KeyDown(uint8_t key) { return (keyboardState[key] & 0x80) != 0; }
 
 void LookSpeedFromSticks()
 {

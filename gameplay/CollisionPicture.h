@@ -31,10 +31,6 @@ bool IsSolidForHead(int px, int py);
 // Any of the eleven sample points around (x, y) navy. Points outside the
 // picture are not deadly.
 bool TouchesDeadlyPixel(int x, int y, int r, int pitch, const uint32_t* pixels);
-// Cosine ease from `from` (percent 0) to `to` (percent 100), not clamped.
-float EaseBetween(float from, float to, float percent);
-// Distance between the points at most r.
-bool IsWithinDistance(float ax, float ay, float bx, float by, float r);
 
 // Points the probes at a picture in memory of exactly width x height pixels
 // (pitch >= width). Returns false, and plays against an empty picture of the

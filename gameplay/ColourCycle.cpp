@@ -1,5 +1,6 @@
 #include "gameplay/ColourCycle.h"
 
+#include "engine/PackedColour.h"
 #include "engine/Settings.h"
 #include "shared/LevelRecord.h"
 
@@ -102,4 +103,10 @@ void SetFadeToColourCycle(float r, float g, float b, int fadeTicks)
     colourNextKey = 0;
     colourKeyCount = 4;
     colourFadeTicks = fadeTicks;
+}
+
+uint32_t AmbientArgb(uint32_t alpha, float factor)
+{
+    return Argb(alpha, Channel(ambientColour[0] * factor), Channel(ambientColour[1] * factor),
+                Channel(ambientColour[2] * factor));
 }

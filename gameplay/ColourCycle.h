@@ -14,6 +14,10 @@ extern uint8_t colourReached[4];
 extern float ambientColour[4];  // RGBA 0..255
 extern uint32_t tintColour;     // ambientColour packed as opaque ARGB
 
+// ARGB of the ambient colour times a factor, each channel truncated to its
+// low 8 bits.
+uint32_t AmbientArgb(uint32_t alpha, float factor);
+
 // Once per tick on the in-game screen, the menus, the level pages and the credits.
 void UpdateColourCycle();
 void SetMenuColourCycle();

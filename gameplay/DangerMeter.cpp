@@ -3,24 +3,22 @@
 #include <cstdio>
 
 #include "engine/InputActions.h"
+#include "engine/Maths.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
-#include "gameplay/LevelLoading.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
-float dangerMeter = 0.0f;
-int endState = EndAlive;
 float endRise = 5.0f;
 float endSpeed = 2.9f;
 int endCounter = 0;
-float playerAlpha = 255.0f;
 
 namespace {
 
@@ -43,14 +41,14 @@ const int neverDropTrigger = 20099;
 
 void ApplyContact(LevelObject& o)
 {
-    const bool spikeKill = vopKind == 2 &&
+    const bool spikeKill = vopKind == SpikeVop &&
                            (o.objKind == KindWalker || o.objKind == KindBouncer || o.objKind == KindCeilingDropper) &&
                            o.heat > 180.0f;
     if (spikeKill) {
         o.heat = 255.0f;  // the object update of the next tick kills it
     } else if (difficulty >= 1 && difficulty <= 3) {
         const ContactDamage& d = contactDamage[difficulty - 1];
-        const bool elite = vopKind == 6;
+        const bool elite = vopKind == EliteVop;
         if (elite) o.heat += d.eliteHeat;
         dangerMeter += elite ? d.eliteBase : d.base;
         if (o.objKind == KindCeilingDropper) dangerMeter += elite ? d.eliteDropper : d.dropper;
@@ -70,17 +68,17 @@ void UpdateDangerAndGoal()
     const int head = (trailHead >= 0 && trailHead < trailEntries) ? trailHead : 0;
 
     // The angry Vop's trail burns even at rest.
-    if (vopKind == 5) {
+    if (vopKind == AngryVop) {
         for (int k = 0; k < 45; ++k) trailHot[(head + k) % trailEntries] = 1;
         if (dangerMeter < 62.0f) dangerMeter = 62.0f;
     }
 
     // Attacking has no effect in the level with record id 7.
     if (actionAttack && currentLevel.recordId != 7) {
-        dangerMeter += vopKind == 6 ? 0.4f : 2.0f;
+        dangerMeter += vopKind == EliteVop ? 0.4f : 2.0f;
         trailHot[head] = 1;
     } else {
-        if (vopKind != 6) dangerMeter -= 1.0f;  // the elite meter never drains
+        if (vopKind != EliteVop) dangerMeter -= 1.0f;  // the elite meter never drains
         trailHot[head] = 0;
     }
 
@@ -163,7 +161,7 @@ void UpdateEndSequence()
         limit = 50;
         break;
     case EndFalling:
-        if (velY >= -10.0f) velY -= vopKind == 4 ? 0.34f : 0.7f;
+        if (velY >= -10.0f) velY -= vopKind == RockVop ? 0.34f : 0.7f;
         if (velY < 0.0f)
             for (int k = 0; velY < static_cast<float>(k); --k) playerY += 1;
         playerAlpha -= 4.0f;

@@ -2,22 +2,11 @@
 // The Vop's heat, the ways an attempt ends (danger, time-out, deadly ground),
 // the goal test and the death animation.
 
-// 0..255 after each tick's clamp (the trail update clamps it); may leave
-// that range inside the danger update.
-extern float dangerMeter;
-
-// 0 alive, 1 exploded, 2 falling into a deadly area, 3 explosion risen.
-enum EndState : int {
-    EndAlive = 0,
-    EndExploded = 1,
-    EndFalling = 2,
-    EndRisen = 3,
-};
-extern int endState;
+// The meter itself, endState and playerAlpha are the attempt's
+// (gameplay/LevelAttempt.h).
 extern float endRise;     // height of the explosion's rising ring
 extern float endSpeed;    // its speed
 extern int endCounter;    // ticks since the death
-extern float playerAlpha; // the Vop's opacity 0..255
 
 // How a death came: exploded (danger or time-out) or fell into deadly ground.
 enum DeathCause : int {

@@ -2,14 +2,13 @@
 
 #include <cstdio>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/ColourCycle.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 int endScreenTimer = 0;
 int goalScoreFade = 0;

@@ -11,31 +11,11 @@
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelObjectFactories.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/GameStates.h"
-
-int checkpointX = 0, checkpointY = 0;
-uint8_t checkpointReached = 0;
-int checkpointTimeBonus = 0;
-int checkpointKillScore = 0;
-float checkpointDanger = 0.0f;
-
-uint8_t levelDone = 0;
-uint8_t bossBeaten = 0;
-int thresholdPoints = 0;
-int timeBonus = 0;
-int killScore = 0;
-int shownScore = 0;
-int levelTickCounter = 0;
-uint8_t newLevelUnlocked = 0, levelNotPassed = 0, newKindUnlocked = 0;
-int vopBlinkLid = 0, vopBlinkTimer = 0, vopBlinkState = 0;
-
-// 32-bit factors: 1.15 and 1.4 are stored just below their decimal values,
-// so those kinds lose a point of time bonus (base 100 gives 114 and 139).
-const float kindFactor[7] = {0.0f, 1.0f, 1.15f, 1.5f, 1.2f, 1.4f, 1.6f};
 
 SpriteTexture levelTiles[maxTileRows][maxTileCols];
 SpriteTexture levelDecor[maxDecorFiles];
@@ -139,17 +119,23 @@ void SetLevelColourCycle(const LevelRecord& record)
     for (int c = 0; c < 4; ++c) ambientColour[c] = record.startColour[c];
 }
 
-void ClearTrailAlpha()
+// The live level becomes a copy of the record, the Vop at rest with its
+// trail gathered at the record's start, and the objects' kill points drawn.
+void PlayLevelCopy(const LevelRecord& record)
 {
-    for (int i = 0; i < trailLength; ++i) trailAlpha[i] = 0.0f;
-}
-
-void PlaceTrailAt(int x, int y)
-{
+    lookX = 0.0f;
+    lookY = 0.0f;
+    SetLevelColourCycle(record);
+    velX = 0.0f;
+    velY = 0.0f;
+    currentLevel = record;
     for (int i = 0; i < trailLength; ++i) {
-        trailX[i] = static_cast<float>(x);
-        trailY[i] = static_cast<float>(y);
+        trailAlpha[i] = 0.0f;
+        trailX[i] = static_cast<float>(record.startX);
+        trailY[i] = static_cast<float>(record.startY);
     }
+    RandomiseKillScores();
+    bloomFlashInput = 0.0f;
 }
 
 }  // namespace
@@ -157,18 +143,6 @@ void PlaceTrailAt(int x, int y)
 void ProvideCollisionPicture(const uint32_t* pixels, int pitch, int width, int height)
 {
     providedCollision = {pixels, pitch, width, height};
-}
-
-int StartingTimeBonus(const LevelRecord& record)
-{
-    const int base = record.timeBonusBase;
-    const int kind = (vopKind >= 0 && vopKind <= 6) ? vopKind : 0;
-    // Wider than single precision on purpose: a factor stored just below its
-    // decimal value then loses a point, as the game always did.
-    int bonus = static_cast<int>(static_cast<double>(base) * static_cast<double>(kindFactor[kind]));
-    if (record.sprintLevel) bonus = base + (difficulty == 1 ? 8 : difficulty == 2 ? 4 : 0);
-    if (record.bossLevel) bonus = base + (difficulty == 1 ? 7 : difficulty == 2 ? 3 : 0);
-    return bonus;
 }
 
 void LoadLevel(LevelRecord record)
@@ -207,21 +181,12 @@ void LoadLevel(LevelRecord record)
     checkpointX = record.checkpointX;
     checkpointY = record.checkpointY;
     checkpointReached = 0;
-
-    SetLevelColourCycle(record);
-
-    dangerMeter = 0.0f;
-    playerAlpha = 255.0f;
-    velX = 0.0f;
-    velY = 0.0f;
-    ClearTrailAlpha();
+    ResetAttempt(record);
     std::printf(" -Variablen angepasst!\n");
     deviceWasReset = 0;
     std::printf(" -Alte Welt released!\n");
 
     for (int i = 0; i < tileCount; ++i) LoadBatchPicture(levelPictures, i);
-    lookX = 0.0f;
-    lookY = 0.0f;
     std::printf(" -Welt geladen!\n");
     std::printf(" -Alte Coll relased!\n");
 
@@ -233,37 +198,21 @@ void LoadLevel(LevelRecord record)
     std::printf(" -Coll geladen!\n");
     std::printf(" -Coll berechnet!\n");
 
-    endState = EndAlive;
-    levelDone = 0;
     fadeState = FadeNone;
-    bossBeaten = 0;
-
-    currentLevel = record;
     restartLevel = record;
-
-    PlaceTrailAt(record.startX, record.startY);
-    thresholdPoints = record.thresholdPoints;
-    timeBonus = StartingTimeBonus(record);
-    killScore = 0;
-    levelTickCounter = 0;
-    newLevelUnlocked = levelNotPassed = newKindUnlocked = 0;
-    RandomiseKillScores();
-    bloomFlashInput = 0.0f;
-    vopBlinkLid = vopBlinkTimer = vopBlinkState = 0;
-    shownScore = 0;
+    PlayLevelCopy(record);
     std::printf("Level geladen!\n");
 }
 
 void RestartLevel()
 {
+    // The start and the bonus come from the copy being left, the level
+    // itself from the table or the checkpoint's snapshot.
+    ResetAttempt(restartLevel);
     playerX = restartLevel.startX;
     playerY = restartLevel.startY;
     cameraBaseX = restartLevel.cameraBaseX;
     cameraBaseY = restartLevel.cameraBaseY;
-    thresholdPoints = restartLevel.thresholdPoints;
-    timeBonus = StartingTimeBonus(restartLevel);
-    killScore = 0;
-    dangerMeter = 0.0f;
 
     if (checkpointReached && checkpointsEnabled) {
         playerX = checkpointX;
@@ -273,7 +222,7 @@ void RestartLevel()
         restartLevel = checkpointSnapshot;
         timeBonus = checkpointTimeBonus;
         killScore = checkpointKillScore;
-        if (vopKind == 6) dangerMeter = checkpointDanger;
+        if (vopKind == EliteVop) dangerMeter = checkpointDanger;
     } else {
         const int id = restartLevel.recordId;
         if (id >= 0 && id < maxLevelRecords)
@@ -281,35 +230,5 @@ void RestartLevel()
         else
             std::fprintf(stderr, "Restart of a level with the invalid record id %d: replaying its last copy\n", id);
     }
-
-    lookX = 0.0f;
-    lookY = 0.0f;
-    SetLevelColourCycle(restartLevel);
-    playerAlpha = 255.0f;
-    ClearTrailAlpha();
-    velX = 0.0f;
-    velY = 0.0f;
-    endState = EndAlive;
-    levelDone = 0;
-    bossBeaten = 0;
-
-    currentLevel = restartLevel;
-    PlaceTrailAt(restartLevel.startX, restartLevel.startY);
-    levelTickCounter = 0;
-    newLevelUnlocked = levelNotPassed = newKindUnlocked = 0;
-    RandomiseKillScores();
-    bloomFlashInput = 0.0f;
-    vopBlinkLid = vopBlinkTimer = vopBlinkState = 0;
-    shownScore = 0;
-}
-
-void SaveCheckpoint(int objectIndex)
-{
-    checkpointSnapshot = currentLevel;
-    if (objectIndex >= 0 && objectIndex < maxLevelObjects)
-        checkpointSnapshot.objects[objectIndex].objState = ObjInactive;
-    checkpointReached = 1;
-    checkpointTimeBonus = timeBonus;
-    checkpointKillScore = killScore;
-    if (vopKind == 6) checkpointDanger = dangerMeter;
+    PlayLevelCopy(restartLevel);
 }

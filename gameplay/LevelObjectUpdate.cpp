@@ -6,17 +6,16 @@
 #include "engine/AudioWrappers.h"
 #include "engine/InputActions.h"
 #include "engine/Maths.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/SimRandom.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 
@@ -227,9 +226,9 @@ void MoveBy(int& coordinate, float speed)
     coordinate += speed < 0.0f ? -pixels : pixels;
 }
 
-void UpdateCannon(LevelObject& o, int slot, int count)
+// The barrel sweeps between its two angles; at an end it stops turning.
+void SweepCannonBarrel(LevelObject& o, ObjectSoundSet& voices)
 {
-    ObjectSoundSet& voices = objectSounds[slot];
     if (o.sweepToggle == 0) {
         o.sweepPercent += o.sweepSpeed;
         if (o.sweepPercent >= 100.0f) {
@@ -251,6 +250,92 @@ void UpdateCannon(LevelObject& o, int slot, int count)
     }
     o.angle = EaseBetween(o.angleFrom, o.angleTo, o.sweepPercent);
     voices.cannonTurnVoice.SetVolume(DistanceVolume(playerX, playerY, o.homeX, o.homeY, 200.0f, 1.4f) * 100.0f);
+}
+
+// A flying ball against the other objects: it stops at another cannon's
+// ball and burns (or, in record 28, heats) an enemy near the screen.
+bool CannonBallHitsObject(LevelObject& o, int slot, int count)
+{
+    bool hit = false;
+    for (int j = 0; j < count; ++j) {
+        if (j == slot) continue;
+        LevelObject& other = currentLevel.objects[j];
+        if (other.objState == ObjInactive) continue;
+        const int dx = std::abs(o.objX - other.objX);
+        const int dy = std::abs(o.objY - other.objY);
+        if (other.objKind == KindCannon) {
+            const bool live = other.objState == ObjAlive || (other.objState == ObjPopping && other.rise < 10.0f);
+            if (live && dx < 30 && dy < 30) {
+                hit = true;
+                o.objVelX = 0.0f;
+            }
+        } else if (NearScreen(o.objX, o.objY, 100) && dx < 36 && dy < 36 && other.objState == ObjAlive) {
+            if (currentLevel.recordId == 28)
+                other.heat += 20.0f;
+            else
+                other.heat = 255.0f;
+            hit = true;
+        }
+    }
+    return hit;
+}
+
+// One tick of a fired ball: it falls, heats, lands on the ground or hits an
+// object, and pops when it hits anything.
+void FlyCannonBall(LevelObject& o, int slot, int count, ObjectSoundSet& voices)
+{
+    bool hit = CannonBallHitsObject(o, slot, count);
+    o.objVelY += 0.35f;
+    o.heat += 3.0f;
+    if (o.heat > 250.0f) o.heat = 250.0f;
+    if (o.objVelY > 0.0f) {
+        const int steps = static_cast<int>(o.objVelY);
+        for (int s = 0; s < steps; ++s) {
+            o.objY += 1;
+            if (IsSolidRow(o.objX, o.objY, 2, 40)) hit = true;
+        }
+    } else if (o.objVelY < 0.0f) {
+        const int steps = static_cast<int>(std::fabs(o.objVelY));
+        for (int s = 0; s < steps; ++s) o.objY -= 1;
+    }
+    MoveBy(o.objX, o.objVelX);
+    if (hit) {
+        o.objState = ObjPopping;
+        o.riseSpeed = 2.9f;
+        o.rise = 5.0f;
+        if (NearScreen(o.objX, o.objY, 500)) {
+            bloomFlashInput = 800.0f;
+            PlayAt(voices.popVoice, o.objX, o.objY, 400.0f, 1.4f);
+            rumbleStrength = 255;
+        }
+    }
+}
+
+// Reload at the end the barrel is moving to; the new ball waits at the
+// muzzle until the barrel gets there.
+void ReloadCannon(LevelObject& o)
+{
+    o.objState = ObjAlive;
+    o.heat = 50.0f;
+    o.objAlpha = 254.0f;
+    o.angle = o.sweepToggle == 1 ? o.angleFrom : o.angleTo;
+    o.fired = 0;
+    const float s = o.sweepToggle == 1 ? o.baseSpeed : o.shotSpeed2;
+    o.objVelX = SinSingle(o.angle) * s;
+    o.objVelY = -CosSingle(o.angle) * s;
+    o.objX = static_cast<int>(static_cast<float>(o.homeX) + 100.0f * SinSingle(o.angle - 0.04f));
+    o.objY = static_cast<int>(static_cast<float>(o.homeY) - 100.0f * CosSingle(o.angle - 0.04f));
+    o.angle = EaseBetween(o.angleFrom, o.angleTo, o.sweepPercent);
+    if (levelDone) {
+        o.objState = ObjInactive;
+        o.objAlpha = 0.0f;
+    }
+}
+
+void UpdateCannon(LevelObject& o, int slot, int count)
+{
+    ObjectSoundSet& voices = objectSounds[slot];
+    SweepCannonBarrel(o, voices);
 
     if (o.objState == ObjAlive) {
         if (o.atEnd) {
@@ -260,77 +345,13 @@ void UpdateCannon(LevelObject& o, int slot, int count)
             PlayAt(voices.cannonBlastVoice, o.objX, o.objY, 430.0f, 1.9f);
             voices.cannonTurnVoice.Play();
         }
-        if (o.fired) {
-            bool hit = false;
-            for (int j = 0; j < count; ++j) {
-                if (j == slot) continue;
-                LevelObject& other = currentLevel.objects[j];
-                if (other.objState == ObjInactive) continue;
-                const int dx = std::abs(o.objX - other.objX);
-                const int dy = std::abs(o.objY - other.objY);
-                if (other.objKind == KindCannon) {
-                    const bool live = other.objState == ObjAlive || (other.objState == ObjPopping && other.rise < 10.0f);
-                    if (live && dx < 30 && dy < 30) {
-                        hit = true;
-                        o.objVelX = 0.0f;
-                    }
-                } else if (NearScreen(o.objX, o.objY, 100) && dx < 36 && dy < 36 && other.objState == ObjAlive) {
-                    if (currentLevel.recordId == 28)
-                        other.heat += 20.0f;
-                    else
-                        other.heat = 255.0f;
-                    hit = true;
-                }
-            }
-            o.objVelY += 0.35f;
-            o.heat += 3.0f;
-            if (o.heat > 250.0f) o.heat = 250.0f;
-            if (o.objVelY > 0.0f) {
-                const int steps = static_cast<int>(o.objVelY);
-                for (int s = 0; s < steps; ++s) {
-                    o.objY += 1;
-                    if (IsSolidRow(o.objX, o.objY, 2, 40)) hit = true;
-                }
-            } else if (o.objVelY < 0.0f) {
-                const int steps = static_cast<int>(std::fabs(o.objVelY));
-                for (int s = 0; s < steps; ++s) o.objY -= 1;
-            }
-            MoveBy(o.objX, o.objVelX);
-            if (hit) {
-                o.objState = ObjPopping;
-                o.riseSpeed = 2.9f;
-                o.rise = 5.0f;
-                if (NearScreen(o.objX, o.objY, 500)) {
-                    bloomFlashInput = 800.0f;
-                    PlayAt(voices.popVoice, o.objX, o.objY, 400.0f, 1.4f);
-                    rumbleStrength = 255;
-                }
-            }
-        }
+        if (o.fired) FlyCannonBall(o, slot, count, voices);
     } else if (o.objState == ObjPopping) {
         MoveBy(o.objX, o.objVelX);
         o.fired = 1;
         RiseAway(o);
         o.objAlpha -= 35.0f;
-        if (o.rise > 82.0f) {
-            // Reload at the end the barrel is moving to; the new ball waits at
-            // the muzzle until the barrel gets there.
-            o.objState = ObjAlive;
-            o.heat = 50.0f;
-            o.objAlpha = 254.0f;
-            o.angle = o.sweepToggle == 1 ? o.angleFrom : o.angleTo;
-            o.fired = 0;
-            const float s = o.sweepToggle == 1 ? o.baseSpeed : o.shotSpeed2;
-            o.objVelX = SinSingle(o.angle) * s;
-            o.objVelY = -CosSingle(o.angle) * s;
-            o.objX = static_cast<int>(static_cast<float>(o.homeX) + 100.0f * SinSingle(o.angle - 0.04f));
-            o.objY = static_cast<int>(static_cast<float>(o.homeY) - 100.0f * CosSingle(o.angle - 0.04f));
-            o.angle = EaseBetween(o.angleFrom, o.angleTo, o.sweepPercent);
-            if (levelDone) {
-                o.objState = ObjInactive;
-                o.objAlpha = 0.0f;
-            }
-        }
+        if (o.rise > 82.0f) ReloadCannon(o);
         if (o.objAlpha < 0.0f) o.objAlpha = 0.0f;
     }
 }

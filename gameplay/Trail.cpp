@@ -1,8 +1,7 @@
 #include "gameplay/Trail.h"
 
 #include "engine/Settings.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 
 int trailLength = trailEntries;
@@ -18,15 +17,15 @@ namespace {
 float AlphaDivisor(int kind, bool dead)
 {
     if (dead) return 0.9f;
-    if (kind == 3) return 0.99f;
-    if (kind >= 4) return 0.98f;
+    if (kind == AirVop) return 0.99f;
+    if (kind >= RockVop) return 0.98f;
     return 1.0f;
 }
 
 float ScaleGrowth(int kind)
 {
-    if (kind == 3) return 0.039f;
-    if (kind >= 4) return 0.037f;
+    if (kind == AirVop) return 0.039f;
+    if (kind >= RockVop) return 0.037f;
     return 0.041f;
 }
 
@@ -38,7 +37,7 @@ int WrappedHead()
 
 void UpdateTrail()
 {
-    if (vopKind >= 1 && vopKind <= 6) {
+    if (vopKind >= BeginnerVop && vopKind <= EliteVop) {
         const float step = static_cast<float>(255 / trailEntries) / AlphaDivisor(vopKind, endState != 0);
         const float growth = ScaleGrowth(vopKind);
         for (int i = 0; i < trailEntries; ++i) {

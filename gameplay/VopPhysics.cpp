@@ -3,10 +3,11 @@
 #include <cmath>
 
 #include "engine/InputActions.h"
+#include "engine/ResourceCatalogue.h"
+#include "engine/Settings.h"
 #include "gameplay/CollisionPicture.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "platform/Audio.h"
-#include "shared/ResourceCatalogue.h"
 
 int playerX = 0, playerY = 0;
 float velX = 0.0f;
@@ -220,12 +221,12 @@ void UpdateEliteVopPhysics(bool controls) { UpdateVopPhysics(elitePhysics, contr
 void UpdateVopPhysicsOfKind(int kind, bool controls)
 {
     switch (kind) {
-    case 1: UpdateBeginnerVopPhysics(controls); break;
-    case 2: UpdateSpikeVopPhysics(controls); break;
-    case 3: UpdateAirVopPhysics(controls); break;
-    case 4: UpdateRockVopPhysics(controls); break;
-    case 5: UpdateAngryVopPhysics(controls); break;
-    case 6: UpdateEliteVopPhysics(controls); break;
+    case BeginnerVop: UpdateBeginnerVopPhysics(controls); break;
+    case SpikeVop: UpdateSpikeVopPhysics(controls); break;
+    case AirVop: UpdateAirVopPhysics(controls); break;
+    case RockVop: UpdateRockVopPhysics(controls); break;
+    case AngryVop: UpdateAngryVopPhysics(controls); break;
+    case EliteVop: UpdateEliteVopPhysics(controls); break;
     default: break;
     }
 }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/PictureDecode.h"
+#include "platform/DecodedPicture.h"
 
 constexpr size_t pngSignatureSize = 8;
 bool HasPngSignature(const uint8_t* bytes, size_t size);

@@ -8,6 +8,8 @@
 // Per-draw work allocates nothing in either backend.
 #include <cstdint>
 
+#include "platform/AffineTransform.h"
+
 struct PlatformTexture;
 struct PlatformFont;
 struct RenderTarget;
@@ -15,13 +17,6 @@ struct RenderTarget;
 enum class BatchBackend : uint8_t { Recording, Sfml };
 // Recording until a window or a drawing test switches it.
 extern BatchBackend batchBackend;
-
-// A 2D affine map from picture (or text box) pixel coordinates to screen
-// pixels: screen = (m00 * x + m01 * y + tx, m10 * x + m11 * y + ty).
-struct AffineTransform {
-    float m00, m01, m10, m11;
-    float tx, ty;
-};
 
 // Left, top, right, bottom in texture pixels (right and bottom exclusive).
 struct BatchRect {

@@ -37,20 +37,6 @@ bool GpuTexturesWanted() { return batchBackend == BatchBackend::Sfml && DisplayA
 
 }  // namespace
 
-void CopyPathWithSlashes(char* out, int capacity, const char* path) {
-    int i = 0;
-    if (path != nullptr) {
-        for (; path[i] != '\0' && i < capacity - 1; ++i) out[i] = path[i] == '\\' ? '/' : path[i];
-    }
-    out[i] = '\0';
-}
-
-int NextPowerOfTwo(int n) {
-    int p = 1;
-    while (p < n && p < (1 << 30)) p <<= 1;
-    return p;
-}
-
 PictureRequest TexturePictureRequest() {
     PictureRequest request = WindowTexturePictureRequest();
     // Recording needs only the size; the header has it, and tests load many

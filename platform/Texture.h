@@ -38,9 +38,6 @@ int TextureHeight(const PlatformTexture* texture);
 uint32_t TextureId(const PlatformTexture* texture);  // unique per load, never 0
 const char* TexturePath(const PlatformTexture* texture);
 
-// The next power of two at or above n (1 for n <= 1).
-int NextPowerOfTwo(int n);
-
 // Plain pixel memory for pictures the game samples (the collision picture).
 // Pixels are A8R8G8B8 words (alpha in the top byte), row after row; pixel
 // (x, y) is pixels[y * pitch + x]. Needs no display.

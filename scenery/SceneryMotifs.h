@@ -3,10 +3,10 @@
 // placements to a fixed-size list, and the recurring motifs (tree groups,
 // windmill groups) expanded from the point of their hill. Every layout is
 // expanded once by the compiler, so drawing reads plain constant rows.
+#include "engine/ResourceCatalogue.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/LevelLoading.h"
 #include "scenery/SceneryPlacement.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace scenery {
 

@@ -5,22 +5,17 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/PackedColour.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
 #include "gameplay/ColourCycle.h"
 #include "shared/GameStates.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 
 int ClampAlpha(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
-
-int32_t Trunc(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<int32_t>(value);
-}
 
 void DrawBarRow(float y)
 {

@@ -2,10 +2,10 @@
 
 #include "engine/InputActions.h"
 #include "engine/MainWindow.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "gameplay/Camera.h"
 #include "platform/Audio.h"
-#include "shared/ResourceCatalogue.h"
 
 uint8_t menuFocusIdle = 1;
 int32_t lastMouseX = 0;
@@ -94,11 +94,7 @@ void ArmMenuFocus() {
     }
     if (menuFocusIdle == 1 && AnyWakeHeld()) {
         menuFocusIdle = 0;
-        levelFocusReturn = 0;
-        subMenuReturnFocus = 33;
-        mainMenuFocus = 7;
-        subMenuFocus = 2;
-        for (int32_t& focus : levelPageFocus) focus = 18;
+        ResetMenuFocus();
         // The key that woke keyboard mode must not also move the focus, nor
         // press the default button.
         navKeyLatch = 1;
@@ -107,6 +103,14 @@ void ArmMenuFocus() {
 }
 
 int32_t PressableFocus(int32_t focus) { return focusPressBlocked ? 0 : focus; }
+
+void ResetMenuFocus() {
+    levelFocusReturn = 0;
+    subMenuReturnFocus = 33;
+    mainMenuFocus = 7;
+    subMenuFocus = 2;
+    for (int32_t& focus : levelPageFocus) focus = 18;
+}
 
 void NavigateMainMenuFocus() {
     ArmMenuFocus();

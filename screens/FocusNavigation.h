@@ -30,6 +30,8 @@ extern uint8_t focusPressBlocked;
 // The focus value a screen compares with its buttons when testing a press by
 // confirm: the screen's focus, or 0 while the waking key is still held.
 int32_t PressableFocus(int32_t focus);
+// Every screen's focus on its default button, where keyboard mode starts.
+void ResetMenuFocus();
 
 // Mode switch and latch release; the navigation functions call it first.
 void ArmMenuFocus();

@@ -2,29 +2,20 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/Maths.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
 #include "gameplay/Camera.h"
-#include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 uint8_t kindHintShown = 0;
 
 namespace {
-
-// Packed colour from the ambient colour scaled by a factor: each channel
-// truncated and cut to 8 bits.
-uint32_t AmbientArgb(uint32_t alpha, float factor) {
-    const uint32_t r = static_cast<uint32_t>(static_cast<int32_t>(ambientColour[0] * factor)) & 255u;
-    const uint32_t g = static_cast<uint32_t>(static_cast<int32_t>(ambientColour[1] * factor)) & 255u;
-    const uint32_t b = static_cast<uint32_t>(static_cast<int32_t>(ambientColour[2] * factor)) & 255u;
-    return alpha << 24 | r << 16 | g << 8 | b;
-}
 
 void AmbientText(float factor, float rgb[3]) {
     for (int c = 0; c < 3; ++c)
@@ -60,6 +51,11 @@ float LevelButtonScreenX(int32_t x, float parallax) {
 
 int32_t LevelButtonScreenY(int32_t height) { return screenHeight - height; }
 
+bool PointerOnLevelButton(float sx, int32_t sy, float reach) {
+    return IsWithinDistance(static_cast<float>(playerX), static_cast<float>(playerY), sx,
+                            static_cast<float>(sy), reach);
+}
+
 void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wobble,
                      int32_t record, int32_t focusValue, int32_t focusId) {
     const LevelRecord& level = levelTable[record];
@@ -67,7 +63,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
     const int32_t sy = LevelButtonScreenY(y);
     const float fy = static_cast<float>(sy);
     const bool focused = focusValue == focusId;
-    const bool near32 = IsWithinDistance(playerX, playerY, static_cast<int32_t>(sx), sy, 32);
+    const bool near32 = PointerOnLevelButton(sx, sy, 32.0f);
     const bool highlighted32 = near32 || focused;
     const float centre = level.bossLevel ? 64.0f : 32.0f;
 
@@ -80,7 +76,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
 
     const bool highlighted =
         level.bossLevel
-            ? IsWithinDistance(playerX, playerY, static_cast<int32_t>(sx), sy, 60) || focused
+            ? PointerOnLevelButton(sx, sy, 60.0f) || focused
             : highlighted32;
     const float size = 1.0f + wobble / 2;
     const uint32_t colour = AmbientArgb(220, 0.9f);
@@ -123,7 +119,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
     }
 
     if (record == 3 || record == 4 || record == 6) {
-        if (vopKind == 1 && unlockedLevels <= 7 && highlighted32) {
+        if (vopKind == BeginnerVop && unlockedLevels <= 7 && highlighted32) {
             const uint32_t hint = AmbientArgb(255, 0.1f);
             arrowSprite.DrawSprite(160.0f, 220.0f, 0.5f + wobble / 2, 1 - wobble / 2,
                                    1 - wobble / 2, 64.0f, 64.0f, hint);

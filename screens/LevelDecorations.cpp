@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLoading.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 

@@ -3,28 +3,16 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/PackedColour.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 
 constexpr float degreesToRadians = 3.1415927f / 180.0f;
-
-int32_t Trunc(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<int32_t>(value);
-}
-
-uint32_t Channel(float value) { return static_cast<uint32_t>(Trunc(value)) & 255u; }
-
-uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
-}
 
 // The plain or MR picture of a pair; a variant byte other than 0 or 1 from a
 // damaged record still picks one of the two.

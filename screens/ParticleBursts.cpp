@@ -5,15 +5,17 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/PackedColour.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
 #include "gameplay/Camera.h"
 #include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "screens/TrailParticles.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 
@@ -23,19 +25,6 @@ enum ParticlePicture { Particle1 = 0, Particle2 = 1, Particle3 = 2 };
 // Objects this far outside the view still burst, so a kill just off screen
 // is seen as it scrolls in; farther ones cost nothing.
 constexpr int burstMargin = 500;
-
-int32_t Trunc(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<int32_t>(value);
-}
-
-uint32_t Channel(float value) { return static_cast<uint32_t>(Trunc(value)) & 255u; }
-
-uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
-}
 
 // One ring: particles around a centre at angle steps, each jittered anew.
 struct Ring {

@@ -1,5 +1,7 @@
 #include "screens/TrailParticles.h"
 
+#include "engine/PackedColour.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
@@ -7,7 +9,6 @@
 #include "gameplay/VopPhysics.h"
 #include "screens/FocusNavigation.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 
@@ -63,19 +64,6 @@ const KindPasses kindPasses[7] = {
          {Particle3, 7, 2, 2, Jitter::J16, 1.0f, ColourRule::Plain}}},
 };
 
-// Truncates toward zero and keeps the low 8 bits; values no int can hold
-// (never produced by the game) give 0 instead of undefined behaviour.
-uint32_t Channel(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<uint32_t>(static_cast<int32_t>(value)) & 255u;
-}
-
-uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
-}
-
 int JitterValue(Jitter jitter)
 {
     if (jitter == Jitter::J14) return CosmeticRandom() % 14;
@@ -102,7 +90,7 @@ void SeedCosmeticRandom(uint32_t seed)
 
 void DrawTrailParticles()
 {
-    if (vopKind < 1 || vopKind > 6) return;
+    if (vopKind < BeginnerVop || vopKind > EliteVop) return;
     const KindPasses& kind = kindPasses[vopKind];
     const uint32_t tb = static_cast<uint32_t>(currentLevel.trailBrightness) & 255u;
     // The ring's oldest entry, just reset by the trail update: drawn calm.

@@ -3,15 +3,15 @@
 #include <cmath>
 #include <cstdint>
 
+#include "engine/PackedColour.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/Camera.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace {
 
@@ -41,27 +41,11 @@ const VopLook vopLooks[6] = {
     {eliteVopSprites, 5, -1, 4, 0, 1.3f, 1.0f, 1.0f, 13.0f, 2, 25, 35, 25, 35},
 };
 
-// Truncation toward zero; values no int can hold (never produced by the
-// game) give 0 instead of undefined behaviour.
-int32_t Trunc(float value)
-{
-    if (!(value > -2147483648.0f && value < 2147483648.0f)) return 0;
-    return static_cast<int32_t>(value);
-}
-
-// Truncated and cut to its low 8 bits, without clamping.
-uint32_t Channel(float value) { return static_cast<uint32_t>(Trunc(value)) & 255u; }
-
-uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return (a & 255u) << 24 | (r & 255u) << 16 | (g & 255u) << 8 | (b & 255u);
-}
-
 }  // namespace
 
 void DrawVop()
 {
-    if (vopKind < 1 || vopKind > 6) return;
+    if (vopKind < BeginnerVop || vopKind > EliteVop) return;
     const VopLook& look = vopLooks[vopKind - 1];
     SpriteTexture& face = vopFaceSprites[look.faceRow][0];
     SpriteTexture& mouth = vopFaceSprites[look.faceRow][1];

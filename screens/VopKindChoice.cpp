@@ -4,14 +4,14 @@
 #include "engine/InputActions.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
+#include "engine/Maths.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "engine/TextFormat.h"
-#include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
 #include "gameplay/VopPhysics.h"
 #include "platform/Audio.h"
-#include "shared/ResourceCatalogue.h"
 
 const VopKindButton vopKindButtons[vopKindButtonCount] = {
     {1, false, 105, 12, 0, 9},
@@ -29,17 +29,6 @@ int32_t VopKindButtonX(const VopKindButton& button) {
 }
 
 namespace {
-
-// Ambient colour times a factor, each channel truncated and cut to 8 bits.
-uint32_t AmbientArgb(uint32_t alpha, float factor) {
-    uint32_t argb = alpha << 24;
-    for (int c = 0; c < 3; ++c) {
-        const uint32_t channel =
-            static_cast<uint32_t>(static_cast<int32_t>(ambientColour[c] * factor)) & 255u;
-        argb |= channel << (16 - 8 * c);
-    }
-    return argb;
-}
 
 bool PointerOn(const VopKindButton& button) {
     return IsWithinDistance(static_cast<float>(playerX), static_cast<float>(playerY),
@@ -75,11 +64,11 @@ void DrawVopKindButtons(float wobble, int32_t focusValue) {
         if (open) {
             white = hovered || vopKind == button.kind;
             colour = AmbientArgb(220, 0.9f);
-            scale = (button.kind == 1 || button.kind == 4) ? 1.0f + wobble / 2 : 1.0f - wobble / 2;
+            scale = (button.kind == BeginnerVop || button.kind == RockVop) ? 1.0f + wobble / 2 : 1.0f - wobble / 2;
         } else {
             white = hovered;
             colour = AmbientArgb(100, 0.8f);
-            scale = button.kind == 2 ? 0.55f - wobble / 2 : 0.55f + wobble / 2;
+            scale = button.kind == SpikeVop ? 0.55f - wobble / 2 : 0.55f + wobble / 2;
         }
         SpriteTexture& picture = white ? kindButtonWhite[k] : kindButtonBlack[k];
         picture.DrawSprite(x, y, turn, scale, scale, 32.0f, 32.0f, colour);
@@ -93,14 +82,14 @@ void DrawVopKindButtons(float wobble, int32_t focusValue) {
         const char* third = open ? levelSelectionTexts[button.firstText + 2] : levelSelectionTexts[30];
         float secondY = 200.0f;
         // The elite kind's lines are format strings (a "%s" breaks the line).
-        if (button.kind == 6 && open) {
+        if (button.kind == EliteVop && open) {
             second = FormatText(second, {"\n"});
             secondY = 190.0f;
-        } else if (button.kind == 6) {
+        } else if (button.kind == EliteVop) {
             second = FormatText(second);
         }
         fontSmall.DrawTextCentred(second, textX, secondY, grow, grow, -0.45f * wobble, 0, 0, 0, 1);
-        if (button.kind == 6) third = open ? FormatText(third, {"\n"}) : FormatText(third);
+        if (button.kind == EliteVop) third = open ? FormatText(third, {"\n"}) : FormatText(third);
         fontSmall.DrawTextCentred(third, textX, 260.0f, grow, grow, 0.45f * wobble, 0, 0, 0, 1);
     }
 }

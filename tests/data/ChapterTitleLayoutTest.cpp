@@ -13,6 +13,7 @@
 
 #include "engine/GameFont.h"
 #include "engine/LanguageTables.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/LevelPages.h"
@@ -23,7 +24,6 @@
 #include "screens/FocusNavigation.h"
 #include "screens/VopKindChoice.h"
 #include "shared/GameStates.h"
-#include "shared/ResourceCatalogue.h"
 #include "tools/harness/Harness.h"
 
 namespace {

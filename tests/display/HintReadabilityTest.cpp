@@ -40,6 +40,7 @@
 #include "screens/LevelHints.h"
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -105,8 +106,6 @@ protected:
     void SetUp() override
     {
         if (!DisplayAvailable()) GTEST_SKIP() << "needs a display (run under xvfb-run)";
-        char pattern[] = "/tmp/fv-hints-XXXXXX";
-        home = mkdtemp(pattern);
         HarnessConfig config;
         config.window = true;
         config.loadResources = true;
@@ -142,7 +141,8 @@ protected:
         return alpha;
     }
 
-    std::string home;
+    testfiles::TempFolder folder{"fv-hints-"};
+    const std::string& home = folder.path;
     RenderTarget* target = nullptr;
     std::vector<uint32_t> pixels;
 };

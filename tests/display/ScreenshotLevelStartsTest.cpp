@@ -25,6 +25,7 @@
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 #include "tools/harness/PngFile.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -95,8 +96,8 @@ TEST(ScreenshotLevelStarts, EveryLevelStartShowsADrawnSceneThatTheBloomDoesNotWa
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs a display (run under xvfb-run)";
-    char pattern[] = "/tmp/fv-starts-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    const testfiles::TempFolder folder("fv-starts-");
+    const std::string& home = folder.path;
     HarnessConfig config;
     config.window = true;
     config.loadResources = true;

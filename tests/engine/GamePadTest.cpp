@@ -1,16 +1,16 @@
 // The pad and joystick paths end to end, through SDL's virtual joystick
 // driver: what a device reports arrives in the action flags and rumble
 // reaches the device.
+#include "gameplay/LevelAttempt.h"
 #include "platform/GamePad.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
-#include "gameplay/DangerMeter.h"
 #include "platform/VirtualPad.h"
 #include "shared/GameStates.h"
 

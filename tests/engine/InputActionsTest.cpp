@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/Settings.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "shared/GameStates.h"
 
 namespace {

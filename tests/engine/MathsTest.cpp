@@ -20,3 +20,13 @@ TEST(SinglePrecisionMaths, RoundsTheDoubleResultOnce)
     EXPECT_EQ(PowF(2.0f, 10.0f), 1024.0f);
     EXPECT_EQ(SinF(1.0f), static_cast<float>(std::sin(1.0)));
 }
+
+TEST(EaseAndDistance, EaseSwingsPastItsEndAndDistanceIncludesTheRadius)
+{
+    EXPECT_NEAR(EaseBetween(10, 20, 0), 10.0f, 1e-4);
+    EXPECT_NEAR(EaseBetween(10, 20, 50), 15.0f, 1e-3);
+    EXPECT_NEAR(EaseBetween(10, 20, 100), 20.0f, 1e-4);
+    EXPECT_LT(EaseBetween(10, 20, 150), 20.0f);  // swings back, not clamped
+    EXPECT_TRUE(IsWithinDistance(0, 0, 3, 4, 5));
+    EXPECT_FALSE(IsWithinDistance(0, 0, 3, 4, 4.99f));
+}

@@ -5,7 +5,7 @@
 #include "engine/Settings.h"
 #include "game/Bloom.h"
 #include "gameplay/AnimationPhases.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
 

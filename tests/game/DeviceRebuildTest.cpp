@@ -10,6 +10,7 @@
 #include "engine/SpriteTexture.h"
 #include "game/DeviceReset.h"
 #include "gameplay/CollisionPicture.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/VopPhysics.h"
 #include "shared/GameStates.h"

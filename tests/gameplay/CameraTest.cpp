@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GameplayTestSupport.h"
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "platform/Keyboard.h"
 
 using namespace gameplay_test;

@@ -121,14 +121,4 @@ TEST_F(CollisionPictureTest, APictureFileOfTheWrongSizeIsNotUsed)
     EXPECT_FALSE(IsSolidRow(500, 500, 10, 40));
 }
 
-TEST_F(CollisionPictureTest, EaseAndDistance)
-{
-    EXPECT_NEAR(EaseBetween(10, 20, 0), 10.0f, 1e-4);
-    EXPECT_NEAR(EaseBetween(10, 20, 50), 15.0f, 1e-3);
-    EXPECT_NEAR(EaseBetween(10, 20, 100), 20.0f, 1e-4);
-    EXPECT_LT(EaseBetween(10, 20, 150), 20.0f);  // swings back, not clamped
-    EXPECT_TRUE(IsWithinDistance(0, 0, 3, 4, 5));
-    EXPECT_FALSE(IsWithinDistance(0, 0, 3, 4, 4.99f));
-}
-
 }  // namespace

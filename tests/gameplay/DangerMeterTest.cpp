@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "GameplayTestSupport.h"
+#include "gameplay/DangerMeter.h"
 
 using namespace gameplay_test;
 

@@ -7,6 +7,7 @@
 
 #include "GameplayTestSupport.h"
 #include "game/LevelTable.h"
+#include "gameplay/DangerMeter.h"
 #include "screens/VopKindChoice.h"
 
 using namespace gameplay_test;

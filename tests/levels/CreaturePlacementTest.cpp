@@ -30,8 +30,7 @@
 #include "engine/Settings.h"
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
-#include "gameplay/DangerMeter.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelObjectUpdate.h"
 #include "gameplay/Trail.h"
 #include "gameplay/VopPhysics.h"
@@ -80,6 +79,7 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
+    {10, "40"},
     {-1, ""},  // a placeholder: the table stays an array when no row is left
 };
 // Creature pairs under two radii apart at the start, outside a designed pack.
@@ -184,17 +184,35 @@ bool SharePatrol(const LevelObject& a, const LevelObject& b)
     return a.objKind == KindBouncer && !DefaultBounds(a) && !DefaultBounds(b);
 }
 
-// How deep the creature's body, as the game draws it (a bouncer's height
-// follows its squash), reaches into the ground below its centre; the whole
-// drawn half height when the centre itself is in the ground.
+// How deep the creature's body, as the game draws it (an ellipse whose
+// height follows a bouncer's squash), reaches into the ground under it: for
+// each column, the first ground pixel below the drawn centre and within 45
+// degrees of straight down (a side pressed against a wall is not sinking),
+// measured along the ray from the centre to the outline, so a ball on a
+// slope counts what its lower side sinks in, not only what lies under its
+// centre; the whole drawn half height when the centre itself is in the
+// ground.
 int SinkDepth(const LevelObject& o)
 {
     if (o.objKind == KindCeilingDropper) return GroundAt(o.objX, o.objY) ? creatureRadius : 0;
-    const float scale = o.objKind == KindBouncer ? o.squash : 1.0f;
-    const int bottom = o.objY + 1 + static_cast<int>(creatureRadius * scale);
-    for (int y = o.objY; y <= bottom; ++y)
-        if (GroundAt(o.objX, y)) return bottom - y;
-    return 0;
+    if (GroundAt(o.objX, o.objY)) return creatureRadius;
+    const bool bouncer = o.objKind == KindBouncer;
+    const double halfW = creatureRadius * (bouncer ? 0.96 + std::cos(4.0 * o.phase) / 17.0 : 1.0);
+    const double halfH = creatureRadius * (bouncer ? o.squash : 1.0);
+    const int cy = o.objY + 1;
+    double deepest = 0;
+    for (int dx = -static_cast<int>(halfW); dx <= static_cast<int>(halfW); ++dx) {
+        const double across = static_cast<double>(dx) / halfW;
+        const int bottom = cy + static_cast<int>(halfH * std::sqrt(std::max(0.0, 1.0 - across * across)));
+        for (int y = cy + std::abs(dx); y <= bottom; ++y) {
+            if (!GroundAt(o.objX + dx, y)) continue;
+            const double down = static_cast<double>(y - cy) / halfH;
+            const double reach = std::sqrt(across * across + down * down);
+            if (reach > 0) deepest = std::max(deepest, std::hypot(dx, y - cy) * (1.0 / reach - 1.0));
+            break;
+        }
+    }
+    return static_cast<int>(deepest);
 }
 
 // Runs every object of the level with the game's update, all of them awake

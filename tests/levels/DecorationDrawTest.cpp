@@ -4,26 +4,34 @@
 // batch, and its drawn pixels are laid over the level's collision picture.
 // A picture must stay inside the box it was designed for; what is drawn in
 // front of the Vop must leave its road open; a tunnel back must not show
-// under open sky.
+// under open sky; no replay takes the Vop's centre into a black patch the
+// game draws in front of it, where the player would lose sight of it.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "game/LevelTable.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/LevelLoading.h"
+#include "gameplay/VopPhysics.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 #include "screens/LevelDecorations.h"
 #include "screens/LevelHints.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
+#include "tools/replaysearch/ReplayRun.h"
+#include "tools/replaysearch/ReplaySeeds.h"
 
 namespace {
 
@@ -91,7 +99,7 @@ class DecorationDraw : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        InitLevelTable();
+        FreshStartRandomState();  // the table as start-up fills it, music and kinds too
         std::string error;
         if (!ReadAllLevelDesigns("levels", designs, error)) ADD_FAILURE() << error;
         blackSprite.Load("data//menusprite//black.png");
@@ -228,8 +236,8 @@ TEST_F(DecorationDraw, WhatIsDrawnInFrontOfTheVopLeavesItsRoadOpen)
         }
         for (DrawnPicture& p : drawn) {
             // The menu's black patches are the game's own shading of record
-            // 16's two chambers (the road drops into the dark there), drawn
-            // at fixed places; the level's own pictures are what is painted
+            // 16's two chasms, drawn at fixed places (the road keeps above
+            // them, see below); the level's own pictures are what is painted
             // for a place and must leave the road in view.
             if (p.inFront && p.decorSlot >= 0) {
                 Finding onRoad;
@@ -270,6 +278,93 @@ TEST_F(DecorationDraw, TunnelBacksShowOnlyInsidePassages)
             DestroySurface(&p.pixels);
         }
     }
+}
+
+// The world box a black patch covers, from its seen pixels.
+struct Patch {
+    int left = 1 << 30, top = 1 << 30, right = -(1 << 30), bottom = -(1 << 30);
+    bool Holds(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+// Every replay of a level (default and hard), by the file names of its play
+// order and record.
+std::vector<std::pair<std::string, ReplayScript>> ReplaysOf(const LevelRecord& r)
+{
+    std::vector<std::pair<std::string, ReplayScript>> scripts;
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "order%02d-rec%02d", r.playOrder, r.recordId);
+    for (const char* folder : {"replays/", "replays/hard/"}) {
+        std::vector<std::string> names;
+        if (DIR* dir = opendir(folder)) {
+            while (dirent* e = readdir(dir))
+                if (std::strncmp(e->d_name, prefix, std::strlen(prefix)) == 0) names.push_back(e->d_name);
+            closedir(dir);
+        }
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names) {
+            ReplayScript script;
+            std::string error;
+            if (ReadReplayScript(folder + name, script, error)) scripts.emplace_back(folder + name, script);
+        }
+    }
+    return scripts;
+}
+
+struct HiddenWatch {
+    const std::vector<Patch>* patches;
+    int ticks = 0, firstTick = -1, firstX = 0, firstY = 0;
+};
+
+bool WatchHidden(void* context, int tick)
+{
+    HiddenWatch& w = *static_cast<HiddenWatch*>(context);
+    for (const Patch& p : *w.patches)
+        if (p.Holds(playerX, playerY)) {
+            if (w.ticks++ == 0) {
+                w.firstTick = tick;
+                w.firstX = playerX;
+                w.firstY = playerY;
+            }
+            break;
+        }
+    return true;
+}
+
+TEST_F(DecorationDraw, NoReplayTakesTheVopIntoABlackPatch)
+{
+    int watched = 0;
+    for (const LevelDesign& d : designs) {
+        if (d.draft) continue;
+        const LevelRecord& r = levelTable[d.record];
+        std::vector<Patch> patches;
+        std::vector<DrawnPicture> drawn = DrawRecord(r);
+        for (DrawnPicture& p : drawn) {
+            if (p.inFront && p.decorSlot < 0) {
+                Patch box;
+                ForEachSeenPixel(p, [&](int, int, int wx, int wy) {
+                    box.left = std::min(box.left, wx);
+                    box.right = std::max(box.right, wx);
+                    box.top = std::min(box.top, wy);
+                    box.bottom = std::max(box.bottom, wy);
+                });
+                patches.push_back(box);
+            }
+            DestroySurface(&p.pixels);
+        }
+        if (patches.empty() || r.playOrder == 0) continue;
+        PrepareReplayWorld();
+        for (const auto& replay : ReplaysOf(r))
+            for (const ScreenSize& screen : replay.second.screens) {
+                HiddenWatch w;
+                w.patches = &patches;
+                PlayReplay(replay.second, 0, WatchHidden, &w, FreshStartSeed(), screen);
+                EXPECT_EQ(w.ticks, 0) << replay.first << " at " << ScreenName(screen) << " hides the Vop in a black patch for "
+                                      << w.ticks << " ticks, first at tick " << w.firstTick << " at " << w.firstX << ","
+                                      << w.firstY;
+                ++watched;
+            }
+    }
+    EXPECT_GT(watched, 0);
 }
 
 }  // namespace

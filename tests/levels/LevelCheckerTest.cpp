@@ -18,13 +18,14 @@
 #include "engine/Settings.h"
 #include "game/LevelDefinitions.h"
 #include "game/LevelTable.h"
-#include "gameplay/LevelLoading.h"
+#include "gameplay/LevelAttempt.h"
 #include "screens/LevelDecorations.h"
 #include "screens/LevelHints.h"
 #include "shared/LevelRecord.h"
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/levelgen/PlacementWriter.h"
+#include "tools/replaysearch/ReplaySeeds.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void FillTable()
 {
     static bool filled = false;
     if (!filled) {
-        InitLevelTable();
+        FreshStartRandomState();  // the table as start-up fills it, music and kinds too
         filled = true;
     }
 }

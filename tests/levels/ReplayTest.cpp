@@ -36,6 +36,7 @@
 #include "shared/LevelRecord.h"
 #include "support/BuildFolder.h"
 #include "support/RunCommand.h"
+#include "tools/replaysearch/ReplayJobs.h"
 #include "tools/replaysearch/ReplayRun.h"
 #include "tools/replaysearch/ReplaySeeds.h"
 

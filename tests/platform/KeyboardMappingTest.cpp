@@ -2,7 +2,7 @@
 // the release of held keys when the window loses the focus.
 #include <gtest/gtest.h>
 
-#include "engine/GraphicsDevice.h"
+#include "engine/InputDevices.h"
 #include "engine/MainWindow.h"
 #include "platform/Keyboard.h"
 
@@ -57,39 +57,39 @@ TEST(KeyboardMappingTest, EveryNamedKeyHasADistinctCode) {
 
 TEST(KeyboardMappingTest, KeyEventsReachThePolledState) {
     ReleaseAllKeys();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     Key("Space", true);
     Key("Left", true);
     Key("Unknown", true);  // ignored
-    graphicsContext.PollDirectInput();
+    PollDirectInput();
     EXPECT_EQ(keyboardState[DIK_SPACE], kKeyDown);
     EXPECT_EQ(keyboardState[DIK_LEFT], kKeyDown);
     EXPECT_EQ(keyboardState[DIK_RIGHT], 0);
     Key("Space", false);
-    graphicsContext.PollDirectInput();
+    PollDirectInput();
     EXPECT_EQ(keyboardState[DIK_SPACE], 0);
     EXPECT_EQ(keyboardState[DIK_LEFT], kKeyDown);
     ReleaseAllKeys();
 }
 
 TEST(KeyboardMappingTest, FocusLossReleasesHeldKeys) {
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     Key("Right", true);
     Key("LControl", true);
     ReleaseAllKeys();  // what the window does when it loses the focus
-    graphicsContext.PollDirectInput();
+    PollDirectInput();
     for (int code = 0; code < 256; ++code) EXPECT_EQ(keyboardState[code], 0) << code;
 }
 
 TEST(KeyboardMappingTest, NoInputDevicesLeaveTheStateAlone) {
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     Key("Up", true);
-    graphicsContext.PollDirectInput();
-    graphicsContext.ReleaseDirectInput();
+    PollDirectInput();
+    ReleaseDirectInput();
     Key("Up", false);
-    graphicsContext.PollDirectInput();  // no devices: nothing is read
+    PollDirectInput();  // no devices: nothing is read
     EXPECT_EQ(keyboardState[DIK_UP], kKeyDown);
-    graphicsContext.InitDirectInput();  // re-creation starts from rest
+    InitDirectInput();  // re-creation starts from rest
     EXPECT_EQ(keyboardState[DIK_UP], 0);
     ReleaseAllKeys();
 }

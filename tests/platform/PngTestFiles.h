@@ -67,16 +67,16 @@ inline std::vector<uint8_t> FilteredPng(int width, int height, int colourType,
 
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
-    testpng::PutBigEndian(header, uint32_t(width));
-    testpng::PutBigEndian(header, uint32_t(height));
+    PutPngWord(header, uint32_t(width));
+    PutPngWord(header, uint32_t(height));
     header.insert(header.end(), {8, uint8_t(colourType), 0, 0, 0});
-    testpng::PutChunk(file, "IHDR", header);
+    PutPngChunk(file, "IHDR", header);
     const size_t part = (z.size() + chunks - 1) / chunks;
     for (size_t pos = 0; pos < z.size(); pos += part) {
         const size_t end = pos + part < z.size() ? pos + part : z.size();
-        testpng::PutChunk(file, "IDAT", std::vector<uint8_t>(z.begin() + long(pos), z.begin() + long(end)));
+        PutPngChunk(file, "IDAT", std::vector<uint8_t>(z.begin() + long(pos), z.begin() + long(end)));
     }
-    testpng::PutChunk(file, "IEND", {});
+    PutPngChunk(file, "IEND", {});
     return file;
 }
 
@@ -86,12 +86,12 @@ inline std::vector<uint8_t> HeaderOnlyPng(uint32_t width, uint32_t height)
 {
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
-    testpng::PutBigEndian(header, width);
-    testpng::PutBigEndian(header, height);
+    PutPngWord(header, width);
+    PutPngWord(header, height);
     header.insert(header.end(), {8, 6, 0, 0, 0});
-    testpng::PutChunk(file, "IHDR", header);
-    testpng::PutChunk(file, "IDAT", {0x78, 0x9C, 0x03, 0x00});
-    testpng::PutChunk(file, "IEND", {});
+    PutPngChunk(file, "IHDR", header);
+    PutPngChunk(file, "IDAT", {0x78, 0x9C, 0x03, 0x00});
+    PutPngChunk(file, "IEND", {});
     return file;
 }
 

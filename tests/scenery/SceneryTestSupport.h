@@ -15,6 +15,7 @@
 
 #include <unistd.h>
 
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
@@ -26,7 +27,6 @@
 #include "scenery/LevelScenery.h"
 #include "scenery/SceneryLayouts.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace scenerytest {
 

@@ -4,6 +4,8 @@
 // read back where a picture point or a text box landed on screen.
 #include <gtest/gtest.h>
 
+#include "engine/PackedColour.h"
+#include "gameplay/LevelAttempt.h"
 #include "support/TestFiles.h"
 
 #include <cmath>
@@ -15,6 +17,7 @@
 #include <unistd.h>
 
 #include "engine/GameFont.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/AnimationPhases.h"
@@ -30,7 +33,6 @@
 #include "screens/TrailParticles.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace drawtest {
 
@@ -204,11 +206,6 @@ inline void ExpectShape(const BatchRecord& r, float rotation, float scaleX, floa
     EXPECT_NEAR(r.transform.m01, e.m01, 1e-4);
     EXPECT_NEAR(r.transform.m10, e.m10, 1e-4);
     EXPECT_NEAR(r.transform.m11, e.m11, 1e-4);
-}
-
-inline uint32_t Argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b)
-{
-    return a << 24 | r << 16 | g << 8 | b;
 }
 
 }  // namespace drawtest

@@ -18,6 +18,7 @@
 #include "engine/InputActions.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
+#include "engine/ResourceCatalogue.h"
 #include "engine/Settings.h"
 #include "engine/SpriteTexture.h"
 #include "gameplay/Camera.h"
@@ -27,7 +28,6 @@
 #include "platform/SpriteBatch.h"
 #include "platform/Texture.h"
 #include "shared/LevelRecord.h"
-#include "shared/ResourceCatalogue.h"
 
 namespace buttontest {
 

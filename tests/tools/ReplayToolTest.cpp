@@ -12,86 +12,9 @@
 
 #include "support/BuildFolder.h"
 #include "support/RunCommand.h"
+#include "tools/harness/PngFile.h"
 
 namespace {
-
-uint32_t Crc32(const unsigned char* data, size_t n, uint32_t crc = 0)
-{
-    static uint32_t table[256];
-    static bool made = false;
-    if (!made) {
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            table[i] = c;
-        }
-        made = true;
-    }
-    crc = ~crc;
-    for (size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
-void Put32(std::vector<unsigned char>& out, uint32_t v)
-{
-    for (int s = 24; s >= 0; s -= 8) out.push_back(static_cast<unsigned char>(v >> s));
-}
-
-void Chunk(std::vector<unsigned char>& png, const char* type, const std::vector<unsigned char>& data)
-{
-    Put32(png, static_cast<uint32_t>(data.size()));
-    std::vector<unsigned char> body(type, type + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    png.insert(png.end(), body.begin(), body.end());
-    Put32(png, Crc32(body.data(), body.size()));
-}
-
-// An RGBA PNG with stored (uncompressed) deflate blocks: small code, any size.
-bool WritePng(const char* path, int w, int h, const std::vector<uint32_t>& argb)
-{
-    std::vector<unsigned char> raw;
-    raw.reserve(static_cast<size_t>(h) * (1 + 4 * w));
-    for (int y = 0; y < h; ++y) {
-        raw.push_back(0);
-        for (int x = 0; x < w; ++x) {
-            const uint32_t c = argb[static_cast<size_t>(y) * w + x];
-            raw.push_back(static_cast<unsigned char>(c >> 16));
-            raw.push_back(static_cast<unsigned char>(c >> 8));
-            raw.push_back(static_cast<unsigned char>(c));
-            raw.push_back(static_cast<unsigned char>(c >> 24));
-        }
-    }
-    std::vector<unsigned char> z = {0x78, 0x01};
-    for (size_t pos = 0; pos < raw.size();) {
-        const size_t n = raw.size() - pos < 65535 ? raw.size() - pos : 65535;
-        z.push_back(pos + n == raw.size() ? 1 : 0);
-        z.push_back(static_cast<unsigned char>(n));
-        z.push_back(static_cast<unsigned char>(n >> 8));
-        z.push_back(static_cast<unsigned char>(~n));
-        z.push_back(static_cast<unsigned char>(~n >> 8));
-        z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + n));
-        pos += n;
-    }
-    uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    Put32(z, (b << 16) | a);
-
-    std::vector<unsigned char> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> ihdr;
-    Put32(ihdr, static_cast<uint32_t>(w));
-    Put32(ihdr, static_cast<uint32_t>(h));
-    ihdr.insert(ihdr.end(), {8, 6, 0, 0, 0});
-    Chunk(png, "IHDR", ihdr);
-    Chunk(png, "IDAT", z);
-    Chunk(png, "IEND", {});
-    FILE* f = std::fopen(path, "wb");
-    if (f == nullptr) return false;
-    const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-    return std::fclose(f) == 0 && ok;
-}
 
 // The replay tool sits beside this test's build folder.
 std::string ReplayPath() { return testfiles::InBuildFolder("tools/replay/fv_replay"); }
@@ -157,7 +80,7 @@ TEST_F(ReplayToolTest, RunsAScriptedLevelToItsGoalWithTheSameHashTwice)
     for (int y = 772; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (x < 1500 || x > 1600) pixels[static_cast<size_t>(y) * w + x] = 0xFFFFFFFFu;
-    ASSERT_TRUE(WritePng((folder + "/coll.png").c_str(), w, h, pixels));
+    ASSERT_TRUE(WritePngFile((folder + "/coll.png").c_str(), pixels.data(), w, h));
     WriteScript("# fall, run, jump the pit, run to the goal\n"
                 "60 -\n"
                 "150 R\n"
@@ -186,7 +109,7 @@ TEST_F(ReplayToolTest, FallingIntoTheBottomlessPitIsNoFinish)
         for (int x = 0; x < 1000; ++x) pixels[static_cast<size_t>(y) * w + x] = 0xFFFFFFFFu;
     for (int y = 900; y < h; ++y)
         for (int x = 1000; x < w; ++x) pixels[static_cast<size_t>(y) * w + x] = 0xFF000080u;  // navy
-    ASSERT_TRUE(WritePng((folder + "/coll.png").c_str(), w, h, pixels));
+    ASSERT_TRUE(WritePngFile((folder + "/coll.png").c_str(), pixels.data(), w, h));
     WriteScript("300 R\n");
     int status = -1;
     const std::string report = Replay("", &status);

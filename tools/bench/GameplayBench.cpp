@@ -13,7 +13,6 @@
 #include "engine/Settings.h"
 #include "gameplay/AnimationPhases.h"
 #include "gameplay/CollisionPicture.h"
-#include "gameplay/DangerMeter.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelObjectFactories.h"
 #include "gameplay/LevelTick.h"

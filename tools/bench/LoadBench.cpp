@@ -183,23 +183,30 @@ void Usage()
                  levelCount - 1);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
-{
+// What the command line asks for, with the game and the data folder
+// resolved (both are used after the child changes folder).
+struct Options {
     const char* game = "build/florpvops";
     const char* data = "data";
     int runs = 5, launcherRuns = 5;
     std::vector<int> records;
+    char gamePath[PATH_MAX];
+    char dataPath[PATH_MAX];
+    std::string gameFolder;
+};
+
+// 0 when the options read, else the exit code (with the message printed).
+int ReadOptions(int argc, char** argv, Options& o)
+{
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--game") == 0 && i + 1 < argc) {
-            game = argv[++i];
+            o.game = argv[++i];
         } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
-            data = argv[++i];
+            o.data = argv[++i];
         } else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
-            runs = std::atoi(argv[++i]);
+            o.runs = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--launcher-runs") == 0 && i + 1 < argc) {
-            launcherRuns = std::atoi(argv[++i]);
+            o.launcherRuns = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--launcher-read") == 0 && i + 1 < argc) {
             launcherReadMs = std::atoi(argv[++i]);
         } else {
@@ -209,55 +216,45 @@ int main(int argc, char** argv)
                 Usage();
                 return 2;
             }
-            records.push_back(static_cast<int>(record));
+            o.records.push_back(static_cast<int>(record));
         }
     }
-    if (runs < 1 || launcherRuns < 0 || launcherReadMs < 0 || launcherReadMs > 60000 ||
-        access(game, X_OK) != 0) {
-        if (runs >= 1) std::fprintf(stderr, "fv_load_bench: no game at %s\n", game);
+    if (o.runs < 1 || o.launcherRuns < 0 || launcherReadMs < 0 || launcherReadMs > 60000 ||
+        access(o.game, X_OK) != 0) {
+        if (o.runs >= 1) std::fprintf(stderr, "fv_load_bench: no game at %s\n", o.game);
         Usage();
         return 2;
     }
-    // Both are used after the child changes folder.
-    char gamePath[PATH_MAX], dataPath[PATH_MAX];
-    if (realpath(game, gamePath) == nullptr) {
-        std::fprintf(stderr, "fv_load_bench: no game at %s\n", game);
+    if (realpath(o.game, o.gamePath) == nullptr) {
+        std::fprintf(stderr, "fv_load_bench: no game at %s\n", o.game);
         return 2;
     }
     struct stat dataInfo;
-    if (realpath(data, dataPath) == nullptr || stat(dataPath, &dataInfo) != 0 ||
+    if (realpath(o.data, o.dataPath) == nullptr || stat(o.dataPath, &dataInfo) != 0 ||
         !S_ISDIR(dataInfo.st_mode)) {
-        std::fprintf(stderr, "fv_load_bench: no data folder at %s\n", data);
+        std::fprintf(stderr, "fv_load_bench: no data folder at %s\n", o.data);
         return 2;
     }
-    std::string gameFolder(dataPath);
-    gameFolder = gameFolder.substr(0, gameFolder.rfind('/'));
-    if (gameFolder.empty()) gameFolder = "/";
-    std::printf("game %s on %s\n", gamePath, dataPath);
-    if (records.empty())
-        for (int r = 0; r < levelCount; ++r) records.push_back(r);
+    o.gameFolder = o.dataPath;
+    o.gameFolder = o.gameFolder.substr(0, o.gameFolder.rfind('/'));
+    if (o.gameFolder.empty()) o.gameFolder = "/";
+    return 0;
+}
 
-    const std::string probe = ProbePath();
-    if (probe.empty()) {
-        std::fprintf(stderr, "fv_load_bench: fv_present_probe.so is missing beside this program\n");
-        return 1;
-    }
-
-    char home[] = "/tmp/fv_load_bench_XXXXXX";
-    if (mkdtemp(home) == nullptr) {
-        std::perror("fv_load_bench: mkdtemp");
-        return 1;
-    }
-
+// The level loads, a line per record, then the start-up figures of those
+// runs (the launcher skipped). The record with the slowest median load, or
+// -1 when no run gave figures.
+int TimeLevelLoads(const Options& o, const std::string& probe, const char* home)
+{
     std::vector<double> windows, blackFrames, resources, toLoop, firstFrames;
     double worst = 0;
     int worstRecord = -1;
-    std::printf("record  load median  lowest  highest (ms, %d runs)\n", runs);
-    for (const int record : records) {
+    std::printf("record  load median  lowest  highest (ms, %d runs)\n", o.runs);
+    for (const int record : o.records) {
         std::vector<double> loads;
-        for (int run = 0; run < runs; ++run) {
+        for (int run = 0; run < o.runs; ++run) {
             RunTimes t;
-            if (!RunOnce(gamePath, probe, gameFolder, record, home, t)) continue;
+            if (!RunOnce(o.gamePath, probe, o.gameFolder, record, home, t)) continue;
             const double load = t.loadEnd - t.loadStart;
             loads.push_back(load);
             windows.push_back(t.window);
@@ -288,7 +285,13 @@ int main(int argc, char** argv)
     std::printf("  ready for the first tick:      %7.1f\n", Median(toLoop));
     std::printf("  first tick's frame presented:  %7.1f (level load left out)\n",
                 Median(firstFrames));
+    return worstRecord;
+}
 
+// The start-up through the launcher (left by xdotool), into the intro.
+void TimeLauncherStartUps(const Options& o, const std::string& probe, const char* home)
+{
+    int launcherRuns = o.launcherRuns;
     if (launcherRuns > 0 && std::system("command -v xdotool > /dev/null") != 0) {
         std::printf("start-up through the launcher: skipped, xdotool is missing\n");
         launcherRuns = 0;
@@ -296,7 +299,7 @@ int main(int argc, char** argv)
     std::vector<double> shown, toBlack, toIntro, total, totalBlack;
     for (int run = 0; run < launcherRuns; ++run) {
         RunTimes t;
-        if (!RunOnce(gamePath, probe, gameFolder, -1, home, t)) continue;
+        if (!RunOnce(o.gamePath, probe, o.gameFolder, -1, home, t)) continue;
         // Finding the dialog takes xdotool a few polls; the moment it was
         // mapped is when the player sees it.
         const double seen = t.launcherMapped >= 0 && t.launcherMapped < t.launcherShown
@@ -309,21 +312,50 @@ int main(int argc, char** argv)
         total.push_back(seen + t.present[1] - t.launcherLeft);
         totalBlack.push_back(seen + t.present[0] - t.launcherLeft);
     }
-    if (!shown.empty()) {
-        std::printf("start-up through the launcher: medians over %zu runs (ms)\n", shown.size());
-        std::printf("  launcher shown (mapped) after start: %7.1f\n", Median(shown));
-        std::printf("  launcher left to black frame:  %7.1f\n", Median(toBlack));
-        std::printf("  launcher left to first intro frame: %7.1f\n", Median(toIntro));
-        std::printf("  start to first (black) frame, launcher's open time aside: %7.1f\n",
-                    Median(totalBlack));
-        std::printf("  start to first intro frame, launcher's open time aside: %7.1f\n",
-                    Median(total));
-    }
+    if (shown.empty()) return;
+    std::printf("start-up through the launcher: medians over %zu runs (ms)\n", shown.size());
+    std::printf("  launcher shown (mapped) after start: %7.1f\n", Median(shown));
+    std::printf("  launcher left to black frame:  %7.1f\n", Median(toBlack));
+    std::printf("  launcher left to first intro frame: %7.1f\n", Median(toIntro));
+    std::printf("  start to first (black) frame, launcher's open time aside: %7.1f\n",
+                Median(totalBlack));
+    std::printf("  start to first intro frame, launcher's open time aside: %7.1f\n",
+                Median(total));
+}
 
+// The settings files the runs wrote, and their scratch home.
+void RemoveScratchHome(const char* home)
+{
     const std::string settings = std::string(home) + "/FlorpVops";
     const char* files[] = {"System.xml", "Options.xml", "Game.xml", "Gamep.xml"};
     for (const char* f : files) std::remove((settings + "/" + f).c_str());
     rmdir(settings.c_str());
     rmdir(home);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options o;
+    const int refused = ReadOptions(argc, argv, o);
+    if (refused != 0) return refused;
+    std::printf("game %s on %s\n", o.gamePath, o.dataPath);
+    if (o.records.empty())
+        for (int r = 0; r < levelCount; ++r) o.records.push_back(r);
+
+    const std::string probe = ProbePath();
+    if (probe.empty()) {
+        std::fprintf(stderr, "fv_load_bench: fv_present_probe.so is missing beside this program\n");
+        return 1;
+    }
+    char home[] = "/tmp/fv_load_bench_XXXXXX";
+    if (mkdtemp(home) == nullptr) {
+        std::perror("fv_load_bench: mkdtemp");
+        return 1;
+    }
+    const int worstRecord = TimeLevelLoads(o, probe, home);
+    TimeLauncherStartUps(o, probe, home);
+    RemoveScratchHome(home);
     return worstRecord >= 0 ? 0 : 1;
 }

@@ -111,10 +111,10 @@ void Gear(cairo_t* cr, double size, bool clockwise, bool mr) {
   cairo_set_line_width(cr, size * 0.02);
   cairo_stroke(cr);
   // Holes: spokes for the plain set, round holes for the MR set.
-  cairo_save(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-  SetGrey(cr, 0, 1);
   if (!mr) {
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+    SetGrey(cr, 0, 1);
     int holes = clockwise ? 5 : 6;
     for (int i = 0; i < holes; ++i) {
       double a0 = 2 * M_PI * i / holes + 0.18, a1 = 2 * M_PI * (i + 1) / holes - 0.18;
@@ -125,16 +125,10 @@ void Gear(cairo_t* cr, double size, bool clockwise, bool mr) {
       cairo_close_path(cr);
       cairo_fill(cr);
     }
+    cairo_restore(cr);
   } else {
-    int holes = clockwise ? 7 : 8;
-    for (int i = 0; i < holes; ++i) {
-      double a = 2 * M_PI * i / holes;
-      cairo_arc(cr, c + rootR * 0.55 * std::cos(a), c + rootR * 0.55 * std::sin(a), rootR * 0.17,
-                0, 2 * M_PI);
-      cairo_fill(cr);
-    }
+    PunchHoleRing(cr, c, c, rootR * 0.55, rootR * 0.17, clockwise ? 7 : 8, 1);
   }
-  cairo_restore(cr);
   // Hub with an axle hole.
   cairo_arc(cr, c, c, rootR * 0.24, 0, 2 * M_PI);
   FillLitShape(cr, c, c, rootR * 0.24, 0.75);
@@ -178,15 +172,7 @@ void Cannon(cairo_t* cr, bool mr) {
   FillLitShape(cr, px, py, 36, 0.7);
   cairo_new_path(cr);
   if (mr) {
-    cairo_save(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-    for (int i = 0; i < 6; ++i) {
-      double a = 2 * M_PI * i / 6;
-      cairo_arc(cr, px + 22 * std::cos(a), py + 22 * std::sin(a), 5, 0, 2 * M_PI);
-      SetGrey(cr, 0, 0.8);
-      cairo_fill(cr);
-    }
-    cairo_restore(cr);
+    PunchHoleRing(cr, px, py, 22, 5, 6, 0.8);
   } else {
     cairo_arc(cr, px, py, 22, 0, 2 * M_PI);
     SetGrey(cr, 0.8);

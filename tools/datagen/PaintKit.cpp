@@ -86,6 +86,27 @@ void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double
   cairo_close_path(cr);
 }
 
+void FillGreyShade(cairo_t* cr, double x0, double y0, double x1, double y1, double from, double to) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
+  cairo_pattern_add_color_stop_rgb(g, 0, from, from, from);
+  cairo_pattern_add_color_stop_rgb(g, 1, to, to, to);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+void PunchHoleRing(cairo_t* cr, double cx, double cy, double ring, double hole, int count, double depth) {
+  cairo_save(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  for (int i = 0; i < count; ++i) {
+    double a = 2 * M_PI * i / count;
+    cairo_arc(cr, cx + ring * std::cos(a), cy + ring * std::sin(a), hole, 0, 2 * M_PI);
+    SetGrey(cr, 0, depth);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+}
+
 void FillLitShape(cairo_t* cr, double cx, double cy, double radius, double darkest) {
   cairo_pattern_t* p = cairo_pattern_create_radial(cx - radius * 0.35, cy - radius * 0.4,
                                                    radius * 0.05, cx, cy, radius * 1.15);

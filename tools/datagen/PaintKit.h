@@ -46,6 +46,12 @@ void RoundedRectPath(cairo_t* cr, double x, double y, double w, double h, double
 // Fills the current path with a lit white ball look: bright towards the upper
 // left, light grey at the lower right rim. Keeps the path.
 void FillLitShape(cairo_t* cr, double cx, double cy, double radius, double darkest = 0.72);
+// Fills the current path with a grey shade from `from` at (x0, y0) to `to`
+// at (x1, y1).
+void FillGreyShade(cairo_t* cr, double x0, double y0, double x1, double y1, double from, double to);
+// Punches `count` round holes of radius `hole`, evenly spaced on a circle of
+// radius `ring` around (cx, cy), through what is painted (alpha `depth`).
+void PunchHoleRing(cairo_t* cr, double cx, double cy, double ring, double hole, int count, double depth);
 // Soft radial glow: full alpha at the centre fading to 0 at the radius.
 void FillGlow(cairo_t* cr, double cx, double cy, double radius, double grey, double alpha,
               double hardness = 0.0);

@@ -25,12 +25,7 @@ void Trunk(cairo_t* cr, double baseX, double topX, double topY, double baseW, do
   cairo_curve_to(cr, topX + topW / 2 + bend, midY, baseX + baseW / 2 + bend, midY, baseX + baseW / 2,
                  511);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(baseX - baseW, 0, baseX + baseW, 0);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.92, 0.92, 0.92);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.72, 0.72, 0.72);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillGreyShade(cr, baseX - baseW, 0, baseX + baseW, 0, 0.92, 0.72);
 }
 
 void Branch(cairo_t* cr, double x0, double y0, double x1, double y1, double w) {
@@ -105,12 +100,7 @@ void Conifer(cairo_t* cr, double cx, double top, double bottom, double halfW, in
     cairo_curve_to(cr, cx + w * 0.5, t1 + 8, cx - w * 0.5, t1 + 8, cx - w, t1);
     cairo_curve_to(cr, cx - w * 0.9, t1 - 12, cx - w * 0.4, t0 + (t1 - t0) * 0.5, cx, t0);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(cx - w, 0, cx + w, 0);
-    cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.7, 0.7, 0.7);
-    cairo_set_source(cr, g);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    FillGreyShade(cr, cx - w, 0, cx + w, 0, 1, 0.7);
   }
 }
 
@@ -256,12 +246,7 @@ void WindmillTower(cairo_t* cr) {
   cairo_line_to(cr, 190, 511);
   cairo_curve_to(cr, 214, 380, 240, 200, 262, 0);
   cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(190, 0, 352, 0);
-  cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.74, 0.74, 0.74);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
+  FillGreyShade(cr, 190, 0, 352, 0, 1, 0.74);
   // Cap, door and windows are cut half-transparent so they read at any tint.
   cairo_arc(cr, 279, 14, 22, M_PI, 2 * M_PI);
   cairo_close_path(cr);

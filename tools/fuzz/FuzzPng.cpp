@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/PictureDecode.h"
 #include "platform/PngDecode.h"
 
 #include <libdeflate.h>

@@ -5,10 +5,10 @@
 
 #include "engine/GraphicsDevice.h"
 #include "engine/InputActions.h"
+#include "engine/InputDevices.h"
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
-#include "game/Bloom.h"
 #include "game/LevelTable.h"
 #include "game/MainLoop.h"
 #include "game/MenuScreens.h"
@@ -16,9 +16,7 @@
 #include "game/ScreenTransition.h"
 #include "game/StartUp.h"
 #include "game/UpdateStep.h"
-#include "gameplay/ColourCycle.h"
 #include "gameplay/LevelLoading.h"
-#include "gameplay/Trail.h"
 #include "platform/Audio.h"
 #include "platform/SpriteBatch.h"
 #include "platform/Window.h"
@@ -37,17 +35,10 @@ bool scriptedPadConnected = false;
 void ApplyScriptedInput()
 {
     std::memcpy(keyboardState, scriptedKeys, sizeof scriptedKeys);
-    if (scriptedPadConnected) {
-        if (std::memcmp(&padState.Gamepad, &scriptedPad, sizeof scriptedPad) != 0)
-            ++padState.dwPacketNumber;
-        padState.Gamepad = scriptedPad;
-        padConnected = 1;
-        ApplyStickDeadZone(0);
-        padButtons = padState.Gamepad.wButtons;
-    } else {
-        padConnected = 0;
-        padButtons = 0;
-    }
+    if (scriptedPadConnected)
+        TakePadReading(scriptedPad);
+    else
+        TakeNoPadReading();
 }
 
 void ResetScreenState()
@@ -105,15 +96,10 @@ bool HarnessInit(const HarnessConfig& config)
     if (config.window && !GameWindowOpen() && !CreateMainWindow())
         return false;
     graphicsContext.CreateGraphicsDevice();
-    graphicsContext.InitDirectInput();
+    InitDirectInput();
     levelPicturesEnabled = config.loadLevelPictures ? 1 : 0;
 
-    InitLevelTable();
-    MusicChoice();
-    LoadProgress();
-    SetMenuColourCycle();
-    for (float& alpha : trailAlpha)
-        alpha = 0.0f;
+    InitLevelsAndProgress();
     if (config.loadResources)
         LoadResources();
 

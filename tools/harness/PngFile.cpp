@@ -24,7 +24,9 @@ uint32_t Crc32(const uint8_t* data, size_t size, uint32_t crc = 0)
     return ~crc;
 }
 
-void PutU32(std::vector<uint8_t>& out, uint32_t v)
+}  // namespace
+
+void PutPngWord(std::vector<uint8_t>& out, uint32_t v)
 {
     out.push_back(static_cast<uint8_t>(v >> 24));
     out.push_back(static_cast<uint8_t>(v >> 16));
@@ -32,16 +34,14 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v)
     out.push_back(static_cast<uint8_t>(v));
 }
 
-void PutChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data)
+void PutPngChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data)
 {
-    PutU32(out, static_cast<uint32_t>(data.size()));
+    PutPngWord(out, static_cast<uint32_t>(data.size()));
     std::vector<uint8_t> body(type, type + 4);
     body.insert(body.end(), data.begin(), data.end());
     out.insert(out.end(), body.begin(), body.end());
-    PutU32(out, Crc32(body.data(), body.size()));
+    PutPngWord(out, Crc32(body.data(), body.size()));
 }
-
-}  // namespace
 
 bool WritePngFile(const char* path, const uint32_t* argb, int width, int height)
 {
@@ -79,16 +79,16 @@ bool WritePngFile(const char* path, const uint32_t* argb, int width, int height)
         a = (a + byte) % 65521;
         b = (b + a) % 65521;
     }
-    PutU32(z, (b << 16) | a);
+    PutPngWord(z, (b << 16) | a);
 
     std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> header;
-    PutU32(header, static_cast<uint32_t>(width));
-    PutU32(header, static_cast<uint32_t>(height));
+    PutPngWord(header, static_cast<uint32_t>(width));
+    PutPngWord(header, static_cast<uint32_t>(height));
     header.insert(header.end(), {8, 6, 0, 0, 0});  // 8-bit RGBA
-    PutChunk(png, "IHDR", header);
-    PutChunk(png, "IDAT", z);
-    PutChunk(png, "IEND", {});
+    PutPngChunk(png, "IHDR", header);
+    PutPngChunk(png, "IDAT", z);
+    PutPngChunk(png, "IEND", {});
 
     std::FILE* file = std::fopen(path, "wb");
     if (!file)

@@ -69,6 +69,23 @@ uint32_t HazardPixel(const Palette& p, const TerrainField& f, int x, int y, uint
     c = Scale(c, 0.85 + 0.3 * ValueNoise(x, y, 9.0, seed + 5));
     return Pack(c);
 }
+
+// Fills the current path with a vertical shade from `top` at y0 to `bottom`
+// at y1, then strokes its outline.
+void FillShadedAndOutline(cairo_t* cr, double y0, double y1, const Rgb& top, const Rgb& bottom, const Palette& p,
+                          double lineWidth)
+{
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
+    cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(g, 1, bottom.r, bottom.g, bottom.b);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetRgb(cr, p.outline);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_stroke(cr);
+}
+
 void PaintPlatforms(cairo_t* cr, const LevelDesign& d, const Palette& p)
 {
     for (const TerrainShape& s : d.shapes) {
@@ -86,15 +103,8 @@ void PaintPlatforms(cairo_t* cr, const LevelDesign& d, const Palette& p)
         cairo_rectangle(cr, x1 - 18, y0 + 10, 8, 26);
         cairo_fill(cr);
         RoundedRect(cr, x0, y0, w, 16, 5);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + 16);
-        cairo_pattern_add_color_stop_rgb(g, 0, p.plank.r * 1.15, p.plank.g * 1.15, p.plank.b * 1.15);
-        cairo_pattern_add_color_stop_rgb(g, 1, p.plankDark.r, p.plankDark.g, p.plankDark.b);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        const Rgb lit = {p.plank.r * 1.15, p.plank.g * 1.15, p.plank.b * 1.15};
+        FillShadedAndOutline(cr, y0, y0 + 16, lit, p.plankDark, p, 2);
         for (double x = x0 + 40; x < x1 - 20; x += 48) {
             cairo_move_to(cr, x, y0 + 3);
             cairo_line_to(cr, x, y0 + 14);
@@ -126,15 +136,7 @@ void PaintSpikes(cairo_t* cr, const LevelDesign& d, const Palette& p)
             cairo_line_to(cr, bx + step, y0 + h);
             cairo_close_path(cr);
         }
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + h);
-        cairo_pattern_add_color_stop_rgb(g, 0, p.hazardGlow.r, p.hazardGlow.g, p.hazardGlow.b);
-        cairo_pattern_add_color_stop_rgb(g, 1, p.hazard.r, p.hazard.g, p.hazard.b);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetRgb(cr, p.outline);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        FillShadedAndOutline(cr, y0, y0 + h, p.hazardGlow, p.hazard, p, 1.5);
     }
 }
 cairo_surface_t* WrapBuffer(std::vector<uint32_t>& out, int w, int h)
@@ -159,73 +161,6 @@ bool InTunnelCover(const LevelDesign& d, int x, int y)
 }
 
 }  // namespace
-
-TerrainField AnalyseTerrain(const LevelDesign& d, const std::vector<uint32_t>& coll)
-{
-    TerrainField f;
-    f.width = d.width;
-    f.height = d.height;
-    f.coll = &coll;
-    const size_t n = static_cast<size_t>(d.width) * d.height;
-    f.depth.assign(n, 0);
-    f.topRun.assign(n, 255);
-    const int W = d.width, H = d.height;
-    // Chamfer distance (3-4 weights, divided by 3) from non-solid pixels; the
-    // world's outside counts as solid so that borders get no rim.
-    std::vector<uint16_t> dist(n, 0);
-    const uint16_t far = 60000;
-    for (size_t i = 0; i < n; ++i) dist[i] = coll[i] == collSolid ? far : 0;
-    auto at = [&](int x, int y) -> uint16_t { return (x < 0 || y < 0 || x >= W || y >= H) ? far : dist[static_cast<size_t>(y) * W + x]; };
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            uint16_t& v = dist[static_cast<size_t>(y) * W + x];
-            if (!v) continue;
-            int m = v;
-            m = std::min(m, at(x - 1, y) + 3);
-            m = std::min(m, at(x, y - 1) + 3);
-            m = std::min(m, at(x - 1, y - 1) + 4);
-            m = std::min(m, at(x + 1, y - 1) + 4);
-            v = static_cast<uint16_t>(m);
-        }
-    for (int y = H - 1; y >= 0; --y)
-        for (int x = W - 1; x >= 0; --x) {
-            uint16_t& v = dist[static_cast<size_t>(y) * W + x];
-            if (!v) continue;
-            int m = v;
-            m = std::min(m, at(x + 1, y) + 3);
-            m = std::min(m, at(x, y + 1) + 3);
-            m = std::min(m, at(x + 1, y + 1) + 4);
-            m = std::min(m, at(x - 1, y + 1) + 4);
-            v = static_cast<uint16_t>(m);
-        }
-    for (size_t i = 0; i < n; ++i) f.depth[i] = static_cast<uint8_t>(std::min<int>(255, (dist[i] + 2) / 3));
-    f.firstSolid.assign(static_cast<size_t>(W), H);
-    for (int x = 0; x < W; ++x)
-        for (int y = 0; y < H; ++y)
-            if (coll[static_cast<size_t>(y) * W + x] == collSolid) {
-                f.firstSolid[x] = y;
-                break;
-            }
-    // Solid runs from an exposed top downward.
-    for (int x = 0; x < W; ++x) {
-        int run = 255;
-        for (int y = 0; y < H; ++y) {
-            const size_t i = static_cast<size_t>(y) * W + x;
-            if (coll[i] != collSolid) {
-                run = -1;
-                continue;
-            }
-            if (run < 0) run = 0;  // a top exposed to air
-            if (run < 255) ++run;
-            f.topRun[i] = static_cast<uint8_t>(run);
-            if (run == 1 && y > 0 && x % 23 == 0) {
-                f.surfaceX.push_back(x);
-                f.surfaceY.push_back(y);
-            }
-        }
-    }
-    return f;
-}
 
 std::string TileFileName(int record, const std::string& folder, int row, int column)
 {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/datagen/PaintKit.h"
+
 namespace art {
 
 Palette ThemePalette(const std::string& theme)
@@ -144,13 +146,7 @@ uint32_t Pack(const Rgb& c, double alpha)
 
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
 {
-    r = std::min(r, std::min(w, h) / 2);
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 1.5 * M_PI);
-    cairo_close_path(cr);
+    RoundedRectPath(cr, x, y, w, h, std::min(r, std::min(w, h) / 2));
 }
 
 void SetRgb(cairo_t* cr, const Rgb& c, double a) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "tools/levelgen/LevelArt.h"
 #include "tools/levelgen/LevelPalette.h"
 #include "tools/levelgen/LevelSource.h"
+#include "tools/levelgen/TerrainField.h"
 
 namespace art {
 

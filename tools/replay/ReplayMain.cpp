@@ -16,6 +16,7 @@
 
 #include "engine/Settings.h"
 #include "game/LevelTable.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelLoading.h"
 #include "platform/Audio.h"
 #include "shared/LevelRecord.h"

@@ -9,7 +9,7 @@
 #include "gameplay/Camera.h"
 #include "gameplay/CollisionPicture.h"
 #include "gameplay/ColourCycle.h"
-#include "gameplay/DangerMeter.h"
+#include "gameplay/LevelAttempt.h"
 #include "gameplay/LevelCompletion.h"
 #include "gameplay/LevelLoading.h"
 #include "gameplay/LevelTick.h"
@@ -102,27 +102,12 @@ int KillsThisTick(const uint8_t* aliveBefore, int count)
     return kills;
 }
 
-ActionFlags StepFlags(const ReplayStep& s)
-{
-    ActionFlags f{};
-    f.actionLeft = s.left;
-    f.actionRight = s.right;
-    f.actionJump = s.jump;
-    f.actionUp = s.up;
-    f.actionDown = s.down;
-    f.actionAttack = s.attack;
-    f.actionBack = s.back;
-    f.actionRestart = s.restart;
-    return f;
-}
-
-}  // namespace
-
-ReplayGameOutcome PlayScriptAsGame(const ReplayScript& script, uint32_t startState, const ScreenSize& screen,
-                                   const ReplayGameOptions& options)
+// The level start of the in-game screen, with the script's kind and
+// difficulty on a screen of the given size.
+void StartLevelAsGame(const ReplayScript& script, uint32_t startState, const ScreenSize& screen,
+                      const ReplayGameOptions& options)
 {
     const int record = script.record;
-    const ReplayGameOptions& run = options;
     screenWidth = screen.width;
     screenHeight = screen.height;
     vopKind = script.kind;
@@ -131,106 +116,154 @@ ReplayGameOutcome PlayScriptAsGame(const ReplayScript& script, uint32_t startSta
     shaderEnabled = options.shader;
     unlockedLevels = levelTable[record].playOrder;
     ClearCarriedOverState();
-    const std::vector<ReplayStep>& steps = script.steps;
-    const uint32_t state = startState;
     gameState = InGame;
-    SeedSimRandom(state);
+    SeedSimRandom(startState);
     LoadLevel(levelTable[record]);
+}
 
+// Where the script stands: the step played and the ticks left of it.
+struct ScriptCursor {
+    size_t stepIndex = 0;
+    int stepLeft = 0;
+    int idleTicks = 0;
+};
+
+// Sets this tick's keys from the script (none once it is over and the
+// level is played on until left). False when nothing more is to be played.
+bool TakeScriptKeys(const std::vector<ReplayStep>& steps, ScriptCursor& at, bool untilLeft)
+{
+    while (at.stepIndex < steps.size() && at.stepLeft == 0) {
+        ++at.stepIndex;
+        if (at.stepIndex < steps.size()) at.stepLeft = steps[at.stepIndex].ticks;
+    }
+    if (at.stepIndex >= steps.size()) {
+        if (!untilLeft || at.idleTicks >= 20000) return false;
+        RestoreActionFlags(ActionFlags{});
+        ++at.idleTicks;
+    } else {
+        RestoreActionFlags(ReplayStepFlags(steps[at.stepIndex]));
+        --at.stepLeft;
+    }
+    return true;
+}
+
+// What the ticks have shown so far: deaths, kills, and the goal's tick,
+// score and verdict.
+struct Tally {
+    int deaths = 0, kills = 0;
+    int goalTick = -1, goalKills = 0, goalTime = 0;
+    bool passed = false;
+};
+
+// One simulated tick, counted into the tally.
+void SimulateAndTally(int record, int tick, Tally& tally)
+{
+    const int endBefore = endState;
+    const bool doneBefore = levelDone != 0;
+    const int count = LiveObjectCount(currentLevel);
+    uint8_t aliveBefore[maxLevelObjects];
+    for (int j = 0; j < count; ++j) aliveBefore[j] = currentLevel.objects[j].objState == ObjAlive;
+    SimulateLevelTick();
+    if (!doneBefore) tally.kills += KillsThisTick(aliveBefore, count);
+    if (endBefore == EndAlive && endState != EndAlive) ++tally.deaths;
+    if (!doneBefore && levelDone) {
+        tally.goalTick = tick + 1;
+        tally.goalKills = killScore;
+        tally.goalTime = timeBonus;
+        const int threshold = levelTable[record].thresholdPoints;
+        tally.passed = currentLevel.sprintLevel ? tally.goalTime >= threshold
+                                                : (tally.goalKills + tally.goalTime >= threshold || currentLevel.bossLevel);
+    }
+}
+
+// The bars: reopen, close on a request, switch when closed (a restart, or
+// leaving the level). True when the level has been left.
+bool MoveBars(Bars& bars)
+{
+    bool left = false;
+    if (bars.curtain > 5 && !bars.open)
+        bars.curtain -= 8;
+    else
+        bars.open = true;
+    if (!bars.idle) {
+        if (bars.curtain >= bars.half) {
+            bars.idle = true;
+            bars.open = false;
+            if (fadeState == FadeLeaveLevel) {
+                left = true;
+            } else {
+                fadeState = FadeNone;
+                RestartLevel();
+            }
+        }
+        if (bars.curtain < bars.half) bars.curtain += 8;
+    }
+    if (bars.idle && bars.open &&
+        (fadeState == FadeLeaveLevel || fadeState == FadeRestartAfterDeath || fadeState == FadeRestartKey))
+        bars.idle = false;
+    return left;
+}
+
+// The end screen, the back and restart keys and the time countdown.
+void UpdateInGameScreen()
+{
+    if (levelDone) goalScoreFade += 1;
+    UpdateEndScreen();
+    if (actionBack && fadeState == FadeNone && endState == EndAlive) fadeState = FadeLeaveLevel;
+    if (actionRestart && fadeState == FadeNone && !levelDone && endState == EndAlive) {
+        fadeState = FadeRestartKey;
+        checkpointReached = 0;
+    }
+    AdvanceLevelTime();
+}
+
+ReplayGameOutcome OutcomeOf(const Tally& tally, int record, int tick, uint64_t hash)
+{
+    ReplayGameOutcome out;
+    out.finished = tally.goalTick >= 0;
+    out.passed = out.finished && tally.passed;
+    out.ticks = out.finished ? tally.goalTick : tick;
+    out.simulated = tick;
+    out.deaths = tally.deaths;
+    out.kills = tally.kills;
+    out.killScore = out.finished ? tally.goalKills : killScore;
+    out.timeBonus = out.finished ? tally.goalTime : timeBonus;
+    out.total = currentLevel.sprintLevel ? out.timeBonus : out.killScore + out.timeBonus;
+    out.threshold = levelTable[record].thresholdPoints;
+    out.hash = hash;
+    return out;
+}
+
+}  // namespace
+
+ReplayGameOutcome PlayScriptAsGame(const ReplayScript& script, uint32_t startState, const ScreenSize& screen,
+                                   const ReplayGameOptions& options)
+{
+    StartLevelAsGame(script, startState, screen, options);
     Bars bars;
     bars.half = screenHeight / 2;
     bars.curtain = bars.half;
 
     StateHash hash;
-    int tick = 0, deaths = 0, goalTick = -1, goalKills = 0, goalTime = 0, kills = 0;
-    bool passed = false, left = false;
-    size_t stepIndex = 0;
-    int stepLeft = steps.empty() ? 0 : steps[0].ticks;
-    int idleTicks = 0;
-
+    Tally tally;
+    int tick = 0;
+    ScriptCursor at;
+    at.stepLeft = script.steps.empty() ? 0 : script.steps[0].ticks;
+    bool left = false;
     while (!left) {
-        while (stepIndex < steps.size() && stepLeft == 0) {
-            ++stepIndex;
-            if (stepIndex < steps.size()) stepLeft = steps[stepIndex].ticks;
-        }
-        if (stepIndex >= steps.size()) {
-            if (!run.untilLeft || idleTicks >= 20000) break;
-            RestoreActionFlags(ActionFlags{});
-            ++idleTicks;
-        } else {
-            RestoreActionFlags(StepFlags(steps[stepIndex]));
-            --stepLeft;
-        }
-
+        if (!TakeScriptKeys(script.steps, at, options.untilLeft)) break;
         DecayFlashes();
-        const int endBefore = endState;
-        const bool doneBefore = levelDone != 0;
-        const int count = LiveObjectCount(currentLevel);
-        uint8_t aliveBefore[maxLevelObjects];
-        for (int j = 0; j < count; ++j) aliveBefore[j] = currentLevel.objects[j].objState == ObjAlive;
-        SimulateLevelTick();
-        if (!doneBefore) kills += KillsThisTick(aliveBefore, count);
-        if (endBefore == EndAlive && endState != EndAlive) ++deaths;
-        if (!doneBefore && levelDone) {
-            goalTick = tick + 1;
-            goalKills = killScore;
-            goalTime = timeBonus;
-            const int threshold = levelTable[record].thresholdPoints;
-            passed = currentLevel.sprintLevel ? goalTime >= threshold
-                                              : (goalKills + goalTime >= threshold || currentLevel.bossLevel);
-        }
-
-        // The bars: reopen, close on a request, switch when closed.
-        if (bars.curtain > 5 && !bars.open)
-            bars.curtain -= 8;
-        else
-            bars.open = true;
-        if (!bars.idle) {
-            if (bars.curtain >= bars.half) {
-                bars.idle = true;
-                bars.open = false;
-                if (fadeState == FadeLeaveLevel) {
-                    left = true;
-                } else {
-                    fadeState = FadeNone;
-                    RestartLevel();
-                }
-            }
-            if (bars.curtain < bars.half) bars.curtain += 8;
-        }
-        if (bars.idle && bars.open &&
-            (fadeState == FadeLeaveLevel || fadeState == FadeRestartAfterDeath || fadeState == FadeRestartKey))
-            bars.idle = false;
-        if (levelDone) goalScoreFade += 1;
-        UpdateEndScreen();
-        if (actionBack && fadeState == FadeNone && endState == EndAlive) fadeState = FadeLeaveLevel;
-        if (actionRestart && fadeState == FadeNone && !levelDone && endState == EndAlive) {
-            fadeState = FadeRestartKey;
-            checkpointReached = 0;
-        }
-        AdvanceLevelTime();
+        SimulateAndTally(script.record, tick, tally);
+        left = MoveBars(bars);
+        UpdateInGameScreen();
 
         HashTick(hash);
         ++tick;
-        if (run.trace)
+        if (options.trace)
             std::fprintf(stderr, "tick %d: x %d y %d velX %.3f velY %.3f danger %.1f end %d done %d\n", tick,
                          playerX, playerY, static_cast<double>(velX), static_cast<double>(velY),
                          static_cast<double>(dangerMeter), endState, levelDone);
     }
     HashLevel(hash);
-
-    ReplayGameOutcome out;
-    out.finished = goalTick >= 0;
-    out.passed = out.finished && passed;
-    out.ticks = out.finished ? goalTick : tick;
-    out.simulated = tick;
-    out.deaths = deaths;
-    out.kills = kills;
-    out.killScore = out.finished ? goalKills : killScore;
-    out.timeBonus = out.finished ? goalTime : timeBonus;
-    out.total = currentLevel.sprintLevel ? out.timeBonus : out.killScore + out.timeBonus;
-    out.threshold = levelTable[record].thresholdPoints;
-    out.hash = hash.value;
-    return out;
+    return OutcomeOf(tally, script.record, tick, hash.value);
 }
-

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/InputActions.h"
 #include "tools/replaysearch/ReplayScreens.h"
 #include "tools/replaysearch/ReplaySeeds.h"
 
@@ -93,6 +94,9 @@ uint32_t ReplayStartState(const ReplaySeed& seed);
 void BeginReplayLevel(int record, int kind, int difficulty, const ReplaySeed& seed = ReplaySeed{},
                       const ScreenSize& screen = ScreenSize{});
 void StepReplayTick(const ReplayStep& keys);
+// The action flags a step holds, all of them (the step-by-step play leaves
+// out back and restart).
+ActionFlags ReplayStepFlags(const ReplayStep& keys);
 bool ReplayLevelOver();
 ReplayResult CurrentReplayResult(int record, int ticks);
 
@@ -112,22 +116,3 @@ bool PassesFromAll(int record, const std::vector<ReplaySeed>& seeds, int* lowest
 ReplayResult PlayReplay(const ReplayScript& script, int idleTicks = 0,
                         bool (*observe)(void* context, int tick) = nullptr, void* context = nullptr,
                         const ReplaySeed& seed = ReplaySeed{}, const ScreenSize& screen = ScreenSize{});
-
-// One play of a script from a seed at a screen size, for
-// PlayReplaysInParallel. With `asGame` it is played by PlayScriptAsGame
-// instead, for its hash.
-struct ReplayJob {
-    ReplayScript script;
-    ReplaySeed seed;
-    ScreenSize screen;
-    int idleTicks = 0;
-    bool asGame = false;
-    // Also scored from each of these start states (the same inputs kill the
-    // same objects from every one, so one play serves them all).
-    std::vector<ReplaySeed> scoredFrom;
-};
-// Plays every job in up to `workers` child processes (the simulation is all
-// global state, so each child plays its share one after another, as this
-// process would), with their gameplay log lines dropped; results in job
-// order. False when a child could not be started or gave no result.
-bool PlayReplaysInParallel(const std::vector<ReplayJob>& jobs, int workers, std::vector<ReplayResult>& results);

@@ -1,4 +1,5 @@
 #include "tools/replaysearch/ReplayScreens.h"
+#include "tools/replaysearch/CommaList.h"
 
 #include <cstdio>
 
@@ -28,12 +29,7 @@ bool ParseScreenSize(const std::string& text, ScreenSize& screen)
 bool ParseScreenList(const std::string& text, std::vector<ScreenSize>& screens, std::string& error)
 {
     screens.clear();
-    size_t at = 0;
-    while (at <= text.size()) {
-        size_t comma = text.find(',', at);
-        if (comma == std::string::npos) comma = text.size();
-        const std::string word = text.substr(at, comma - at);
-        at = comma + 1;
+    for (const std::string& word : CommaSeparatedWords(text)) {
         ScreenSize s;
         if (word == "proof") {
             screens.insert(screens.end(), proofScreenSizes, proofScreenSizes + proofScreenCount);

@@ -5,6 +5,7 @@
 
 #include "game/LevelTable.h"
 #include "gameplay/SimRandom.h"
+#include "tools/replaysearch/CommaList.h"
 
 // Spread over the whole range so that no two start their draws alike.
 const uint32_t otherReplaySeeds[otherSeedCount] = {1, 7, 99, 4242, 65537, 1234567, 2147483647u};
@@ -49,12 +50,7 @@ std::string SeedName(const ReplaySeed& seed) { return seed.fresh ? "fresh" : std
 bool ParseSeedList(const std::string& text, std::vector<ReplaySeed>& seeds, std::string& error)
 {
     seeds.clear();
-    size_t at = 0;
-    while (at <= text.size()) {
-        size_t comma = text.find(',', at);
-        if (comma == std::string::npos) comma = text.size();
-        const std::string word = text.substr(at, comma - at);
-        at = comma + 1;
+    for (const std::string& word : CommaSeparatedWords(text)) {
         if (word == "fresh") {
             seeds.push_back(FreshStartSeed());
         } else if (word == "default" || word == "hard") {

@@ -30,6 +30,8 @@
 #include <vector>
 
 #include "shared/LevelRecord.h"
+#include "tools/replaysearch/CommaList.h"
+#include "tools/replaysearch/ReplayJobs.h"
 #include "tools/replaysearch/ReplayRun.h"
 
 namespace {
@@ -80,12 +82,7 @@ struct Options {
 bool ParseNumbers(const std::string& text, std::vector<int>& out)
 {
     out.clear();
-    size_t at = 0;
-    while (at <= text.size()) {
-        size_t comma = text.find(',', at);
-        if (comma == std::string::npos) comma = text.size();
-        const std::string word = text.substr(at, comma - at);
-        at = comma + 1;
+    for (const std::string& word : CommaSeparatedWords(text)) {
         const size_t dash = word.find('-');
         char* end = nullptr;
         const long lo = std::strtol(word.c_str(), &end, 10);

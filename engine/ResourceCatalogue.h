@@ -2,8 +2,8 @@
 // The game's fixed catalogue of pictures and sounds: every picture record
 // that is not a level picture, the sound buffers, the named sound objects
 // bound to them, and the five voices of each of the 50 object slots.
-// Declared here, below every subsystem that plays or draws them; the main
-// program defines them and loads them at start-up (game/Resources.h). The
+// Declared and defined in the engine, below every subsystem that plays or
+// draws them; the main program loads them at start-up (game/Resources.h). The
 // types are the engine's and the platform's: include platform/Audio.h,
 // engine/AudioWrappers.h or engine/SpriteTexture.h to use them.
 

@@ -1,0 +1,68 @@
+# cmake -DNM=<nm> [-DCXXFILT=<c++filt>] -DLIBS=<layer>=<library>;... -P CheckLinkLayers.cmake
+cmake_minimum_required(VERSION 3.25)
+# Links run downward only, like the includes: every symbol a layer's library
+# needs from another layer is defined in one below it. Fails with one line per
+# symbol that only a library above or beside it defines.
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+
+# nm prints "address type name" for what a library defines and "U name" for
+# what it needs; mangled names hold no spaces.
+function(read_symbols library option out)
+  execute_process(COMMAND ${NM} ${option} ${library} OUTPUT_VARIABLE text RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "${NM} cannot read ${library}")
+  endif()
+  string(REGEX MATCHALL "[^\n]+" lines "${text}")
+  set(names "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^[0-9a-f]* *[A-Za-z] ([^ ]+)$")
+      list(APPEND names "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+  set(${out} "${names}" PARENT_SCOPE)
+endfunction()
+
+set(checked "")
+foreach(entry IN LISTS LIBS)
+  string(REGEX REPLACE "=.*$" "" layer "${entry}")
+  string(REGEX REPLACE "^[^=]*=" "" library "${entry}")
+  set(library_${layer} "${library}")
+  list(APPEND checked ${layer})
+  # --extern-only leaves out what a file keeps to itself (an unnamed namespace).
+  read_symbols("${library}" "--defined-only;--extern-only" defined)
+  foreach(name IN LISTS defined)
+    set("defined_in_${name}" "${defined_in_${name}};${layer}")
+  endforeach()
+endforeach()
+
+set(faults "")
+set(count 0)
+foreach(layer IN LISTS checked)
+  read_symbols("${library_${layer}}" "--undefined-only" needed)
+  list(REMOVE_DUPLICATES needed)
+  foreach(name IN LISTS needed)
+    set(owners "${defined_in_${name}}")
+    if(NOT owners)
+      continue()  # from a system library
+    endif()
+    set(below FALSE)
+    foreach(owner IN LISTS owners)
+      if(owner IN_LIST below_${layer})
+        set(below TRUE)
+      endif()
+    endforeach()
+    if(NOT below)
+      math(EXPR count "${count} + 1")
+      list(REMOVE_ITEM owners "")
+      if(CXXFILT)
+        execute_process(COMMAND ${CXXFILT} "${name}" OUTPUT_VARIABLE name OUTPUT_STRIP_TRAILING_WHITESPACE)
+      endif()
+      string(APPEND faults "  ${layer} needs ${name} from ${owners}\n")
+    endif()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "${count} symbols link upward or sideways:\n${faults}")
+endif()
+message(STATUS "Every library links only against those below it.")

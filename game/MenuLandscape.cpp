@@ -1,0 +1,129 @@
+#include "game/MenuLandscape.h"
+
+#include "engine/ResourceCatalogue.h"
+#include "engine/Settings.h"
+#include "engine/SpriteTexture.h"
+#include "game/MenuKit.h"
+#include "gameplay/AnimationPhases.h"
+#include "gameplay/ColourCycle.h"
+
+namespace {
+
+// The menu landscape, back to front, in six depth layers.
+#define E(pic, x, rise, cx, cy, scale, lean, sway, spin, par, bright) \
+    {&pic, x, rise, cx, cy, scale, lean, sway, spin, par, bright}
+const LandscapeElement menuLandscape[] = {
+    // far hills with trees and a windmill
+    E(sceneryHill1, 520, 106, 255, 510, 1.2f, 0, 0, 0, 0.6f, 0.6f),
+    E(sceneryTree2, 380, 340, 255, 510, 0.4f, -0.4f, -1, 0, 0.6f, 0.6f),
+    E(sceneryTree1, 512, 350, 220, 510, 0.4f, -0.1f, -1, 0, 0.6f, 0.6f),
+    E(sceneryTree5, 650, 330, 240, 510, 0.4f, 0.3f, -1, 0, 0.6f, 0.6f),
+    E(sceneryHill1, 1240, 60, 255, 510, 1.2f, 0, 0, 0, 0.6f, 0.6f),
+    E(sceneryTree8, 1150, 290, 240, 510, 0.4f, 0.2f, -1, 0, 0.6f, 0.6f),
+    E(sceneryTree1, 1330, 300, 220, 510, 0.4f, -0.3f, -1, 0, 0.6f, 0.6f),
+    E(sceneryWindmillTower, 1041, 489, 279, 10, 0.45f, -0.3f, 0, 0, 0.6f, 0.6f),
+    E(sceneryWindmillWheel, 1041, 489, 255, 255, 0.25f, 0, 0, -2.6f, 0.6f, 0.55f),
+    // second row of hills
+    E(sceneryHill1, -150, 96, 255, 510, 1.0f, 0, 0, 0, 0.68f, 0.5f),
+    E(sceneryTree1, -250, 275, 220, 510, 0.45f, -0.6f, 1, 0, 0.68f, 0.5f),
+    E(sceneryTree2, -60, 285, 255, 510, 0.45f, 0.4f, 1, 0, 0.68f, 0.5f),
+    E(sceneryHill1, 880, 54, 255, 510, 1.0f, 0, 0, 0, 0.68f, 0.5f),
+    E(sceneryTree8, 740, 239, 255, 510, 0.45f, -0.35f, 1, 0, 0.68f, 0.5f),
+    E(sceneryTree5, 880, 259, 255, 510, 0.45f, 0, 1, 0, 0.68f, 0.5f),
+    E(sceneryTree2, 1010, 245, 255, 510, 0.45f, 0.3f, 1, 0, 0.68f, 0.5f),
+    E(sceneryHill1, 1700, 70, 255, 510, 1.0f, 0, 0, 0, 0.68f, 0.5f),
+    E(sceneryTree1, 1600, 240, 220, 510, 0.45f, -0.5f, 1, 0, 0.68f, 0.5f),
+    E(sceneryTree5, 1800, 255, 240, 510, 0.45f, 0.1f, 1, 0, 0.68f, 0.5f),
+    E(sceneryWindmillTower, 1760, 400, 279, 10, 0.45f, 0.4f, 0, 0, 0.68f, 0.5f),
+    E(sceneryWindmillWheel, 1760, 400, 255, 255, 0.35f, 0, 0, -2.0f, 0.68f, 0.45f),
+    E(sceneryTree8, 1900, 240, 240, 510, 0.45f, 0.2f, 1, 0, 0.68f, 0.5f),
+    // low hills with half-buried gears
+    E(bigGearCwSprites[0], 150, 230, 255, 255, 0.5f, 0, 0, 2.0f, 0.76f, 0.4f),
+    E(bigGearCcwSprites[0], 330, 170, 255, 255, 0.35f, 0.2f, 0, -2.0f, 0.76f, 0.4f),
+    E(sceneryHill1, 280, 70, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    E(sceneryHill1, 600, 70, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    E(sceneryHill1, 1000, 40, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    E(bigGearCwSprites[0], 1500, 210, 255, 255, 0.45f, 0, 0, 2.0f, 0.76f, 0.4f),
+    E(bigGearCcwSprites[0], 1660, 160, 255, 255, 0.3f, 0.1f, 0, -2.0f, 0.76f, 0.4f),
+    E(sceneryHill1, 1400, 60, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    E(sceneryHill1, 1800, 40, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    // near hills with trees and cannons
+    E(sceneryHill2, -100, 43, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree1, -90, 197, 220, 510, 0.45f, -0.1f, -1, 0, 0.84f, 0.3f),
+    E(sceneryHill2, 460, 45, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree2, 460, 200, 255, 510, 0.45f, 0, -1, 0, 0.84f, 0.3f),
+    E(sceneryHill2, 820, 11, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree5, 830, 177, 270, 510, 0.45f, 0, -1, 0, 0.84f, 0.3f),
+    E(cannonSprites[0], 1300, 120, 58, 127, 0.6f, -0.5f, 3, 0, 0.84f, 0.3f),
+    E(sceneryHill2, 1350, 17, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(cannonSprites[0], 1900, 150, 58, 127, 0.6f, 0.4f, 3, 0, 0.84f, 0.3f),
+    E(sceneryHill2, 1750, 30, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree1, 1760, 185, 220, 510, 0.45f, 0.1f, -1, 0, 0.84f, 0.3f),
+    E(sceneryTree2, 2150, 190, 255, 510, 0.45f, -0.2f, -1, 0, 0.84f, 0.3f),
+    // a row of low mounds
+    E(sceneryHill1, 30, -49, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
+    E(sceneryHill1, 500, -57, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
+    E(sceneryHill1, 900, -61, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
+    E(sceneryHill1, 1460, -15, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
+    // the dark foreground
+    E(cannonSprites[0], -150, 60, 58, 127, 0.7f, 0.3f, 3, 0, 1.0f, 0.15f),
+    E(sceneryHill2, -300, 0, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryHill2, 260, 7, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryTree2, 255, 142, 255, 510, 0.5f, 0, 1, 0, 1.0f, 0.15f),
+    E(sceneryHill2, 660, -26, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryTree1, 650, 120, 220, 510, 0.5f, 0.1f, 1, 0, 1.0f, 0.15f),
+    E(sceneryWindmillTower, 1075, 340, 279, 10, 0.5f, -0.1f, 0, 0, 1.0f, 0.15f),
+    E(sceneryWindmillWheel, 1075, 340, 255, 255, 0.4f, 0, 0, -1.4f, 1.0f, 0.15f),
+    E(sceneryHill2, 1130, -23, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryHill2, 1715, 4, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryTree1, 1700, 140, 220, 510, 0.5f, -0.2f, 1, 0, 1.0f, 0.15f),
+    E(cannonSprites[0], 2100, 70, 58, 127, 0.7f, -0.4f, 3, 0, 1.0f, 0.15f),
+    E(sceneryTree2, 2050, 150, 255, 510, 0.5f, 0.2f, 1, 0, 1.0f, 0.15f),
+};
+#undef E
+constexpr int menuLandscapeCount = sizeof(menuLandscape) / sizeof(menuLandscape[0]);
+static_assert(menuLandscapeCount == 60, "the menu landscape has 60 pictures");
+
+uint32_t DiscColour(float factor) {
+    uint32_t argb = 0xFF000000u;
+    for (int c = 0; c < 3; ++c) {
+        float v = factor * ambientColour[c];
+        if (v > 255.0f) v = 255.0f;
+        if (v < 0.0f) v = 0.0f;
+        argb |= (static_cast<uint32_t>(v) & 255u) << (16 - 8 * c);
+    }
+    return argb;
+}
+
+}  // namespace
+
+void DrawMenuDiscs(float discX, float discY, const float discPanX[4], const float discPanY[4],
+                   float spin) {
+    const float s = MenuWobble();
+    SpriteTexture* pictures[4] = {&sunSprite, &sunSprite, &skySprite, &skySprite};
+    const float turn[4] = {1.7f, 0.85f, 1.1f, 0.8f};
+    const float scaleX[4] = {2.4f + s, 2.0f, 1.85f + s, 1.6f + s};
+    const float scaleY[4] = {2.4f + s, 2.0f, 1.45f + s, 1.2f + s};
+    const float brighten[4] = {1.15f, 1.5f, 1.25f, 0.9f};
+    for (int i = 0; i < 4; ++i) {
+        const float x = discX - discPanX[i] * static_cast<float>(cameraX);
+        const float y = discY - discPanY[i] * static_cast<float>(cameraY);
+        pictures[i]->DrawSprite(x, y, secondPhase * turn[i] * spin, scaleX[i], scaleY[i], 255.0f,
+                                255.0f, DiscColour(brighten[i]));
+    }
+}
+
+void DrawMenuLandscape() { DrawLandscape(menuLandscape, menuLandscapeCount); }
+
+void DrawMenuSilhouettes(float x1, float x2, float x3, float circleX) {
+    const float s = MenuWobble();
+    const float half = static_cast<float>(screenHeight) / 2.0f;
+    const float camX = static_cast<float>(cameraX);
+    const float camY = static_cast<float>(cameraY);
+    constexpr uint32_t black = 0xFF000000u;
+    sceneryTree1.DrawSprite(x1 - camX, half - 3 - camY, s - 0.5f, 0.35f, 0.35f, 255, 511, black);
+    sceneryTree1.DrawSprite(x2 - camX, half + 9 - camY, s + 0.4f, 0.35f, 0.35f, 255, 511, black);
+    sceneryTree1.DrawSprite(x3 - camX, half - 29 - camY, s, 0.35f, 0.35f, 255, 511, black);
+    worldCircleSprite.DrawSprite(circleX - camX, half + 100 - camY, 0, 1, 1, 255, 255, black);
+}
+
