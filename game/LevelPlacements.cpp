@@ -932,8 +932,8 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
     if (!given[2]) r.objects[2] = MakeWalkerObject(1708, 600, 1700.0f, 1716.0f, 1, 0);
     if (!given[3]) r.objects[3] = MakeWalkerObject(1941, 600, 1933.0f, 1949.0f, 1, 1);
     if (!given[4]) r.objects[4] = MakeCeilingDropperObject(1450, 305, 1240.0f, 0.0f);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(2540, 520, 2490.0f, 2680.0f, 10, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(2630, 520, 2490.0f, 2680.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2540, 520, 0.0f, 8192.0f, 10, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2630, 520, 0.0f, 8192.0f, 10, 0);
     if (!given[7]) r.objects[7] = MakeCannonObject(1520.0f, 210.0f, 20.0f, 40.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[8]) r.objects[8] = MakeWalkerObject(3951, 802, 3942.0f, 3960.0f, 1, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(4049, 802, 4040.0f, 4058.0f, 1, 1);
@@ -943,8 +943,8 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeCannonObject(4080.0f, 400.0f, 8.0f, 20.0f, 8.0f, 8.0f, 0.45f, 0, 0, 0);
     if (!given[15]) r.objects[15] = MakeGearObject(4893, 778, 0.0f, 0.03f, 60);
     if (!given[26]) r.objects[26] = MakeCeilingDropperObject(4000, 495, 3800.0f, 0.0f);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(5181, 640, 5131.0f, 5352.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(5302, 640, 5131.0f, 5352.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(5181, 640, 0.0f, 8192.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(5302, 640, 0.0f, 8192.0f, 4, 0);
     if (!given[18]) r.objects[18] = MakeCannonObject(5570.0f, 330.0f, -45.0f, -25.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
     if (!given[19]) r.objects[19] = MakeGearObject(5601, -149, 0.0f, 0.02f, 30);
     if (!given[20]) r.objects[20] = MakeWalkerObject(6251, 600, 6242.0f, 6260.0f, 1, 0);
@@ -953,7 +953,7 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
     if (!given[23]) r.objects[23] = MakeWalkerObject(6549, 600, 6540.0f, 6558.0f, 1, 1);
     if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6300, 455, 6050.0f, 0.0f);
     if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6500, 455, 6050.0f, 0.0f);
-    if (!given[27]) r.objects[27] = MakeBouncerObject(7375, 852, 0.0f, 0.0f, 4, 1);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(7375, 852, 0.0f, 8192.0f, 4, 0);
     if (!given[28]) r.objects[28] = MakeCannonObject(7620.0f, 640.0f, -45.0f, -20.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
 }
 
