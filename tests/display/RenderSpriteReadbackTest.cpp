@@ -3,6 +3,7 @@
 // show up where the arithmetic says.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/GameFont.h"
@@ -163,25 +164,33 @@ TEST_F(RenderSpriteReadbackTest, LaterDrawsCoverEarlierOnesAcrossPictures) {
     EXPECT_EQ(Pixel(44, 44), kBlue);
 }
 
-TEST_F(RenderSpriteReadbackTest, CentredTextInksOnlyItsBox) {
+// A centred text inks only its box, and each line is centred in the box on
+// its own: a short line over a long one has its ink about the same middle.
+TEST_F(RenderSpriteReadbackTest, CentredTextInksOnlyItsBoxLineByLineCentred) {
     GameFont font = {};
-    font.Load("data//FVf.ttf", "Snap ITC", 20);
+    font.Load("data//FVf.ttf", "Snap ITC", 16);
     ASSERT_NE(font.font, nullptr);
     int w = 0, h = 0;
-    MeasureText(font.font, "HH", &w, &h);
-    font.DrawTextCentred("HH", 32, 32, 1, 1, 0, 1, 1, 1, 1);
-    int inked = 0, outside = 0;
+    MeasureText(font.font, "H\nHHHH", &w, &h);
+    ASSERT_LT(w, 60);
+    font.DrawTextCentred("H\nHHHH", 32, 32, 1, 1, 0, 1, 1, 1, 1);
+    int outside = 0, left[2] = {64, 64}, right[2] = {-1, -1};
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
             if (Pixel(x, y) == kClear) continue;
-            ++inked;
             if (x < 32 - w / 2 - 1 || x > 32 + (w + 1) / 2 + 1 || y < 32 - h / 2 - 1 ||
                 y > 32 + (h + 1) / 2 + 1)
                 ++outside;
+            const int line = y < 32 ? 0 : 1;
+            left[line] = std::min(left[line], x);
+            right[line] = std::max(right[line], x);
         }
     }
-    EXPECT_GT(inked, 10);
     EXPECT_EQ(outside, 0);
+    for (int line = 0; line < 2; ++line) {
+        ASSERT_GE(right[line], left[line]) << "line " << line << " inked nothing";
+        EXPECT_NEAR((left[line] + right[line]) / 2.0, 32.0, 2.0) << "line " << line;
+    }
 }
 
 }  // namespace

@@ -43,13 +43,34 @@ TEST(IniReading, SectionAndKeyIgnoreCaseAndValuesAreTrimmed)
     EXPECT_EQ(Lookup("", "mainmenu", "0"), "-");
 }
 
-TEST(IniReading, LongValuesAreCutTo299BytesAndNeverInsideACharacter)
+TEST(IniReading, ValuesAreCutTo299BytesAndNeverInsideACharacter)
 {
-    const std::string longText(400, 'x');
-    EXPECT_EQ(Lookup("[s]\n0=" + longText + "\n", "s", "0"), std::string(299, 'x'));
-    // "ä" is two bytes; 298 x then "ä" would end half-way at byte 299.
-    const std::string umlaut = std::string(298, 'x') + "\xC3\xA4" + "yz";
-    EXPECT_EQ(Lookup("[s]\n0=" + umlaut + "\n", "s", "0"), std::string(298, 'x'));
+    const struct {
+        std::string value, kept;
+    } cases[] = {
+        {std::string(298, 'x'), std::string(298, 'x')},
+        {std::string(299, 'x'), std::string(299, 'x')},
+        {std::string(300, 'x'), std::string(299, 'x')},
+        {std::string(400, 'x'), std::string(299, 'x')},
+        // "\xC3\xA4" is one letter in two bytes: it fits only whole.
+        {std::string(297, 'x') + "\xC3\xA4", std::string(297, 'x') + "\xC3\xA4"},
+        {std::string(298, 'x') + "\xC3\xA4" + "yz", std::string(298, 'x')},
+        {std::string(299, 'x') + "\xC3\xA4", std::string(299, 'x')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Lookup("[s]\n0=" + c.value + "\n", "s", "0"), c.kept) << c.value.size() << " bytes";
+}
+
+// A byte-order mark in front of the file is no part of its first line.
+TEST(IniReading, AByteOrderMarkBeforeTheFirstSectionOrKeyIsSkipped)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    EXPECT_EQ(Lookup(bom + "[ingame]\n0=first\n", "ingame", "0"), "first");
+    EXPECT_EQ(Lookup(bom + "[ingame]\r\n0=first\r\n", "ingame", "0"), "first");
+    EXPECT_EQ(Lookup(bom + "  [ingame]\n0=first\n", "ingame", "0"), "first");
+    // Only at the very start: a mark inside the file is text like any other.
+    EXPECT_EQ(Lookup("[ingame]\n" + bom + "0=first\n", "ingame", "0"), "-");
+    EXPECT_EQ(Lookup("[ingame]\n0=" + bom + "x\n", "ingame", "0"), bom + "x");
 }
 
 TEST(LanguageChoice, OnlyTheListedLocalesLeaveEnglish)
@@ -101,28 +122,57 @@ TEST(LanguageChoice, LocaleNamesMapToWindowsLocaleIds)
     EXPECT_EQ(GetSystemLocaleId(), 1031);
 }
 
-TEST(LanguageTexts, EveryTableIsFilledByKeyAndMissingEntriesReadHyphen)
+// The fifteen sections, their entry counts and the tables they fill.
+struct Section {
+    const char* name;
+    int entries;
+    char (*table)[kTextEntrySize];
+    size_t tableSize;
+};
+#define FV_SECTION(name, entries, table) {name, entries, table, sizeof table / sizeof table[0]}
+const Section sections[] = {
+    FV_SECTION("ingame", 11, ingameTexts),
+    FV_SECTION("mainmenu", 13, mainMenuTexts),
+    FV_SECTION("optionsmenu", 10, optionsMenuTexts),
+    FV_SECTION("predialog", 9, preDialogTexts),
+    FV_SECTION("levelselection", 31, levelSelectionTexts),
+    FV_SECTION("firstlevel", 7, firstLevelTexts),
+    FV_SECTION("secondlevel", 8, secondLevelTexts),
+    FV_SECTION("thirdlevel", 8, thirdLevelTexts),
+    FV_SECTION("sprintlevels", 7, sprintLevelTexts),
+    FV_SECTION("spikevoplevel", 5, spikeVopLevelTexts),
+    FV_SECTION("rockvoplevel", 7, rockVopLevelTexts),
+    FV_SECTION("airvoplevel", 6, airVopLevelTexts),
+    FV_SECTION("angryvoplevel", 5, angryVopLevelTexts),
+    FV_SECTION("elitevoplevel", 6, eliteVopLevelTexts),
+    FV_SECTION("levelnames", 46, levelNameTexts),
+};
+#undef FV_SECTION
+
+TEST(LanguageTexts, EverySectionFillsItsTableByKeyAndMissingEntriesReadHyphen)
 {
     TempHome home;
     const std::string path = home.path + "/xx.ini";
-    std::string ini = "[predialog]\n0=Caption\n1=Resolution:\n8=Music\n9=beyond the count\n[levelnames]\n";
-    for (int i = 0; i < 46; ++i) ini += std::to_string(i) + "=Level " + std::to_string(i) + "\n";
-    ini += "[elitevoplevel]\n5=last\n";
+    // Every section with one key more than it reads, in reverse order; the
+    // last entry of each is missing.
+    std::string ini;
+    for (int s = 14; s >= 0; --s) {
+        ini += std::string("[") + sections[s].name + "]\n";
+        for (int i = sections[s].entries; i >= 0; --i)
+            if (i != sections[s].entries - 1) ini += std::to_string(i) + "=" + sections[s].name + " " + std::to_string(i) + "\n";
+    }
     WriteFileBytes(path, ini);
     LoadLanguageTexts(path.c_str());
-    EXPECT_STREQ(preDialogTexts[0], "Caption");
-    EXPECT_STREQ(preDialogTexts[1], "Resolution:");
-    EXPECT_STREQ(preDialogTexts[2], "-");
-    EXPECT_STREQ(preDialogTexts[8], "Music");
-    EXPECT_STREQ(levelNameTexts[45], "Level 45");
-    EXPECT_STREQ(eliteVopLevelTexts[5], "last");
-    EXPECT_STREQ(ingameTexts[10], "-");
-    EXPECT_STREQ(levelSelectionTexts[30], "-");
+    for (const Section& s : sections) {
+        EXPECT_EQ(s.tableSize, size_t(s.entries)) << s.name;
+        for (int i = 0; i + 1 < s.entries; ++i)
+            EXPECT_EQ(s.table[i], std::string(s.name) + " " + std::to_string(i)) << s.name;
+        EXPECT_STREQ(s.table[s.entries - 1], "-") << s.name;
+    }
 
     LoadLanguageTexts((home.path + "/missing.ini").c_str());
-    EXPECT_STREQ(preDialogTexts[1], "-");
-    EXPECT_STREQ(levelNameTexts[0], "-");
-    EXPECT_STREQ(spikeVopLevelTexts[4], "-");
+    for (const Section& s : sections)
+        for (int i = 0; i < s.entries; ++i) EXPECT_STREQ(s.table[i], "-") << s.name << " " << i;
 }
 
 TEST(LanguageTexts, AFolderFifoOrHugeFileGivesHyphensAndNeverHangs)

@@ -153,18 +153,33 @@ TEST_F(Launcher, AnEmptyModeListStillOffersOneSize)
     EXPECT_STREQ(dialog.entries[0].text, "1920 x 1080");
 }
 
-TEST_F(Launcher, EntriesAreSortedAsTextAndTheStoredSizeIsSelected)
+// Entries sorted by their text move as later ones are put before them; the
+// selection must stay on the stored size whatever comes after it.
+TEST_F(Launcher, EntriesAreSortedAsTextAndTheStoredSizeStaysSelected)
 {
-    WriteFileBytes(File("System.xml"), kDecl + "<System auflosungx=\"800\" auflosungy=\"600\" fenster=\"0\" />\r\n");
-    Prepare();
+    const char* order[] = {"1024 x 768", "1280 x 1024", "1280 x 720", "1920 x 1080", "800 x 600"};
+    const struct {
+        const char* stored;
+        int entry;
+    } cases[] = {{"1920\" auflosungy=\"1080", 3}, {"1280\" auflosungy=\"1024", 1},
+                 {"1280\" auflosungy=\"720", 2},  {"1024\" auflosungy=\"768", 0},
+                 {"800\" auflosungy=\"600", 4}};
+    for (const auto& c : cases) {
+        WriteFileBytes(File("System.xml"),
+                       kDecl + "<System auflosungx=\"" + c.stored + "\" fenster=\"0\" />\r\n");
+        Prepare();
+        LauncherDialog dialog;
+        InitLauncherDialog(&dialog);
+        ASSERT_EQ(dialog.entryCount, 5);
+        for (int i = 0; i < 5; ++i) EXPECT_STREQ(dialog.entries[i].text, order[i]);
+        ASSERT_EQ(dialog.selectedEntry, c.entry) << c.stored;
+        const DisplayMode& chosen = displayModes[dialog.entries[dialog.selectedEntry].modeIndex];
+        EXPECT_EQ(chosen.width, screenWidth) << c.stored;
+        EXPECT_EQ(chosen.height, screenHeight) << c.stored;
+        EXPECT_EQ(dialog.entries[dialog.selectedEntry].modeIndex, selectedModeIndex) << c.stored;
+    }
     LauncherDialog dialog;
     InitLauncherDialog(&dialog);
-    ASSERT_EQ(dialog.entryCount, 5);
-    const char* order[] = {"1024 x 768", "1280 x 1024", "1280 x 720", "1920 x 1080", "800 x 600"};
-    for (int i = 0; i < 5; ++i) EXPECT_STREQ(dialog.entries[i].text, order[i]);
-    EXPECT_EQ(dialog.selectedEntry, 4);
-    EXPECT_EQ(dialog.entries[dialog.selectedEntry].modeIndex, 4);
-    EXPECT_EQ(dialog.entries[0].modeIndex, 3);
     EXPECT_STREQ(dialog.resolutionCaption, "caption 1");
     EXPECT_STREQ(dialog.startCaption, "caption 6");
     EXPECT_STREQ(dialog.quitCaption, "caption 7");

@@ -94,6 +94,39 @@ TEST_F(ColourCycleTest, TheMenuPresetStartsOrange)
     EXPECT_FLOAT_EQ(ambientColour[0], 230.0f);
 }
 
+// Entries written while the Vop is dead or the level is done never burn,
+// whatever the previous pass of the ring left in them; a dead Vop's trail
+// fades faster (f 0.9 for every kind).
+TEST_F(ColourCycleTest, TheTrailCoolsAndFadesFasterAfterADeathOrTheGoal)
+{
+    const struct {
+        int kind, end;
+        uint8_t done;
+        uint8_t hot;
+        float alphaAfter;  // of a 255 entry after one more update
+    } cases[] = {
+        {1, EndAlive, 0, 1, 252.0f},          {3, EndAlive, 0, 1, 255 - 3 / 0.99f},
+        {6, EndAlive, 0, 1, 255 - 3 / 0.98f}, {1, EndExploded, 0, 0, 255 - 3 / 0.9f},
+        {4, EndFalling, 0, 0, 255 - 3 / 0.9f}, {5, EndRisen, 0, 0, 255 - 3 / 0.9f}, {2, EndAlive, 1, 0, 252.0f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " end " << c.end << " done " << int(c.done));
+        vopKind = c.kind;
+        endState = c.end;
+        levelDone = c.done;
+        playerAlpha = 255.0f;
+        for (uint8_t& h : trailHot) h = 1;  // as the last pass of the ring left them
+        trailHead = 20;
+        UpdateTrail();
+        EXPECT_EQ(trailHot[20], c.hot);
+        EXPECT_EQ(trailHot[21], 1);  // entries not written keep theirs
+        UpdateTrail();
+        EXPECT_FLOAT_EQ(trailAlpha[20], c.alphaAfter);
+    }
+    endState = EndAlive;
+    levelDone = 0;
+}
+
 TEST_F(ColourCycleTest, TrailAgesAndWrapsAndPhasesAdvance)
 {
     trailHead = 74;

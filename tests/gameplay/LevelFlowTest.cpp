@@ -1,9 +1,13 @@
 // An attempt from load to goal: time bonus, death and restart, checkpoints,
 // scoring, best scores and unlocking.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "GameplayTestSupport.h"
 #include "game/LevelTable.h"
+#include "screens/VopKindChoice.h"
 
 using namespace gameplay_test;
 
@@ -193,25 +197,75 @@ TEST_F(LevelFlowTest, GoalScoresKillsPlusTimeAndRaisesTheBest)
     EXPECT_FLOAT_EQ(velX, 0.0f);
 }
 
-TEST_F(LevelFlowTest, ALowerScoreNeverLowersTheBestAndReplayingUnlocksNothing)
+// The level of this fixture needs 50 points and stands at play order 10.
+// An equal score counts as a new best and is saved; a boss level saves
+// without keeping a best; only the newest level opens the next one.
+TEST_F(LevelFlowTest, TheBestScorePassingAndUnlockingFollowTheScore)
 {
-    levelTable[40].bestScore = 500;
-    unlockedLevels = 20;
-    timeBonus = 60;
-    ReachGoal();
-    EXPECT_EQ(levelTable[40].bestScore, 500);
-    EXPECT_EQ(unlockedLevels, 20);
-    EXPECT_EQ(newLevelUnlocked, 0);
+    const struct {
+        const char* what;
+        uint8_t sprint, boss;
+        int best, kills, time, unlocked;
+        int expectBest;
+        bool saved, passed, notPassed;
+    } cases[] = {
+        {"equal to the best", 0, 0, 97, 37, 60, 10, 97, true, true, false},
+        {"one below the best", 0, 0, 98, 37, 60, 10, 98, false, true, false},
+        {"one above the best", 0, 0, 96, 37, 60, 10, 97, true, true, false},
+        {"sprint equal to the best", 1, 0, 60, 0, 60, 10, 60, true, true, false},
+        {"sprint one below the best", 1, 0, 61, 0, 60, 10, 61, false, true, false},
+        {"boss at the best", 0, 1, 0, 0, 40, 10, 0, true, true, false},
+        {"boss below the best", 0, 1, 41, 0, 40, 10, 41, false, true, false},
+        {"exactly at the threshold", 0, 0, 0, 20, 30, 10, 50, true, true, false},
+        {"one below the threshold", 0, 0, 0, 19, 30, 10, 49, true, false, true},
+        {"an older level failed", 0, 0, 0, 19, 30, 20, 49, true, false, false},
+        {"an older level passed", 0, 0, 0, 20, 30, 20, 50, true, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        record.sprintLevel = c.sprint;
+        record.bossLevel = c.boss;
+        record.bestScore = c.best;
+        levelTable[40] = record;
+        Load(record, picture);
+        if (c.boss) {
+            for (int j = 0; j < 3; ++j) currentLevel.objects[j].objState = ObjInactive;
+            CheckBossBeaten();
+        }
+        unlockedLevels = c.unlocked;
+        killScore = c.kills;
+        timeBonus = c.time;
+        std::remove(gamepXmlPath);
+        ReachGoal();
+        ASSERT_EQ(levelDone, 1);
+        EXPECT_EQ(levelTable[40].bestScore, c.expectBest);
+        EXPECT_EQ(access(gamepXmlPath, F_OK) == 0, c.saved);
+        const bool opens = c.passed && c.unlocked == 10;
+        EXPECT_EQ(unlockedLevels, c.unlocked + (opens ? 1 : 0));
+        EXPECT_EQ(newLevelUnlocked, opens ? 1 : 0);
+        EXPECT_EQ(levelNotPassed, c.notPassed ? 1 : 0);
+    }
 }
 
-TEST_F(LevelFlowTest, AFailedNewestLevelIsMarkedNotPassed)
+// Passing the newest level announces a new kind exactly where the kind
+// choice opens one.
+TEST_F(LevelFlowTest, ANewKindIsAnnouncedExactlyWhereTheKindChoiceOpensOne)
 {
-    unlockedLevels = 10;
-    timeBonus = 10;  // below the threshold of 50
-    ReachGoal();
-    EXPECT_EQ(levelNotPassed, 1);
-    EXPECT_EQ(unlockedLevels, 10);
-    EXPECT_EQ(levelTable[40].bestScore, 10);
+    record.thresholdPoints = 0;
+    levelTable[40] = record;
+    for (int order = 1; order <= 45; ++order) {
+        record.playOrder = order;
+        Load(record, picture);
+        unlockedLevels = order;
+        int openBefore = 0, openAfter = 0;
+        for (const VopKindButton& b : vopKindButtons) openBefore += IsVopKindOpen(b);
+        ReachGoal();
+        for (const VopKindButton& b : vopKindButtons) openAfter += IsVopKindOpen(b);
+        EXPECT_EQ(unlockedLevels, order + 1);
+        EXPECT_EQ(newKindUnlocked, openAfter - openBefore) << "play order " << order;
+        const bool announced = order == 4 || order == 10 || order == 20 || order == 29 || order == 36;
+        EXPECT_EQ(newKindUnlocked, announced ? 1 : 0) << "play order " << order;
+    }
 }
 
 TEST_F(LevelFlowTest, ABossLevelOpensOnlyOnceBeatenAndKeepsNoBest)
@@ -228,15 +282,25 @@ TEST_F(LevelFlowTest, ABossLevelOpensOnlyOnceBeatenAndKeepsNoBest)
     EXPECT_EQ(levelTable[40].bestScore, 0);
 }
 
+// At the goal (x 3000 on a 1024 screen) enemies strictly within a screen
+// and 200 pixels of the Vop pop; the others are removed; gears stay.
 TEST_F(LevelFlowTest, TheGoalClearsEnemiesNearAndFar)
 {
-    record.objects[0].objX = 100000;  // far away: removed at once
+    const struct {
+        int x, kind, state;
+    } cases[] = {{1777, KindWalker, ObjPopping},  {1776, KindBouncer, ObjInactive},
+                 {4223, KindBouncer, ObjPopping}, {4224, KindWalker, ObjInactive},
+                 {100000, KindCannon, ObjInactive}, {100000, KindSmallGearCw, ObjAlive}};
+    record.objectCount = 6;
+    for (int j = 0; j < 6; ++j) {
+        record.objects[j] = MakeWalkerObject(cases[j].x, 560, 0, 200000, 0, 0);
+        record.objects[j].objKind = cases[j].kind;
+    }
     levelTable[40] = record;
     Load(record, picture);
-    playerX = 2400;
     ReachGoal();
-    EXPECT_EQ(currentLevel.objects[0].objState, ObjInactive);
-    EXPECT_EQ(currentLevel.objects[2].objState, ObjPopping);
+    ASSERT_EQ(playerX, 3000);
+    for (int j = 0; j < 6; ++j) EXPECT_EQ(currentLevel.objects[j].objState, cases[j].state) << cases[j].x;
     EXPECT_EQ(killScore, 0);
 }
 
@@ -254,6 +318,18 @@ TEST_F(LevelFlowTest, TheScoreCountsUpOnePointPerTick)
     UpdateScoreCounter();
     EXPECT_EQ(shownScore, 97);
     EXPECT_EQ(scoreEndLatch, 1);
+    // Sprint and boss levels and the first level show no count.
+    for (int kind = 0; kind < 3; ++kind) {
+        LevelRecord other = record;
+        other.sprintLevel = kind == 0;
+        other.bossLevel = kind == 1;
+        other.recordId = kind == 2 ? 7 : 40;
+        Load(other, picture);
+        killScore = 37;
+        timeBonus = 60;
+        UpdateScoreCounter();
+        EXPECT_EQ(shownScore, 0) << "case " << kind;
+    }
 }
 
 TEST_F(LevelFlowTest, TheEndScreenAsksToLeaveAfter205Ticks)

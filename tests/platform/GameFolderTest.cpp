@@ -89,6 +89,32 @@ TEST_F(GameFolder, AnExecutableOutsideTheCheckoutLooksBesideItAndOneFolderUp)
                                        root + "/other/bin/data");
 }
 
+// Only the checkout itself and the folders inside it lead up to the
+// checkout; a sibling whose name merely begins with the checkout's does not,
+// and the search never climbs past where it may look.
+TEST_F(GameFolder, OnlyFoldersInsideTheCheckoutLeadUpToIt)
+{
+    MakeData(root);  // a data folder above everything: never the game's
+    for (const std::string& dir : {root + "/checkout-old", root + "/checkout-old/build"})
+        ASSERT_EQ(mkdir(dir.c_str(), 0755), 0) << dir;
+    const struct {
+        std::string executable, source;
+        bool found;
+        std::string looked;
+    } cases[] = {
+        {root + "/checkout-old/build/florpvops", checkout, false,
+         root + "/checkout-old/build/data, " + root + "/checkout-old/data"},
+        {root + "/checkout/build/florpvops", checkout + "/", true,
+         root + "/checkout/build/data, " + checkout + "/data"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.executable + " with the checkout at " + c.source);
+        const bool found = Find(root + "/other", c.executable, c.source);
+        EXPECT_EQ(std::string(looked), root + "/other/data, " + c.looked);
+        EXPECT_EQ(found && std::string(this->found) == checkout, c.found);
+    }
+}
+
 TEST_F(GameFolder, AFolderNamedDataWithoutTheGamesFilesIsPassedOver)
 {
     mkdir((root + "/elsewhere/data").c_str(), 0755);

@@ -162,6 +162,25 @@ TEST_F(SceneryLayoutTable, TallSprintLevelsKeepTheirLandscapeAlongTheScreensLowe
     }
 }
 
+// The pivots the shared pictures are drawn about: hills and trees on the
+// middle of their lowest row (trees also a little left or right of it), the
+// tower at its top, the wheel at its hub; always above the drawn columns.
+bool CentreFits(const SpriteTexture* picture, float x, float y) {
+    const struct {
+        const SpriteTexture* picture;
+        int left, right;  // drawn columns, right exclusive
+    } parts[] = {{&sceneryTree1, 130, 445}, {&sceneryTree2, 125, 425}, {&sceneryHill1, 0, 511},
+                 {&sceneryHill2, 0, 511}, {&sceneryWindmillTower, 132, 365}};
+    for (const auto& part : parts)
+        if (part.picture == picture && !(x >= part.left && x < part.right)) return false;
+    if (picture == &sceneryWindmillTower) return x == 279 && y == 10;
+    if (picture == &sceneryWindmillWheel) return x == 255 && y == 255;
+    const bool hill = picture == &sceneryHill1 || picture == &sceneryHill2 ||
+                      picture == &sceneryHill3 || picture == &sceneryHill4;
+    if (hill) return x == 255 && y == 510;
+    return y == 510 && (x == 200 || x == 210 || x == 215 || x == 255 || x == 300);
+}
+
 // Rules every layout keeps, which the drawing relies on.
 TEST_F(SceneryLayoutTable, EveryPlacementKeepsTheRulesOfItsDrawRule) {
     const SpriteTexture* shared[] = {&sceneryTree1, &sceneryTree2, &sceneryTree3, &sceneryTree4,
@@ -188,18 +207,100 @@ TEST_F(SceneryLayoutTable, EveryPlacementKeepsTheRulesOfItsDrawRule) {
                 EXPECT_NE(p.colourKind, ColourKind::AmbientTint);
             }
             EXPECT_EQ(p.anchorY == AnchorY::ScreenBottom, &layout == &screenAnchoredLayout);
-            EXPECT_LE(p.colourFactor, 0.75f);
-            // Only wheels spin, and always the same way.
-            if (p.rotationKind == RotationKind::Spin) {
-                EXPECT_TRUE(p.picture == &sceneryWindmillWheel || p.picture == &levelDecor[5]);
-                EXPECT_LT(p.rotationValue, 0.0f);
+            if (p.anchorY == AnchorY::ScreenBottom) {
+                EXPECT_TRUE(p.y >= -800 && p.y <= 120) << p.y;
+            } else {
+                EXPECT_TRUE(p.y >= 80 && p.y <= 2100) << p.y;
             }
-            if (p.picture == &sceneryWindmillTower) {
-                EXPECT_EQ(p.centreX, 279.0f);
-                EXPECT_EQ(p.centreY, 10.0f);
+            if (p.drawRule == DrawRule::PivotWorldOrigin) {
+                EXPECT_TRUE(p.parallax >= 0.5f && p.parallax <= 1.0f) << p.parallax;
+            }
+            EXPECT_TRUE(p.scaleX >= 0.38f && p.scaleX <= 1.75f) << p.scaleX;
+            EXPECT_TRUE(p.scaleY >= 0.38f && p.scaleY <= 1.82f) << p.scaleY;
+            // Brightness: silhouettes (0), the faint 0.045, else 0.08 to 0.75;
+            // opaque pictures 0.18 to 0.62.
+            const float f = p.colourFactor;
+            if (p.colourKind == ColourKind::AmbientTint) {
+                EXPECT_TRUE(f == 0.0f || f == 0.045f || (f >= 0.08f && f <= 0.75f)) << f;
+            }
+            if (p.colourKind == ColourKind::AmbientOpaque) {
+                EXPECT_TRUE(f >= 0.18f && f <= 0.62f) << f;
+            }
+            // The lean stays in its kind's range; only wheels spin, always anticlockwise.
+            const float v = p.rotationValue;
+            switch (p.rotationKind) {
+            case RotationKind::Fixed: EXPECT_TRUE(v >= -0.55f && v <= 0.8f) << v; break;
+            case RotationKind::Sway:
+            case RotationKind::CounterSway: EXPECT_TRUE(v >= -0.6f && v <= 0.6f) << v; break;
+            case RotationKind::Spin:
+                EXPECT_TRUE(p.picture == &sceneryWindmillWheel || p.picture == &levelDecor[5]);
+                EXPECT_TRUE(v >= -2.7f && v <= -1.0f) << v;
+                break;
+            }
+            // Every shared picture turns about a pixel of its own drawn part.
+            if (isShared(p.picture)) {
+                EXPECT_TRUE(CentreFits(p.picture, p.centreX, p.centreY))
+                    << p.centreX << ", " << p.centreY;
             }
         }
     }
+}
+
+bool IsTree(const SpriteTexture* p) {
+    return p == &sceneryTree1 || p == &sceneryTree2 || p == &sceneryTree3 || p == &sceneryTree4 ||
+           p == &sceneryTree5 || p == &sceneryTree8;
+}
+bool IsHill(const SpriteTexture* p) {
+    return p == &sceneryHill1 || p == &sceneryHill2 || p == &sceneryHill3 || p == &sceneryHill4;
+}
+// Record 9 builds its windmills from its own decoration slots 6 and 5.
+bool IsTower(const SceneryLayout& l, const SpriteTexture* p) {
+    return p == &sceneryWindmillTower || (&l == &record9Layout && p == &levelDecor[6]);
+}
+bool IsWheel(const SceneryLayout& l, const SpriteTexture* p) {
+    return p == &sceneryWindmillWheel || (&l == &record9Layout && p == &levelDecor[5]);
+}
+
+// Groups lean outwards: the left tree of a tree group (centre, left, right,
+// then their hill) leans no further right than the centre one, the right
+// tree no further left; the three towers of a windmill group tilt more to
+// the right the further right they stand. Every wheel turns on its tower's
+// point, but for one windmill of record 15 whose wheel sits 10 higher.
+TEST_F(SceneryLayoutTable, GroupsLeanOutwardsAndWheelsTurnOnTheirTowers) {
+    int treeGroups = 0, windmillGroups = 0;
+    for (int e = 0; e < sceneryLayoutTableSize; ++e) {
+        const SceneryLayout& layout = *sceneryLayoutTable[e].layout;
+        const SceneryPlacement* q = layout.placements;
+        for (int i = 0; i < layout.count; ++i) {
+            SCOPED_TRACE(testing::Message()
+                         << "record " << sceneryLayoutTable[e].recordId << " row " << i + 1);
+            if (i >= 3 && IsHill(q[i].picture) && IsTree(q[i - 3].picture) &&
+                IsTree(q[i - 2].picture) && IsTree(q[i - 1].picture) &&
+                q[i - 2].x < q[i - 3].x && q[i - 3].x < q[i - 1].x) {
+                ++treeGroups;
+                EXPECT_LE(q[i - 2].rotationValue, q[i - 3].rotationValue) << "left tree";
+                EXPECT_GE(q[i - 1].rotationValue, q[i - 3].rotationValue) << "right tree";
+            }
+            if (i >= 2 && IsTower(layout, q[i].picture) && IsTower(layout, q[i - 1].picture) &&
+                IsTower(layout, q[i - 2].picture)) {
+                ++windmillGroups;
+                const SceneryPlacement* t[3] = {&q[i - 2], &q[i - 1], &q[i]};
+                std::sort(t, t + 3, [](auto* a, auto* b) { return a->x < b->x; });
+                EXPECT_LE(t[0]->rotationValue, t[1]->rotationValue) << "left tower";
+                EXPECT_LE(t[1]->rotationValue, t[2]->rotationValue) << "right tower";
+            }
+            if (IsWheel(layout, q[i].picture)) {
+                int towers = 0;
+                for (int j = 0; j < layout.count; ++j)
+                    towers += IsTower(layout, q[j].picture) && q[j].x == q[i].x &&
+                              q[j].y == q[i].y + (&layout == &layout15 && q[i].x == 2850 ? 10 : 0) &&
+                              q[j].parallax == q[i].parallax;
+                EXPECT_GE(towers, 1) << "a wheel without its tower";
+            }
+        }
+    }
+    EXPECT_GT(treeGroups, 150);
+    EXPECT_GT(windmillGroups, 100);
 }
 
 TEST_F(SceneryLayoutTable, SceneryIsTheFirstThingOfTheInGameFrame) {
