@@ -837,10 +837,10 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(1175, 695, 1425.0f, 700.0f);
     if (!given[23]) r.objects[23] = MakeWalkerObject(1310, 860, 1300.0f, 1320.0f, 1, 0);
     if (!given[13]) r.objects[13] = MakeBouncerObject(1400, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1560.0f, -360.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1605.0f, 700.0f);
     if (!given[28]) r.objects[28] = MakeBouncerObject(1490, 900, 0.0f, 0.0f, 4, 1);
     if (!given[29]) r.objects[29] = MakeBouncerObject(1580, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1560.0f, -360.0f);
+    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1605.0f, 700.0f);
     if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(640, 549, 0, 520.0f, 1200.0f, 10, 0);
     if (!given[17]) r.objects[17] = MakeDroppedBouncerObject(730, 549, 45, 520.0f, 1200.0f, 10, 0);
     if (!given[20]) r.objects[20] = MakeDroppedBouncerObject(820, 549, 121, 520.0f, 1200.0f, 10, 0);
@@ -1283,7 +1283,7 @@ void PlaceRecord38(LevelRecord& r, const bool given[])
     if (!given[26]) r.objects[26] = MakeGearObject(3528, 728, 0.0f, 0.03f, 50);
     if (!given[27]) r.objects[27] = MakeGearObject(6078, 678, 0.0f, 0.03f, 50);
     if (!given[28]) r.objects[28] = MakeGearObject(6528, 708, 0.0f, 0.028f, 50);
-    if (!given[29]) r.objects[29] = MakeGearObject(1678, 698, 0.0f, 0.025f, 60);
+    if (!given[29]) r.objects[29] = MakeGearObject(1678, 658, 0.0f, 0.025f, 60);
     if (!given[30]) r.objects[30] = MakeCannonObject(3260.0f, 420.0f, -20.0f, 20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
     if (!given[31]) r.objects[31] = MakeCannonObject(3400.0f, 420.0f, 20.0f, -20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
     if (!given[32]) r.objects[32] = MakeCannonObject(4280.0f, 270.0f, -15.0f, 15.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
@@ -1554,7 +1554,7 @@ void PlaceRecord43(LevelRecord& r, const bool given[])
     if (!given[25]) r.objects[25] = MakeWalkerObject(7650, 640, 7470.0f, 7710.0f, 4, 1);
     if (!given[26]) r.objects[26] = MakeGearObject(2926, 631, 0.0f, 0.018f, 30);
     if (!given[27]) r.objects[27] = MakeGearObject(5526, 711, 0.0f, 0.018f, 40);
-    if (!given[28]) r.objects[28] = MakeGearObject(651, 651, 0.0f, 0.018f, 40);
+    if (!given[28]) r.objects[28] = MakeGearObject(651, 561, 0.0f, 0.018f, 40);
     if (!given[29]) r.objects[29] = MakeGearObject(4028, 738, 0.0f, 0.025f, 50);
     if (!given[30]) r.objects[30] = MakeGearObject(6428, 868, 0.0f, 0.025f, 60);
     if (!given[31]) r.objects[31] = MakeCannonObject(3600.0f, 430.0f, -12.0f, 12.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
