@@ -892,24 +892,24 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
 // rec29.lvl
 void PlaceRecord29(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1100, 380, 1000.0f, 1300.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1650, 380, 1500.0f, 1800.0f, 4, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2850, 380, 2700.0f, 2950.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(4300, 380, 4200.0f, 4420.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(5000, 380, 4850.0f, 5150.0f, 4, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(5500, 380, 5400.0f, 5700.0f, 4, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(6300, 380, 6150.0f, 6450.0f, 4, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(7200, 380, 7050.0f, 7350.0f, 4, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(2450, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(3050, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(5300, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6650, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(7500, 420, 0.0f, 0.0f, 7, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1120, 460, 1095.0f, 1205.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1680, 460, 1595.0f, 1705.0f, 4, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(2795, 460, 2770.0f, 2880.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(3660, 520, 3420.0f, 3900.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(5030, 460, 4945.0f, 5055.0f, 4, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(5530, 460, 5505.0f, 5615.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(6270, 460, 6245.0f, 6355.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(7230, 460, 7145.0f, 7255.0f, 4, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(2450, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(3050, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(5300, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6650, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(7500, 420, 0.0f, 8192.0f, 7, 0);
     if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1400, 120, 800.0f, 0.0f);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(2800, 120, 2200.0f, 0.0f);
     if (!given[15]) r.objects[15] = MakeCeilingDropperObject(5200, 120, 4600.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(6900, 120, 6300.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeGearObject(4376, 616, 0.0f, 0.02f, 30);
+    if (!given[17]) r.objects[17] = MakeGearObject(4376, 540, 0.0f, 0.02f, 30);
     if (!given[18]) r.objects[18] = MakeCannonObject(6900.0f, 40.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
     if (!given[19]) r.objects[19] = LevelObject();
     if (!given[20]) r.objects[20] = LevelObject();
