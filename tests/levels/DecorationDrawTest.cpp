@@ -31,6 +31,7 @@
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/replaysearch/ReplayRun.h"
+#include "tools/replaysearch/ReplaySeeds.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ class DecorationDraw : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        InitLevelTable();
+        FreshStartRandomState();  // the table as start-up fills it, music and kinds too
         std::string error;
         if (!ReadAllLevelDesigns("levels", designs, error)) ADD_FAILURE() << error;
         blackSprite.Load("data//menusprite//black.png");

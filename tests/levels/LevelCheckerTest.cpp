@@ -25,6 +25,7 @@
 #include "tools/levelgen/CollisionRaster.h"
 #include "tools/levelgen/LevelSource.h"
 #include "tools/levelgen/PlacementWriter.h"
+#include "tools/replaysearch/ReplaySeeds.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void FillTable()
 {
     static bool filled = false;
     if (!filled) {
-        InitLevelTable();
+        FreshStartRandomState();  // the table as start-up fills it, music and kinds too
         filled = true;
     }
 }

@@ -13,6 +13,7 @@
 #include "platform/Audio.h"
 #include "platform/Texture.h"
 #include "shared/LevelRecord.h"
+#include "tools/replaysearch/ReplaySeeds.h"
 
 namespace {
 
@@ -30,8 +31,7 @@ bool PictureLoads(const char* path, int width, int height)
 
 TEST(LevelFiles, EveryFileTheLevelTableNamesLoads)
 {
-    InitLevelTable();
-    MusicChoice();  // as start-up does: the tracks are chosen after the table is filled
+    FreshStartRandomState();  // as start-up does: the tracks are chosen after the table is filled
     SetSilentAudio(true);
     std::vector<std::string> missing;
     int named = 0;
