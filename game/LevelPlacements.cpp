@@ -491,26 +491,26 @@ void PlaceRecord19(LevelRecord& r, const bool given[])
     if (!given[2]) r.objects[2] = MakeWalkerObject(3050, 500, 3000.0f, 3100.0f, 2, 0);
     if (!given[3]) r.objects[3] = MakeWalkerObject(4900, 560, 4850.0f, 4950.0f, 2, 1);
     if (!given[4]) r.objects[4] = MakeWalkerObject(5450, 600, 5400.0f, 5500.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(6400, 580, 6050.0f, 6550.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(6500, 580, 6050.0f, 6550.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(2500, 720, 0, 2250.0f, 2790.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2600, 720, 52, 2250.0f, 2790.0f, 10, 0);
-    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2700, 720, 148, 2250.0f, 2790.0f, 10, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(3400, 540, 3000.0f, 3450.0f, 10, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6900, 594, 6530.0f, 6950.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(7100, 554, 7050.0f, 7150.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(7250, 554, 7200.0f, 7300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(2500, 720, 0, 0.0f, 8192.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2600, 720, 52, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2700, 720, 148, 0.0f, 8192.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3400, 540, 0.0f, 8192.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6900, 594, 0.0f, 8192.0f, 10, 0);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(1450, 425, 1150.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1750, 425, 1450.0f, 0.0f);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(3050, 385, 2650.0f, 0.0f);
     if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4900, 445, 4650.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(5450, 485, 5050.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(7100, 425, 7090.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(7250, 425, 7240.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(7100, 425, 6700.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(7250, 425, 6850.0f, 0.0f);
     if (!given[19]) r.objects[19] = MakeCeilingDropperObject(1600, 425, 1590.0f, 0.0f);
     if (!given[20]) r.objects[20] = MakeCeilingDropperObject(3250, 355, 3240.0f, 0.0f);
     if (!given[21]) r.objects[21] = MakeCeilingDropperObject(5640, 470, 5630.0f, 0.0f);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(7400, 425, 7390.0f, 0.0f);
     if (!given[23]) r.objects[23] = MakeCeilingDropperObject(7550, 425, 7540.0f, 0.0f);
-    if (!given[24]) r.objects[24] = MakeGearObject(3476, 771, 0.0f, 0.02f, 30);
+    if (!given[24]) r.objects[24] = MakeGearObject(3476, 660, 0.0f, 0.02f, 30);
     if (!given[25]) r.objects[25] = LevelObject();
 }
 
