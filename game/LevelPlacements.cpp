@@ -264,26 +264,26 @@ void PlaceRecord11(LevelRecord& r, const bool given[])
 // rec12.lvl
 void PlaceRecord12(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(700, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(790, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(880, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(970, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(3100, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3190, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3280, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3370, 620, 3080.0f, 3420.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(650, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(740, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(830, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(920, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3200, 620, 3180.0f, 3400.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3380, 620, 3180.0f, 3400.0f, 4, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6380, 500, 6350.0f, 6590.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6560, 500, 6350.0f, 6590.0f, 2, 1);
     if (!given[12]) r.objects[12] = MakeWalkerObject(3950, 320, 3880.0f, 4380.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 1);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3900, 460, 3700.0f, 4500.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(4300, 460, 3700.0f, 4500.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(5300, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(5390, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(5480, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(5570, 620, 4820.0f, 5900.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4050, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4250, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5320, 620, 5300.0f, 5500.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5480, 620, 5300.0f, 5500.0f, 4, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1010, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1100, 620, 600.0f, 1120.0f, 2, 0);
     if (!given[20]) r.objects[20] = LevelObject();
     if (!given[21]) r.objects[21] = LevelObject();
 }
