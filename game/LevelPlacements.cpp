@@ -317,21 +317,21 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
 // rec14.lvl
 void PlaceRecord14(LevelRecord& r, const bool given[])
 {
-    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 660.0f, 990.0f, 10, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 660.0f, 990.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 660.0f, 990.0f, 10, 0);
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1120, 290, 1110.0f, 1230.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1310, 290, 1300.0f, 1420.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 1560.0f, 1890.0f, 10, 0);
-    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 1560.0f, 1890.0f, 10, 0);
-    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 1560.0f, 1890.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(2810, 420, 2800.0f, 2920.0f, 2, 0);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 3410.0f, 3740.0f, 10, 0);
-    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 3410.0f, 3740.0f, 10, 0);
-    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 3410.0f, 3740.0f, 10, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(4260, 820, 4250.0f, 4370.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(4860, 1660, 4800.0f, 4920.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3630.0f, 3750.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 0.0f, 6144.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(520, 290, 480.0f, 630.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(100, 290, 60.0f, 250.0f, 2, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(220, 290, 60.0f, 250.0f, 2, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(600, 290, 480.0f, 630.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 0.0f, 6144.0f, 10, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 0.0f, 6144.0f, 10, 0);
+    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(5950, 1860, 5940.0f, 5960.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3680.0f, 3700.0f, 2, 0);
     if (!given[2]) r.objects[2] = MakeGearObject(51, 511, 0.0f, 0.02f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(1051, 471, 0.31f, 0.02f, 40);
     if (!given[8]) r.objects[8] = MakeGearObject(1901, 631, 0.24f, 0.02f, 30);
