@@ -17,7 +17,7 @@
 #include "gameplay/LevelObjectFactories.h"
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
-const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
+const int32_t record2BouncerHomeY[6] = {670, 670, 670, 670, 670, 670};
 const int32_t record4BouncerHomeY[12] = {940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940};
 const PlacedPoint record5BouncerPositions[3] = {{980, 730}, {1200, 730}, {1400, 730}};
 const int32_t record5BouncerHomeY[5] = {975, 975, 975, 975, 975};
@@ -69,12 +69,12 @@ void PlaceRecord1(LevelRecord& r, const bool given[])
 // rec02.lvl
 void PlaceRecord2(LevelRecord& r, const bool given[])
 {
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 1150.0f, 1750.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 2700.0f, 3300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 0.0f, 10, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 5350.0f, 5900.0f, 3, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6550, 780, 6250.0f, 6900.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(7450, 816, 7150.0f, 7750.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 800.0f, 1750.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 800.0f, 3300.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 800.0f, 5900.0f, 3, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5450, 740, 800.0f, 6900.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6300, 780, 800.0f, 7750.0f, 2, 1);
 }
 
 // rec03.lvl
