@@ -17,7 +17,7 @@
 #include "gameplay/LevelObjectFactories.h"
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
-const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
+const int32_t record2BouncerHomeY[6] = {670, 670, 670, 670, 670, 670};
 const int32_t record4BouncerHomeY[12] = {940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940};
 const PlacedPoint record5BouncerPositions[3] = {{980, 730}, {1200, 730}, {1400, 730}};
 const int32_t record5BouncerHomeY[5] = {975, 975, 975, 975, 975};
@@ -69,12 +69,12 @@ void PlaceRecord1(LevelRecord& r, const bool given[])
 // rec02.lvl
 void PlaceRecord2(LevelRecord& r, const bool given[])
 {
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 1150.0f, 1750.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 2700.0f, 3300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 0.0f, 10, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 5350.0f, 5900.0f, 3, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6550, 780, 6250.0f, 6900.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(7450, 816, 7150.0f, 7750.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 800.0f, 1750.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 800.0f, 3300.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 800.0f, 5900.0f, 3, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5450, 740, 800.0f, 6900.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6300, 780, 800.0f, 7750.0f, 2, 1);
 }
 
 // rec03.lvl
@@ -163,27 +163,27 @@ void PlaceRecord8(LevelRecord& r, const bool given[])
 // rec09.lvl
 void PlaceRecord9(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1110, 600, 1100.0f, 1300.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1290, 600, 1100.0f, 1300.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(1200, 640, 0.0f, 0.0f, 5, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1144, 600, 1144.0f, 1256.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1178, 600, 1144.0f, 1256.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(1258, 640, 0.0f, 0.0f, 5, 1);
     if (!given[3]) r.objects[3] = MakeCeilingDropperObject(1200, 487, 1100.0f, 0.0f);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2215, 630, 2160.0f, 2440.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2385, 630, 2160.0f, 2440.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 670, 0.0f, 0.0f, 5, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2244, 630, 2244.0f, 2356.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2278, 630, 2244.0f, 2356.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2358, 670, 0.0f, 0.0f, 5, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2300, 255, 2460.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3035, 840, 3025.0f, 3225.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3215, 840, 3025.0f, 3225.0f, 2, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(3125, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3069, 840, 3069.0f, 3181.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3103, 840, 3069.0f, 3181.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3183, 880, 0.0f, 0.0f, 5, 1);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3125, 727, 3020.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeWalkerObject(5035, 650, 3328.0f, 5835.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(5965, 770, 5910.0f, 6190.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6135, 770, 5910.0f, 6190.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(6050, 810, 0.0f, 0.0f, 5, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5994, 770, 5994.0f, 6106.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6028, 770, 5994.0f, 6106.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6108, 810, 0.0f, 0.0f, 5, 1);
     if (!given[17]) r.objects[17] = MakeCeilingDropperObject(6050, 395, 6210.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(9010, 840, 9000.0f, 9300.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(9290, 840, 9000.0f, 9300.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(9105, 880, 0.0f, 0.0f, 5, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(9195, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(9094, 840, 9094.0f, 9206.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(9128, 840, 9094.0f, 9206.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(9208, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(9292, 880, 0.0f, 0.0f, 5, 1);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(9150, 727, 9050.0f, 0.0f);
     r.objects[13].heat = 100.0f;
     r.objects[2].heat = 100.0f;
