@@ -295,23 +295,23 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
     if (!given[1]) r.objects[1] = MakeBouncerObject(700, 550, 0.0f, 0.0f, 14, 1);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(900, 385, 780.0f, 0.0f);
     if (!given[3]) r.objects[3] = MakeWalkerObject(490, 510, 300.0f, 950.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(1140, 690, 0, 1090.0f, 1640.0f, 11, 0);
-    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2300, 285, 2200.0f, 0.0f);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2920, 760, 2800.0f, 3000.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(1230, 690, 45, 1090.0f, 1640.0f, 11, 0);
-    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2620, 285, 2500.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3250, 1110, 3200.0f, 3370.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1320, 690, 121, 1090.0f, 1640.0f, 11, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3900, 1770, 3720.0f, 4050.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1410, 690, 229, 1090.0f, 1640.0f, 11, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1500, 690, 368, 1090.0f, 1640.0f, 11, 0);
-    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1590, 690, 520, 1090.0f, 1640.0f, 11, 0);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(2810, 800, 0.0f, 0.0f, 14, 1);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(3060, 800, 0.0f, 0.0f, 14, 1);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(3140, 1150, 0.0f, 0.0f, 14, 1);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(3360, 1150, 0.0f, 0.0f, 14, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(3500, 1500, 0.0f, 0.0f, 14, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(3650, 1810, 0.0f, 0.0f, 14, 1);
+    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(1140, 690, 0, 0.0f, 4096.0f, 11, 0);
+    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2300, 185, 2200.0f, 0.0f);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2895, 760, 2800.0f, 2900.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(1230, 690, 45, 0.0f, 4096.0f, 11, 0);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2620, 185, 2250.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3230, 1110, 3180.0f, 3260.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1320, 690, 121, 0.0f, 4096.0f, 11, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(4000, 1770, 3950.0f, 4050.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1410, 690, 229, 0.0f, 4096.0f, 11, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1500, 690, 368, 0.0f, 4096.0f, 11, 0);
+    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1590, 690, 520, 0.0f, 4096.0f, 11, 0);
+    if (!given[15]) r.objects[15] = MakeDroppedBouncerObject(2810, 800, 220, 0.0f, 4096.0f, 14, 0);
+    if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(3060, 800, 0, 0.0f, 4096.0f, 14, 0);
+    if (!given[17]) r.objects[17] = MakeDroppedBouncerObject(3140, 1150, 752, 0.0f, 4096.0f, 14, 0);
+    if (!given[19]) r.objects[19] = MakeDroppedBouncerObject(3360, 1150, 200, 0.0f, 4096.0f, 14, 0);
+    if (!given[20]) r.objects[20] = MakeDroppedBouncerObject(3500, 1500, 200, 0.0f, 4096.0f, 14, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(3650, 1810, 200, 0.0f, 4096.0f, 14, 0);
 }
 
 // rec14.lvl
