@@ -1200,27 +1200,27 @@ void PlaceRecord36(LevelRecord& r, const bool given[])
 // rec37.lvl
 void PlaceRecord37(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(550, 569, 450.0f, 650.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(850, 609, 0.0f, 0.0f, 8, 1);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1240, 530, 1190.0f, 1290.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1700, 569, 1600.0f, 1800.0f, 4, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2700, 569, 2640.0f, 2760.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2910, 569, 2860.0f, 2960.0f, 2, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1850, 1217, 1750.0f, 1950.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1605, 1257, 0.0f, 0.0f, 9, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1150, 1217, 1050.0f, 1250.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(1025, 1766, 900.0f, 1150.0f, 3, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(1600, 1766, 1500.0f, 1700.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(1900, 1806, 0.0f, 0.0f, 8, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(2250, 1766, 2150.0f, 2350.0f, 4, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(2650, 1806, 0.0f, 0.0f, 8, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(2800, 2749, 2700.0f, 2900.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(2500, 2789, 0.0f, 0.0f, 8, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1825, 2749, 1700.0f, 1950.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1250, 2749, 1150.0f, 1350.0f, 2, 1);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(900, 2789, 0.0f, 0.0f, 9, 1);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(620, 2749, 520.0f, 720.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(2250, 2789, 0.0f, 0.0f, 8, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(550, 569, 534.0f, 566.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(850, 609, 0.0f, 3072.0f, 8, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1630, 569, 1614.0f, 1646.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1738, 569, 1722.0f, 1754.0f, 4, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2662, 569, 2646.0f, 2678.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2758, 569, 2742.0f, 2774.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(946, 1217, 930.0f, 962.0f, 4, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(1605, 1257, 0.0f, 3072.0f, 9, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1046, 1217, 1030.0f, 1062.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(946, 1766, 930.0f, 962.0f, 3, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1892, 1766, 1876.0f, 1908.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(1510, 1806, 0.0f, 3072.0f, 8, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(2226, 1766, 2210.0f, 2242.0f, 4, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2800, 1806, 0.0f, 3072.0f, 8, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(2928, 2749, 2912.0f, 2944.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(2400, 2789, 0.0f, 3072.0f, 8, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1938, 2749, 1922.0f, 1954.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1298, 2749, 1282.0f, 1314.0f, 2, 1);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(900, 2789, 0.0f, 3072.0f, 9, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(682, 2749, 666.0f, 698.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(2250, 2789, 0.0f, 3072.0f, 8, 0);
     if (!given[21]) r.objects[21] = MakeCeilingDropperObject(2150, 444, 2170.0f, 500.0f);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(2400, 444, 2420.0f, 500.0f);
     if (!given[23]) r.objects[23] = MakeCeilingDropperObject(2400, 665, 2230.0f, 1100.0f);
@@ -1228,7 +1228,7 @@ void PlaceRecord37(LevelRecord& r, const bool given[])
     if (!given[25]) r.objects[25] = MakeCeilingDropperObject(1800, 932, 1630.0f, 1100.0f);
     if (!given[27]) r.objects[27] = MakeCeilingDropperObject(1600, 665, 1430.0f, 1100.0f);
     if (!given[28]) r.objects[28] = MakeCeilingDropperObject(1350, 992, 1180.0f, 1100.0f);
-    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1100, 992, 930.0f, 1100.0f);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1150, 992, 930.0f, 1100.0f);
     if (!given[30]) r.objects[30] = MakeCeilingDropperObject(880, 992, 710.0f, 1100.0f);
     if (!given[31]) r.objects[31] = MakeCeilingDropperObject(950, 1481, 970.0f, 1650.0f);
     if (!given[32]) r.objects[32] = MakeCeilingDropperObject(1200, 1481, 1220.0f, 1650.0f);
