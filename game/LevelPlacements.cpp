@@ -623,28 +623,28 @@ void PlaceRecord22(LevelRecord& r, const bool given[])
 // rec23.lvl
 void PlaceRecord23(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(900, 560, 725.0f, 1075.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(3800, 640, 0.0f, 0.0f, 14, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(1400, 520, 1225.0f, 1575.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(5000, 680, 0.0f, 0.0f, 14, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1908, 600, 1725.0f, 2275.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(6150, 700, 0.0f, 0.0f, 14, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2091, 600, 1725.0f, 2275.0f, 4, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(6350, 700, 0.0f, 0.0f, 14, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(2600, 560, 2425.0f, 2775.0f, 2, 0);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(7600, 720, 0.0f, 0.0f, 14, 1);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3108, 640, 2925.0f, 3475.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(8900, 740, 0.0f, 0.0f, 14, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(3291, 640, 2925.0f, 3475.0f, 2, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4308, 680, 4125.0f, 4675.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(4491, 680, 4125.0f, 4675.0f, 4, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(5508, 720, 5325.0f, 5875.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(5691, 720, 5325.0f, 5875.0f, 2, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6841, 740, 6625.0f, 7275.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(7058, 740, 6625.0f, 7275.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(8141, 760, 7925.0f, 8575.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(8358, 760, 7925.0f, 8575.0f, 2, 1);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(9450, 732, 9225.0f, 9675.0f, 2, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(882, 560, 725.0f, 1075.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(3800, 640, 0.0f, 10240.0f, 14, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(480, 487, 420.0f, 560.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(5000, 680, 0.0f, 10240.0f, 14, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1908, 600, 1880.0f, 1950.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(6150, 700, 0.0f, 10240.0f, 14, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1990, 600, 1970.0f, 2030.0f, 4, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(6350, 700, 0.0f, 10240.0f, 14, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3190, 640, 3170.0f, 3210.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(7600, 720, 0.0f, 10240.0f, 14, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3100, 640, 3070.0f, 3130.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(8900, 740, 0.0f, 10240.0f, 14, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(3290, 640, 3250.0f, 3330.0f, 2, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4320, 680, 4310.0f, 4390.0f, 2, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4440, 680, 4410.0f, 4490.0f, 4, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5508, 720, 5470.0f, 5580.0f, 2, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5691, 720, 5620.0f, 5730.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6870, 740, 6860.0f, 6940.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(7030, 740, 6960.0f, 7040.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(8170, 760, 8160.0f, 8240.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(8330, 760, 8260.0f, 8340.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(9450, 732, 9420.0f, 9480.0f, 2, 0);
 }
 
 // rec24.lvl
