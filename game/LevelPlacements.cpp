@@ -517,21 +517,21 @@ void PlaceRecord19(LevelRecord& r, const bool given[])
 // rec20.lvl
 void PlaceRecord20(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1380, 660, 1200.0f, 1600.0f, 2, 1);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1470, 660, 1200.0f, 1600.0f, 2, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(2050, 700, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2600, 660, 2450.0f, 2800.0f, 2, 1);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(2690, 660, 2450.0f, 2800.0f, 2, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(3200, 900, 0.0f, 0.0f, 10, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(3900, 628, 3700.0f, 4080.0f, 2, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(4330, 600, 4200.0f, 4560.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4420, 600, 4200.0f, 4560.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(4875, 680, 4790.0f, 4960.0f, 2, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(5355, 840, 5300.0f, 5500.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(5445, 840, 5300.0f, 5500.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(5820, 600, 5740.0f, 5870.0f, 2, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(6150, 660, 6060.0f, 6190.0f, 2, 1);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(7020, 645, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1000, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1310, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1620, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1930, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2240, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2050, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1740, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1430, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1120, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(810, 585, 800.0f, 2300.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(2150, 700, 0.0f, 8192.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3200, 900, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5355, 840, 0.0f, 8192.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5445, 840, 0.0f, 8192.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(7020, 645, 0.0f, 8192.0f, 10, 0);
     if (!given[15]) r.objects[15] = LevelObject();
     if (!given[16]) r.objects[16] = LevelObject();
     if (!given[17]) r.objects[17] = LevelObject();
