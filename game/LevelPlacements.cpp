@@ -17,7 +17,7 @@
 #include "gameplay/LevelObjectFactories.h"
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
-const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
+const int32_t record2BouncerHomeY[6] = {670, 670, 670, 670, 670, 670};
 const int32_t record4BouncerHomeY[12] = {940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940};
 const PlacedPoint record5BouncerPositions[3] = {{980, 730}, {1200, 730}, {1400, 730}};
 const int32_t record5BouncerHomeY[5] = {975, 975, 975, 975, 975};
@@ -69,12 +69,12 @@ void PlaceRecord1(LevelRecord& r, const bool given[])
 // rec02.lvl
 void PlaceRecord2(LevelRecord& r, const bool given[])
 {
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 1150.0f, 1750.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 2700.0f, 3300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 0.0f, 10, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 5350.0f, 5900.0f, 3, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6550, 780, 6250.0f, 6900.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(7450, 816, 7150.0f, 7750.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 800.0f, 1750.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 800.0f, 3300.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 800.0f, 5900.0f, 3, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5450, 740, 800.0f, 6900.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6300, 780, 800.0f, 7750.0f, 2, 1);
 }
 
 // rec03.lvl
@@ -163,27 +163,27 @@ void PlaceRecord8(LevelRecord& r, const bool given[])
 // rec09.lvl
 void PlaceRecord9(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1110, 600, 1100.0f, 1300.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1290, 600, 1100.0f, 1300.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(1200, 640, 0.0f, 0.0f, 5, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1144, 600, 1144.0f, 1256.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1178, 600, 1144.0f, 1256.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(1258, 640, 0.0f, 0.0f, 5, 1);
     if (!given[3]) r.objects[3] = MakeCeilingDropperObject(1200, 487, 1100.0f, 0.0f);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2215, 630, 2160.0f, 2440.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2385, 630, 2160.0f, 2440.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 670, 0.0f, 0.0f, 5, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2244, 630, 2244.0f, 2356.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2278, 630, 2244.0f, 2356.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2358, 670, 0.0f, 0.0f, 5, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2300, 255, 2460.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3035, 840, 3025.0f, 3225.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3215, 840, 3025.0f, 3225.0f, 2, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(3125, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3069, 840, 3069.0f, 3181.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3103, 840, 3069.0f, 3181.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3183, 880, 0.0f, 0.0f, 5, 1);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3125, 727, 3020.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeWalkerObject(5035, 650, 3328.0f, 5835.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(5965, 770, 5910.0f, 6190.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6135, 770, 5910.0f, 6190.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(6050, 810, 0.0f, 0.0f, 5, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5994, 770, 5994.0f, 6106.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6028, 770, 5994.0f, 6106.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6108, 810, 0.0f, 0.0f, 5, 1);
     if (!given[17]) r.objects[17] = MakeCeilingDropperObject(6050, 395, 6210.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(9010, 840, 9000.0f, 9300.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(9290, 840, 9000.0f, 9300.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(9105, 880, 0.0f, 0.0f, 5, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(9195, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(9094, 840, 9094.0f, 9206.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(9128, 840, 9094.0f, 9206.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(9208, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(9292, 880, 0.0f, 0.0f, 5, 1);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(9150, 727, 9050.0f, 0.0f);
     r.objects[13].heat = 100.0f;
     r.objects[2].heat = 100.0f;
@@ -264,26 +264,26 @@ void PlaceRecord11(LevelRecord& r, const bool given[])
 // rec12.lvl
 void PlaceRecord12(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(700, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(790, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(880, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(970, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(3100, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3190, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3280, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3370, 620, 3080.0f, 3420.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(650, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(740, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(830, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(920, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3200, 620, 3180.0f, 3400.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3380, 620, 3180.0f, 3400.0f, 4, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6380, 500, 6350.0f, 6590.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6560, 500, 6350.0f, 6590.0f, 2, 1);
     if (!given[12]) r.objects[12] = MakeWalkerObject(3950, 320, 3880.0f, 4380.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 1);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3900, 460, 3700.0f, 4500.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(4300, 460, 3700.0f, 4500.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(5300, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(5390, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(5480, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(5570, 620, 4820.0f, 5900.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4050, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4250, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5320, 620, 5300.0f, 5500.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5480, 620, 5300.0f, 5500.0f, 4, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1010, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1100, 620, 600.0f, 1120.0f, 2, 0);
     if (!given[20]) r.objects[20] = LevelObject();
     if (!given[21]) r.objects[21] = LevelObject();
 }
@@ -317,21 +317,21 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
 // rec14.lvl
 void PlaceRecord14(LevelRecord& r, const bool given[])
 {
-    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 660.0f, 990.0f, 10, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 660.0f, 990.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 660.0f, 990.0f, 10, 0);
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1120, 290, 1110.0f, 1230.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1310, 290, 1300.0f, 1420.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 1560.0f, 1890.0f, 10, 0);
-    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 1560.0f, 1890.0f, 10, 0);
-    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 1560.0f, 1890.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(2810, 420, 2800.0f, 2920.0f, 2, 0);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 3410.0f, 3740.0f, 10, 0);
-    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 3410.0f, 3740.0f, 10, 0);
-    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 3410.0f, 3740.0f, 10, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(4260, 820, 4250.0f, 4370.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(4860, 1660, 4800.0f, 4920.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3630.0f, 3750.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 0.0f, 6144.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(520, 290, 480.0f, 630.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(100, 290, 60.0f, 250.0f, 2, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(220, 290, 60.0f, 250.0f, 2, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(600, 290, 480.0f, 630.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 0.0f, 6144.0f, 10, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 0.0f, 6144.0f, 10, 0);
+    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(5950, 1860, 5940.0f, 5960.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3680.0f, 3700.0f, 2, 0);
     if (!given[2]) r.objects[2] = MakeGearObject(51, 511, 0.0f, 0.02f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(1051, 471, 0.31f, 0.02f, 40);
     if (!given[8]) r.objects[8] = MakeGearObject(1901, 631, 0.24f, 0.02f, 30);
