@@ -17,7 +17,7 @@
 #include "gameplay/LevelObjectFactories.h"
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
-const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
+const int32_t record2BouncerHomeY[6] = {670, 670, 670, 670, 670, 670};
 const int32_t record4BouncerHomeY[12] = {940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940};
 const PlacedPoint record5BouncerPositions[3] = {{980, 730}, {1200, 730}, {1400, 730}};
 const int32_t record5BouncerHomeY[5] = {975, 975, 975, 975, 975};
@@ -69,12 +69,12 @@ void PlaceRecord1(LevelRecord& r, const bool given[])
 // rec02.lvl
 void PlaceRecord2(LevelRecord& r, const bool given[])
 {
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 1150.0f, 1750.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 2700.0f, 3300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 0.0f, 10, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 5350.0f, 5900.0f, 3, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6550, 780, 6250.0f, 6900.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(7450, 816, 7150.0f, 7750.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 800.0f, 1750.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 800.0f, 3300.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 800.0f, 5900.0f, 3, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5450, 740, 800.0f, 6900.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6300, 780, 800.0f, 7750.0f, 2, 1);
 }
 
 // rec03.lvl
@@ -163,27 +163,27 @@ void PlaceRecord8(LevelRecord& r, const bool given[])
 // rec09.lvl
 void PlaceRecord9(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1110, 600, 1100.0f, 1300.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1290, 600, 1100.0f, 1300.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(1200, 640, 0.0f, 0.0f, 5, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1144, 600, 1144.0f, 1256.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1178, 600, 1144.0f, 1256.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(1258, 640, 0.0f, 0.0f, 5, 1);
     if (!given[3]) r.objects[3] = MakeCeilingDropperObject(1200, 487, 1100.0f, 0.0f);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2215, 630, 2160.0f, 2440.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2385, 630, 2160.0f, 2440.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 670, 0.0f, 0.0f, 5, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2244, 630, 2244.0f, 2356.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2278, 630, 2244.0f, 2356.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2358, 670, 0.0f, 0.0f, 5, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2300, 255, 2460.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3035, 840, 3025.0f, 3225.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3215, 840, 3025.0f, 3225.0f, 2, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(3125, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3069, 840, 3069.0f, 3181.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3103, 840, 3069.0f, 3181.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3183, 880, 0.0f, 0.0f, 5, 1);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3125, 727, 3020.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeWalkerObject(5035, 650, 3328.0f, 5835.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(5965, 770, 5910.0f, 6190.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6135, 770, 5910.0f, 6190.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(6050, 810, 0.0f, 0.0f, 5, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5994, 770, 5994.0f, 6106.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6028, 770, 5994.0f, 6106.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6108, 810, 0.0f, 0.0f, 5, 1);
     if (!given[17]) r.objects[17] = MakeCeilingDropperObject(6050, 395, 6210.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(9010, 840, 9000.0f, 9300.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(9290, 840, 9000.0f, 9300.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(9105, 880, 0.0f, 0.0f, 5, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(9195, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(9094, 840, 9094.0f, 9206.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(9128, 840, 9094.0f, 9206.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(9208, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(9292, 880, 0.0f, 0.0f, 5, 1);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(9150, 727, 9050.0f, 0.0f);
     r.objects[13].heat = 100.0f;
     r.objects[2].heat = 100.0f;
@@ -264,26 +264,26 @@ void PlaceRecord11(LevelRecord& r, const bool given[])
 // rec12.lvl
 void PlaceRecord12(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(700, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(790, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(880, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(970, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(3100, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3190, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3280, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3370, 620, 3080.0f, 3420.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(650, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(740, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(830, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(920, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3200, 620, 3180.0f, 3400.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3380, 620, 3180.0f, 3400.0f, 4, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6380, 500, 6350.0f, 6590.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6560, 500, 6350.0f, 6590.0f, 2, 1);
     if (!given[12]) r.objects[12] = MakeWalkerObject(3950, 320, 3880.0f, 4380.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 1);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3900, 460, 3700.0f, 4500.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(4300, 460, 3700.0f, 4500.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(5300, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(5390, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(5480, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(5570, 620, 4820.0f, 5900.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4050, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4250, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5320, 620, 5300.0f, 5500.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5480, 620, 5300.0f, 5500.0f, 4, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1010, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1100, 620, 600.0f, 1120.0f, 2, 0);
     if (!given[20]) r.objects[20] = LevelObject();
     if (!given[21]) r.objects[21] = LevelObject();
 }
@@ -295,23 +295,23 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
     if (!given[1]) r.objects[1] = MakeBouncerObject(700, 550, 0.0f, 0.0f, 14, 1);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(900, 385, 780.0f, 0.0f);
     if (!given[3]) r.objects[3] = MakeWalkerObject(490, 510, 300.0f, 950.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(1140, 690, 0, 1090.0f, 1640.0f, 11, 0);
-    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2300, 285, 2200.0f, 0.0f);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2920, 760, 2800.0f, 3000.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(1230, 690, 45, 1090.0f, 1640.0f, 11, 0);
-    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2620, 285, 2500.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3250, 1110, 3200.0f, 3370.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1320, 690, 121, 1090.0f, 1640.0f, 11, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3900, 1770, 3720.0f, 4050.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1410, 690, 229, 1090.0f, 1640.0f, 11, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1500, 690, 368, 1090.0f, 1640.0f, 11, 0);
-    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1590, 690, 520, 1090.0f, 1640.0f, 11, 0);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(2810, 800, 0.0f, 0.0f, 14, 1);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(3060, 800, 0.0f, 0.0f, 14, 1);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(3140, 1150, 0.0f, 0.0f, 14, 1);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(3360, 1150, 0.0f, 0.0f, 14, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(3500, 1500, 0.0f, 0.0f, 14, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(3650, 1810, 0.0f, 0.0f, 14, 1);
+    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(1140, 690, 0, 0.0f, 4096.0f, 11, 0);
+    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2300, 185, 2200.0f, 0.0f);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2895, 760, 2800.0f, 2900.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(1230, 690, 45, 0.0f, 4096.0f, 11, 0);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2620, 185, 2250.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3230, 1110, 3180.0f, 3260.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1320, 690, 121, 0.0f, 4096.0f, 11, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(4000, 1770, 3950.0f, 4050.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1410, 690, 229, 0.0f, 4096.0f, 11, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1500, 690, 368, 0.0f, 4096.0f, 11, 0);
+    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1590, 690, 520, 0.0f, 4096.0f, 11, 0);
+    if (!given[15]) r.objects[15] = MakeDroppedBouncerObject(2810, 800, 220, 0.0f, 4096.0f, 14, 0);
+    if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(3060, 800, 0, 0.0f, 4096.0f, 14, 0);
+    if (!given[17]) r.objects[17] = MakeDroppedBouncerObject(3140, 1150, 752, 0.0f, 4096.0f, 14, 0);
+    if (!given[19]) r.objects[19] = MakeDroppedBouncerObject(3360, 1150, 200, 0.0f, 4096.0f, 14, 0);
+    if (!given[20]) r.objects[20] = MakeDroppedBouncerObject(3500, 1500, 200, 0.0f, 4096.0f, 14, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(3650, 1810, 200, 0.0f, 4096.0f, 14, 0);
 }
 
 // rec14.lvl
@@ -517,21 +517,21 @@ void PlaceRecord19(LevelRecord& r, const bool given[])
 // rec20.lvl
 void PlaceRecord20(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1380, 660, 1200.0f, 1600.0f, 2, 1);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1470, 660, 1200.0f, 1600.0f, 2, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(2050, 700, 0.0f, 0.0f, 10, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2600, 660, 2450.0f, 2800.0f, 2, 1);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(2690, 660, 2450.0f, 2800.0f, 2, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(3200, 900, 0.0f, 0.0f, 10, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(3900, 628, 3700.0f, 4080.0f, 2, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(4330, 600, 4200.0f, 4560.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4420, 600, 4200.0f, 4560.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(4875, 680, 4790.0f, 4960.0f, 2, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(5355, 840, 5300.0f, 5500.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(5445, 840, 5300.0f, 5500.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(5820, 600, 5740.0f, 5870.0f, 2, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(6150, 660, 6060.0f, 6190.0f, 2, 1);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(7020, 645, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1000, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1310, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1620, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1930, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2240, 660, 800.0f, 2300.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2050, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1740, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1430, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1120, 660, 800.0f, 2300.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(810, 585, 800.0f, 2300.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(2150, 700, 0.0f, 8192.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3200, 900, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5355, 840, 0.0f, 8192.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5445, 840, 0.0f, 8192.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(7020, 645, 0.0f, 8192.0f, 10, 0);
     if (!given[15]) r.objects[15] = LevelObject();
     if (!given[16]) r.objects[16] = LevelObject();
     if (!given[17]) r.objects[17] = LevelObject();
@@ -1145,34 +1145,34 @@ void PlaceRecord35(LevelRecord& r, const bool given[])
 // rec36.lvl
 void PlaceRecord36(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(580, 2573, 480.0f, 680.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeBouncerObject(850, 2613, 0.0f, 0.0f, 9, 1);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1200, 2520, 1100.0f, 1300.0f, 3, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(1610, 2573, 1530.0f, 1700.0f, 3, 1);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(2490, 2202, 2380.0f, 2600.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(2100, 2242, 0.0f, 0.0f, 8, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1800, 2202, 1700.0f, 1900.0f, 4, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1350, 2202, 1250.0f, 1450.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1490, 1928, 1400.0f, 1580.0f, 3, 0);
-    if (!given[27]) r.objects[27] = MakeBouncerObject(1800, 1968, 0.0f, 0.0f, 7, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(2690, 1928, 2650.0f, 2730.0f, 2, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(2575, 1585, 2450.0f, 2700.0f, 4, 1);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(2250, 1625, 0.0f, 0.0f, 8, 1);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(1950, 1585, 1850.0f, 2050.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(1550, 1585, 1450.0f, 1650.0f, 3, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(1210, 1585, 1120.0f, 1300.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(750, 1245, 650.0f, 850.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1200, 1245, 1100.0f, 1300.0f, 4, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(1750, 1245, 1650.0f, 1850.0f, 3, 0);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2200, 1245, 2100.0f, 2300.0f, 2, 1);
-    if (!given[25]) r.objects[25] = MakeBouncerObject(2550, 1285, 0.0f, 0.0f, 8, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2665, 905, 2550.0f, 2780.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(2355, 905, 2260.0f, 2450.0f, 4, 1);
-    if (!given[26]) r.objects[26] = MakeBouncerObject(1480, 945, 0.0f, 0.0f, 8, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(1250, 905, 1150.0f, 1350.0f, 3, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(850, 905, 750.0f, 950.0f, 2, 0);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(550, 905, 450.0f, 650.0f, 4, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1530, 480, 1500.0f, 1560.0f, 2, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(412, 2573, 396.0f, 428.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(850, 2613, 0.0f, 3072.0f, 9, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1204, 2520, 1188.0f, 1220.0f, 3, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1644, 2573, 1628.0f, 1660.0f, 3, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(2406, 2202, 2390.0f, 2422.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(2040, 2242, 0.0f, 3072.0f, 8, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1818, 2202, 1802.0f, 1834.0f, 4, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1374, 2202, 1358.0f, 1390.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1474, 1928, 1458.0f, 1490.0f, 3, 0);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(1935, 1968, 0.0f, 3072.0f, 7, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(2714, 1928, 2698.0f, 2730.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(2654, 1585, 2638.0f, 2670.0f, 4, 1);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(2420, 1625, 0.0f, 3072.0f, 8, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(2046, 1585, 2030.0f, 2062.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(1500, 1585, 1484.0f, 1516.0f, 3, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1600, 1585, 1584.0f, 1616.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(742, 1245, 726.0f, 758.0f, 2, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1234, 1245, 1218.0f, 1250.0f, 4, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(1694, 1245, 1678.0f, 1710.0f, 3, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2158, 1245, 2142.0f, 2174.0f, 2, 1);
+    if (!given[25]) r.objects[25] = MakeBouncerObject(2450, 1285, 0.0f, 3072.0f, 8, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(1298, 905, 1282.0f, 1314.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1200, 905, 1184.0f, 1216.0f, 4, 1);
+    if (!given[26]) r.objects[26] = MakeBouncerObject(1444, 945, 0.0f, 3072.0f, 9, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(798, 905, 782.0f, 814.0f, 3, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(690, 905, 674.0f, 706.0f, 2, 0);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(462, 905, 446.0f, 478.0f, 4, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1535, 480, 1519.0f, 1551.0f, 2, 0);
     if (!given[28]) r.objects[28] = MakeCeilingDropperObject(1760, 2307, 1780.0f, 2400.0f);
     if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1880, 2307, 1900.0f, 2400.0f);
     if (!given[30]) r.objects[30] = MakeCeilingDropperObject(2000, 2307, 2020.0f, 2400.0f);
@@ -1200,27 +1200,27 @@ void PlaceRecord36(LevelRecord& r, const bool given[])
 // rec37.lvl
 void PlaceRecord37(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(550, 569, 450.0f, 650.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(850, 609, 0.0f, 0.0f, 8, 1);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1240, 530, 1190.0f, 1290.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1700, 569, 1600.0f, 1800.0f, 4, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2700, 569, 2640.0f, 2760.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2910, 569, 2860.0f, 2960.0f, 2, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1850, 1217, 1750.0f, 1950.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1605, 1257, 0.0f, 0.0f, 9, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1150, 1217, 1050.0f, 1250.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(1025, 1766, 900.0f, 1150.0f, 3, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(1600, 1766, 1500.0f, 1700.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(1900, 1806, 0.0f, 0.0f, 8, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(2250, 1766, 2150.0f, 2350.0f, 4, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(2650, 1806, 0.0f, 0.0f, 8, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(2800, 2749, 2700.0f, 2900.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(2500, 2789, 0.0f, 0.0f, 8, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1825, 2749, 1700.0f, 1950.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1250, 2749, 1150.0f, 1350.0f, 2, 1);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(900, 2789, 0.0f, 0.0f, 9, 1);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(620, 2749, 520.0f, 720.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(2250, 2789, 0.0f, 0.0f, 8, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(550, 569, 534.0f, 566.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(850, 609, 0.0f, 3072.0f, 8, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1630, 569, 1614.0f, 1646.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1738, 569, 1722.0f, 1754.0f, 4, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2662, 569, 2646.0f, 2678.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2758, 569, 2742.0f, 2774.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(946, 1217, 930.0f, 962.0f, 4, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(1605, 1257, 0.0f, 3072.0f, 9, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1046, 1217, 1030.0f, 1062.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(946, 1766, 930.0f, 962.0f, 3, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1892, 1766, 1876.0f, 1908.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(1510, 1806, 0.0f, 3072.0f, 8, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(2226, 1766, 2210.0f, 2242.0f, 4, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2800, 1806, 0.0f, 3072.0f, 8, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(2928, 2749, 2912.0f, 2944.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(2400, 2789, 0.0f, 3072.0f, 8, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1938, 2749, 1922.0f, 1954.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1298, 2749, 1282.0f, 1314.0f, 2, 1);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(900, 2789, 0.0f, 3072.0f, 9, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(682, 2749, 666.0f, 698.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(2250, 2789, 0.0f, 3072.0f, 8, 0);
     if (!given[21]) r.objects[21] = MakeCeilingDropperObject(2150, 444, 2170.0f, 500.0f);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(2400, 444, 2420.0f, 500.0f);
     if (!given[23]) r.objects[23] = MakeCeilingDropperObject(2400, 665, 2230.0f, 1100.0f);
@@ -1228,7 +1228,7 @@ void PlaceRecord37(LevelRecord& r, const bool given[])
     if (!given[25]) r.objects[25] = MakeCeilingDropperObject(1800, 932, 1630.0f, 1100.0f);
     if (!given[27]) r.objects[27] = MakeCeilingDropperObject(1600, 665, 1430.0f, 1100.0f);
     if (!given[28]) r.objects[28] = MakeCeilingDropperObject(1350, 992, 1180.0f, 1100.0f);
-    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1100, 992, 930.0f, 1100.0f);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1150, 992, 930.0f, 1100.0f);
     if (!given[30]) r.objects[30] = MakeCeilingDropperObject(880, 992, 710.0f, 1100.0f);
     if (!given[31]) r.objects[31] = MakeCeilingDropperObject(950, 1481, 970.0f, 1650.0f);
     if (!given[32]) r.objects[32] = MakeCeilingDropperObject(1200, 1481, 1220.0f, 1650.0f);

@@ -59,15 +59,21 @@ constexpr int settleTicks = 3000;
 // A pack whose members share their patrol by design may stand closer than
 // two radii: list it here. The test checks that they really share it
 // (walkers: the same patrol bounds; bouncers: the same explicit bounds, so
-// they wake and leap together), so nothing else can hide here. None is
-// listed yet: packs closer than two radii read as one many-eyed blob, and
-// whether a level wants that is its designer's call (the spacing failures
-// say which close pairs would qualify).
+// they wake and leap together), so nothing else can hide here. Packs
+// closer than two radii read as one many-eyed blob, and whether a level
+// wants that is its designer's call (the spacing failures say which close
+// pairs would qualify): record 9's stations keep each pair within their
+// stone's reach.
 struct Pack {
     int record;
     const char* slots;
 };
 const Pack designedPacks[] = {
+    {9, "0 1"},
+    {9, "4 6"},
+    {9, "9 10"},
+    {9, "14 15"},
+    {9, "18 19"},
     {-1, ""},
 };
 
