@@ -397,29 +397,29 @@ void PlaceRecord15(LevelRecord& r, const bool given[])
 // rec16.lvl
 void PlaceRecord16(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 400.0f, 700.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 0.0f, 8192.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 0.0f, 8192.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 0.0f, 8192.0f, 10, 0);
     if (!given[3]) r.objects[3] = MakeGearObject(1971, 151, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4698, 640, 4400.0f, 4742.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(4610, 640, 4400.0f, 4698.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(4518, 640, 4400.0f, 4652.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1420, 465, 820.0f, 1430.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1328, 465, 820.0f, 1374.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1236, 465, 820.0f, 1328.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1144, 465, 820.0f, 1282.0f, 2, 0);
     if (!given[9]) r.objects[9] = MakeGearObject(3978, 178, 0.0f, 0.025f, 60);
     if (!given[10]) r.objects[10] = MakeGearObject(4528, 128, 0.0f, 0.02f, 50);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 5400.0f, 5700.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 5400.0f, 5700.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 5400.0f, 5700.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 0.0f, 8192.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 0.0f, 8192.0f, 10, 0);
     if (!given[14]) r.objects[14] = MakeGearObject(5428, 138, 0.0f, 0.025f, 60);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6440, 540, 6050.0f, 6450.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(6348, 540, 6050.0f, 6392.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6260, 540, 6050.0f, 6348.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6415, 640, 6075.0f, 6425.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6323, 640, 6075.0f, 6369.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6235, 640, 6075.0f, 6325.0f, 2, 0);
     if (!given[18]) r.objects[18] = MakeGearObject(6128, 108, 0.0f, 0.02f, 50);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(7098, 410, 6800.0f, 7142.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(7010, 410, 6800.0f, 7098.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(6918, 410, 6800.0f, 7052.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(7165, 510, 6825.0f, 7175.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(7073, 510, 6825.0f, 7117.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6985, 510, 6825.0f, 7073.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6893, 510, 6825.0f, 7027.0f, 2, 0);
     if (!given[24]) r.objects[24] = MakeGearObject(6878, 0, 0.0f, 0.025f, 60);
 }
 
