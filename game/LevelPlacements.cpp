@@ -1363,25 +1363,25 @@ void PlaceRecord39(LevelRecord& r, const bool given[])
 // rec40.lvl
 void PlaceRecord40(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(2550, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(2645, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2740, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(2835, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2930, 820, 2480.0f, 3020.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1690, 720, 820.0f, 1700.0f, 4, 1);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1600, 720, 820.0f, 1645.0f, 4, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1510, 720, 820.0f, 1600.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1420, 720, 820.0f, 1555.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1330, 720, 820.0f, 1510.0f, 4, 0);
     if (!given[5]) r.objects[5] = MakeGearObject(1676, 851, 0.0f, 0.02f, 40);
     if (!given[7]) r.objects[7] = MakeGearObject(4213, 838, 0.0f, 0.03f, 50);
     if (!given[8]) r.objects[8] = MakeGearObject(4443, 838, 0.0f, 0.03f, 60);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3250, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(3345, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3440, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(3535, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(3630, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(4950, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(5045, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(5140, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(5235, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(5330, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(5425, 780, 4830.0f, 5670.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1240, 709, 820.0f, 1465.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1150, 693, 820.0f, 1420.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1060, 678, 820.0f, 1375.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(970, 662, 820.0f, 1330.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(880, 650, 820.0f, 1285.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(4950, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5045, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(5140, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(5235, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5330, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(5425, 810, 4830.0f, 5650.0f, 4, 0);
     if (!given[16]) r.objects[16] = MakeGearObject(5838, 758, 0.0f, 0.03f, 60);
     if (!given[17]) r.objects[17] = MakeGearObject(6068, 772, 0.0f, 0.03f, 50);
     if (!given[18]) r.objects[18] = MakeGearObject(6298, 758, 0.0f, 0.03f, 60);
