@@ -5,7 +5,7 @@
 #include <strings.h>
 #include <string>
 
-#include "platform/SmallFiles.h"
+#include "platform/FileAccess.h"
 #include "platform/UserDirs.h"
 
 int languageId = 2;

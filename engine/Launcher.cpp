@@ -5,7 +5,6 @@
 
 #include "engine/LanguageTables.h"
 #include "engine/Settings.h"
-#include "platform/Workers.h"
 
 DisplayMode displayModes[kMaxDisplayModes];
 int displayModeCount = 0;
@@ -18,11 +17,12 @@ namespace {
 int (*modeSource)(VideoModeInfo*, int) = ListFullscreenModes;
 bool (*shaderProbe)() = ProbePixelShaders;
 bool (*launcherView)(LauncherDialog*) = ShowLauncherDialog;
+// The probe makes a graphics context on an X connection of its own. On a
+// thread beside GTK's start it could deadlock the whole display (GTK grabs
+// the server and waits for Xlib while the probe waits for the server) and
+// swap the X error handler under GTK, so it runs on the game thread once
+// the dialog has been drawn; the driver it loads then stays for the window.
 int shaderAnswer = -1;  // -1 not asked yet
-// The probe makes a graphics context, which first loads the whole driver:
-// slow on a software renderer, so it runs beside the dialog's own start.
-WorkBatch shaderQuestion;
-bool shaderQuestionRunning = false;
 void (*launcherShownWork)() = nullptr;
 
 constexpr int kMaxReportedModes = 1024;
@@ -33,31 +33,14 @@ bool Acceptable(int32_t width, int32_t height)
     return width >= 800 && width <= 1920 && height >= 600 && height <= 1080;
 }
 
-void AnswerShaderQuestion(void*, int) { shaderAnswer = shaderProbe() ? 1 : 0; }
-
-void WaitForShaderQuestion()
-{
-    if (!shaderQuestionRunning) return;
-    FinishWork(shaderQuestion);
-    shaderQuestionRunning = false;
-}
-
 }  // namespace
 
 void SetDisplayModeSource(int (*source)(VideoModeInfo*, int)) { modeSource = source ? source : ListFullscreenModes; }
 
 void SetPixelShaderProbe(bool (*probe)())
 {
-    WaitForShaderQuestion();
     shaderProbe = probe ? probe : ProbePixelShaders;
     shaderAnswer = -1;
-}
-
-void AskPixelShadersInBackground()
-{
-    if (shaderQuestionRunning || shaderAnswer >= 0) return;
-    StartWork(shaderQuestion, 1, AnswerShaderQuestion, nullptr, 1);
-    shaderQuestionRunning = true;
 }
 
 void SetLauncherView(bool (*show)(LauncherDialog*)) { launcherView = show ? show : ShowLauncherDialog; }
@@ -65,7 +48,6 @@ void SetLauncherView(bool (*show)(LauncherDialog*)) { launcherView = show ? show
 bool IsPixelShader2Supported()
 {
     // The answer cannot change in a run.
-    WaitForShaderQuestion();
     if (shaderAnswer < 0) shaderAnswer = shaderProbe() ? 1 : 0;
     return shaderAnswer == 1;
 }
@@ -186,7 +168,7 @@ void InitLauncherDialog(LauncherDialog* dialog)
     dialog->shaderSensitive = true;
     // The box settles once the dialog shows; an answer known already applies now.
     dialog->whenShown = LauncherShown;
-    if (!shaderQuestionRunning && shaderAnswer >= 0) SettleShaderBox(dialog);
+    if (shaderAnswer >= 0) SettleShaderBox(dialog);
 }
 
 void ReadLauncherDialog(const LauncherDialog& dialog)
@@ -217,14 +199,12 @@ void SaveAllSettings()
 bool RunLauncher()
 {
     PrepareLauncher();
-    AskPixelShadersInBackground();
     InitLauncherDialog(&launcherDialog);
     if (launcherView(&launcherDialog)) {
         ReadLauncherDialog(launcherDialog);
         startGame = 1;
     } else {
         startGame = 0;
-        WaitForShaderQuestion();  // no thread outlives the launcher
     }
     // Written on quit too: the size the preparation settled on is kept.
     SaveAllSettings();

@@ -41,11 +41,9 @@ void SaveAllSettings();
 bool HasDisplayMode(int32_t width, int32_t height);
 // Index in displayModes, or 0 when absent.
 int FindDisplayModeIndex(int32_t width, int32_t height);
-// Whether the bloom shaders can run here; waits for a question asked in
-// the background.
+// Whether the bloom shaders can run here; asks the probe on the calling
+// (game) thread the first time.
 bool IsPixelShader2Supported();
-// Starts the shader probe on a thread of its own (once a run).
-void AskPixelShadersInBackground();
 
 // Replaceable sources (tests, headless runs): the display's mode list, the
 // shader probe and the dialog itself. Null restores the platform's own.

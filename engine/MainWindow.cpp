@@ -1,11 +1,14 @@
 #include "engine/MainWindow.h"
 
+#include <cstdio>
+
 #include "engine/InputDevices.h"
 #include "engine/Settings.h"
 #include "platform/AboutDialog.h"
 #include "platform/Display.h"
 #include "platform/Keyboard.h"
 #include "platform/Window.h"
+#include "shared/AuthorLine.h"
 
 int mouseX = 0, mouseY = 0;
 uint8_t mouseClicked = 0;
@@ -13,8 +16,6 @@ uint8_t mainLoopStarted = 0;
 uint8_t quitPosted = 0;
 
 namespace {
-
-const char* const kWindowTitle = "FlorpVops - A game by the FlorpVops team";
 
 void HandleWindowEvent(const WindowEvent& event) {
     switch (event.type) {
@@ -38,7 +39,7 @@ void HandleWindowEvent(const WindowEvent& event) {
             mouseClicked = 1;
             break;
         case WindowEventType::AboutRequested:
-            ShowAboutDialog();
+            ShowAboutDialog(WindowTitle());
             // The dialog took the key releases of its own accelerator.
             ReleaseAllKeys();
             break;
@@ -49,7 +50,13 @@ void HandleWindowEvent(const WindowEvent& event) {
 
 bool CreateMainWindow() {
     if (!DisplayAvailable()) return false;
-    return OpenGameWindow(screenWidth, screenHeight, windowed != 0, kWindowTitle);
+    return OpenGameWindow(screenWidth, screenHeight, windowed != 0, WindowTitle());
+}
+
+const char* WindowTitle() {
+    static char title[128];
+    if (title[0] == '\0') std::snprintf(title, sizeof title, "FlorpVops - A game by %s", gameAuthorLine);
+    return title;
 }
 
 bool ProcessWindowMessages() {

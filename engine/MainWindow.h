@@ -16,6 +16,8 @@ extern uint8_t quitPosted;
 // Opens the window in the size and mode of the options ("FlorpVops - A game
 // by ..."). False when it cannot be made.
 bool CreateMainWindow();
+// "FlorpVops - A game by " and the author line; the About box shows it too.
+const char* WindowTitle();
 // Handles every pending window event (never blocks). Returns false once the
 // program should end (the window was closed).
 bool ProcessWindowMessages();

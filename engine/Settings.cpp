@@ -8,7 +8,7 @@
 #include <tinyxml.h>
 
 #include "engine/SettingsFile.h"
-#include "platform/SmallFiles.h"
+#include "platform/FileAccess.h"
 #include "platform/UserDirs.h"
 #include "shared/LevelRecord.h"
 
@@ -36,6 +36,48 @@ int32_t vopKind = 1;
 namespace {
 
 constexpr int kProgressRecords = 46;
+
+// Two games saving at once must not interleave their read, merge and
+// replace, or one would write back what it read before the other's save:
+// each holds the settings folder's lock across all three (making the folder
+// first, so the very first saves are held apart too). A hold inside another
+// (a reader writing a fresh file) shares the outer one.
+class SettingsLock {
+public:
+    explicit SettingsLock(bool makeFolder = true)
+    {
+        if (depth++ > 0 || settingsDir[0] == '\0') return;
+        if (makeFolder) MakeDir(settingsDir);
+        handle = LockFolder(settingsDir);
+    }
+    ~SettingsLock()
+    {
+        if (--depth > 0) return;
+        UnlockFolder(handle);
+        handle = -1;
+    }
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+
+private:
+    static int depth;
+    static int handle;
+};
+int SettingsLock::depth = 0;
+int SettingsLock::handle = -1;
+
+// A save killed between creating its temporary file and renaming it leaves
+// that file behind; nothing else would ever remove it.
+void RemoveUnfinishedSaves()
+{
+    SettingsLock lock(false);
+    int removed = 0;
+    for (const char* path : {systemXmlPath, optionsXmlPath, gameXmlPath, gamepXmlPath})
+        if (path[0] != '\0') removed += RemoveStaleTemporaries(path);
+    if (removed > 0)
+        std::fprintf(stderr, "FlorpVops: removed %d unfinished save%s left in %s\n", removed,
+                     removed == 1 ? "" : "s", settingsDir);
+}
 
 void JoinPath(char* out, const char* dir, const char* name)
 {
@@ -75,7 +117,7 @@ struct XmlWriter {
     {
         Append(" />\r\n");
         if (path[0] == '\0' || overflow) return;
-        if (settingsDir[0] != '\0') MakeDir(settingsDir);
+        MakeDir(settingsDir);
         // A failed save cannot be shown in the game; the values stay in
         // memory for this run, and the console says why.
         if (!ReplaceFileAtomically(path, text, length))
@@ -190,6 +232,7 @@ ReadOutcome LoadForReading(const char* path, TiXmlDocument* doc)
 
 void WriteGameFile(bool merge)
 {
+    SettingsLock lock;
     TiXmlDocument current;
     if (!PrepareToReplaceSettingsFile(gameXmlPath, &current)) return;
     XmlWriter w("Game");
@@ -199,6 +242,7 @@ void WriteGameFile(bool merge)
 
 void WriteProgressFile(bool merge)
 {
+    SettingsLock lock;
     TiXmlDocument current;
     if (!PrepareToReplaceSettingsFile(gamepXmlPath, &current)) return;
     const TiXmlElement* stored = merge ? current.FirstChildElement() : nullptr;
@@ -220,16 +264,24 @@ void BuildSettingsPaths()
     IgnoreFileSizeLimitSignal();
     char documents[kSettingsPathSize];
     if (!GetDocumentsDir(documents, sizeof documents)) {
-        std::fprintf(stderr, "FlorpVops: no documents or home folder; settings go to the current folder\n");
-        std::strcpy(documents, ".");
+        // Never the game's own folder: the game plays on without saving, as
+        // with a read-only folder.
+        std::fprintf(stderr, "FlorpVops: no usable documents or home folder (none is set, or its path is "
+                     "too long); settings and progress are not saved\n");
+        for (char* path : {settingsDir, systemXmlPath, optionsXmlPath, gameXmlPath, gamepXmlPath}) path[0] = '\0';
+        return;
     }
     JoinPath(settingsDir, documents, "//FlorpVops");
     JoinPath(systemXmlPath, settingsDir, "//System.xml");
     JoinPath(optionsXmlPath, settingsDir, "//Options.xml");
     JoinPath(gameXmlPath, settingsDir, "//Game.xml");
     JoinPath(gamepXmlPath, settingsDir, "//Gamep.xml");
-    if (settingsDir[0] == '\0' || gamepXmlPath[0] == '\0')
+    if (settingsDir[0] == '\0' || gamepXmlPath[0] == '\0') {
         std::fprintf(stderr, "FlorpVops: the documents folder path is too long; settings are not saved\n");
+        for (char* path : {settingsDir, systemXmlPath, optionsXmlPath, gameXmlPath, gamepXmlPath}) path[0] = '\0';
+        return;
+    }
+    RemoveUnfinishedSaves();
 }
 
 void SetDefaultSettings()
@@ -250,6 +302,7 @@ void SetDefaultSettings()
 
 void WriteSystemXml()
 {
+    SettingsLock lock;
     TiXmlDocument current;
     if (!PrepareToReplaceSettingsFile(systemXmlPath, &current)) return;
     XmlWriter w("System");
@@ -261,6 +314,7 @@ void WriteSystemXml()
 
 void WriteOptionsXml()
 {
+    SettingsLock lock;
     TiXmlDocument current;
     if (!PrepareToReplaceSettingsFile(optionsXmlPath, &current)) return;
     XmlWriter w("Options");
@@ -280,6 +334,7 @@ void SaveProgress() { WriteProgressFile(true); }
 
 void ReadSystemXml()
 {
+    SettingsLock lock;
     TiXmlDocument doc;
     const ReadOutcome outcome = LoadForReading(systemXmlPath, &doc);
     if (outcome == ReadOutcome::Loaded) ApplySystem(doc.FirstChildElement());
@@ -288,6 +343,7 @@ void ReadSystemXml()
 
 void ReadOptionsXml()
 {
+    SettingsLock lock;
     TiXmlDocument doc;
     const ReadOutcome outcome = LoadForReading(optionsXmlPath, &doc);
     if (outcome == ReadOutcome::Loaded) ApplyOptions(doc.FirstChildElement());
@@ -296,6 +352,7 @@ void ReadOptionsXml()
 
 void ReadGameXml()
 {
+    SettingsLock lock;
     TiXmlDocument doc;
     const ReadOutcome outcome = LoadForReading(gameXmlPath, &doc);
     if (outcome == ReadOutcome::Loaded) ApplyGame(doc.FirstChildElement());
@@ -304,6 +361,7 @@ void ReadGameXml()
 
 void LoadProgress()
 {
+    SettingsLock lock;
     TiXmlDocument doc;
     const ReadOutcome outcome = LoadForReading(gamepXmlPath, &doc);
     if (outcome == ReadOutcome::Loaded) ApplyProgress(doc.FirstChildElement());

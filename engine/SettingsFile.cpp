@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/SmallFiles.h"
+#include "platform/FileAccess.h"
 
 namespace {
 

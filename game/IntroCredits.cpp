@@ -13,6 +13,7 @@
 #include "screens/CreditsRoll.h"
 #include "screens/FocusNavigation.h"
 #include "screens/TrailParticles.h"
+#include "shared/AuthorLine.h"
 
 int32_t introTimer = -65;
 int32_t introAlpha1 = 0;
@@ -83,7 +84,7 @@ void DrawIntroScreen() {
     const bool first = gameState == IntroPresents;
     // The studio and the author are the same in every language.
     const char* line1 = first ? creditsPublisherLine : IntroGameByWords(languageId);
-    const char* line2 = first ? IntroPresentsWord(languageId) : creditsAuthorLine;
+    const char* line2 = first ? IntroPresentsWord(languageId) : gameAuthorLine;
     const float scale1 = a1 / 2000.0f + (first ? 0.55f : 0.3f);
     const float scale2 = a2 / 2000.0f + (first ? 0.3f : 0.5f);
     fontLarge.DrawTextCentred(line1, x, upper, scale1, scale1, 0, 1, 1, 1, a1 / 255.0f);

@@ -465,11 +465,9 @@ void TestLevelButtons(int page) {
         if (unlockedLevels < LevelButtonNumber(page, slot)) continue;
         const int32_t x = LevelButtonWorldXOf(slot);
         const float sx = LevelButtonScreenX(x, data.parallax[slot]);
-        const float sy = static_cast<float>(LevelButtonScreenY(data.heights[slot]));
+        const int32_t sy = LevelButtonScreenY(data.heights[slot]);
         const float reach = slot == bossSlot ? 60.0f : 32.0f;
-        const bool clicked = mouseClicked && IsWithinDistance(static_cast<float>(playerX),
-                                                              static_cast<float>(playerY), sx, sy,
-                                                              reach);
+        const bool clicked = mouseClicked && PointerOnLevelButton(sx, sy, reach);
         if (!clicked && !(focus == firstLevelFocus + slot && actionConfirm)) continue;
         chosenLevel = data.records[slot];
         levelStartPending = 1;

@@ -35,7 +35,7 @@ gboolean FocusWhenShown(GtkWidget* widget, GdkEvent*, gpointer) {
 
 }  // namespace
 
-void ShowAboutDialog() {
+void ShowAboutDialog(const char* byLine) {
     if (!StartGtk()) return;
 
     GtkWidget* dialog = gtk_dialog_new_with_buttons("Info über Projekt", nullptr, GTK_DIALOG_MODAL,
@@ -50,7 +50,7 @@ void ShowAboutDialog() {
     GtkWidget* icon = gtk_image_new_from_icon_name("dialog-information", GTK_ICON_SIZE_DIALOG);
     GtkWidget* lines = gtk_box_new(GTK_ORIENTATION_VERTICAL, 6);
     GtkWidget* first = gtk_label_new("Projekt, Version 1.0");
-    GtkWidget* second = gtk_label_new("FlorpVops – ein Physik-Jump'n'Run mit Vops");
+    GtkWidget* second = gtk_label_new(byLine != nullptr ? byLine : "");
     gtk_widget_set_halign(first, GTK_ALIGN_START);
     gtk_widget_set_halign(second, GTK_ALIGN_START);
     gtk_box_pack_start(GTK_BOX(lines), first, FALSE, FALSE, 0);

@@ -6,15 +6,17 @@
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Audio/SoundFileFactory.hpp>
 #include <SFML/Audio/SoundFileReader.hpp>
-#include <SFML/System/Err.hpp>
+#include <SFML/System/InputStream.hpp>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
-#include <mutex>
 #include <new>
 #include <string>
 
-#include "platform/SmallFiles.h"
+#include "platform/FileAccess.h"
+#include "platform/SfmlErrors.h"
+#include "platform/SoundHeader.h"
 
 namespace {
 
@@ -61,16 +63,8 @@ std::string PlatformPath(const char* path)
     return p;
 }
 
-// A folder would be read as garbage and a FIFO would block the reader for
-// good: only regular files (or missing ones, which the reader reports) go on.
-bool NotASoundFile(const std::string& path)
-{
-    if (KindOfPath(path.c_str()) != PathKind::Other) return false;
-    std::fprintf(stderr, "Sound \"%s\" is not a regular file: it is not played\n", path.c_str());
-    return true;
-}
-
-std::mutex soundOpening;
+// No sound or music file of the game comes near this.
+constexpr uint64_t maxSoundFileBytes = 256ull << 20;
 
 // Far more than any of the game's sounds (ten minutes of stereo at 48 kHz):
 // a header declaring more is refused before anything is allocated.
@@ -117,9 +111,76 @@ void PauseSilent(SilentVoice& v, bool looping, float length)
 
 }  // namespace
 
+// A sound file opened through the game's guarded open and checked before
+// SFML reads it: SFML then reads the open file, never the path again, so
+// nothing can be swapped in between.
+class SoundFileStream : public sf::InputStream {
+public:
+    ~SoundFileStream() override { CloseGameFile(&file); }
+    // False, after a message naming the file, when it must not be read.
+    bool Open(const char* shownPath, const std::string& path)
+    {
+        const FileRead opened = OpenGameFile(path.c_str(), maxSoundFileBytes, &file);
+        const char* problem = opened == FileRead::Ok ? nullptr : DescribeFileRead(opened);
+        if (problem == nullptr) {
+            uint8_t header[kSoundHeaderBytes];
+            const size_t want = file.size < sizeof header ? static_cast<size_t>(file.size) : sizeof header;
+            const size_t got = ReadGameFileAt(file, 0, header, want);
+            problem = got < want ? DescribeFileRead(FileRead::Unreadable) : SoundHeaderProblem(header, got, file.size);
+        }
+        if (problem == nullptr) return true;
+        std::fprintf(stderr, "Sound \"%s\" %s: it is not played\n", shownPath, problem);
+        CloseGameFile(&file);
+        return false;
+    }
+    // The WAV reader asks for a few bytes per sample: they come from a
+    // buffer, not from a system call each.
+    sf::Int64 read(void* data, sf::Int64 size) override
+    {
+        if (size <= 0) return 0;
+        uint8_t* into = static_cast<uint8_t*>(data);
+        size_t wanted = static_cast<size_t>(size), done = 0;
+        while (done < wanted) {
+            if (position < bufferStart || position >= bufferStart + bufferLength) {
+                if (wanted - done >= sizeof buffer) {
+                    const size_t got = ReadGameFileAt(file, position, into + done, wanted - done);
+                    position += got;
+                    done += got;
+                    break;
+                }
+                bufferStart = position;
+                bufferLength = ReadGameFileAt(file, position, buffer, sizeof buffer);
+                if (bufferLength == 0) break;
+            }
+            const size_t at = static_cast<size_t>(position - bufferStart);
+            const size_t part = std::min(bufferLength - at, wanted - done);
+            std::memcpy(into + done, buffer + at, part);
+            position += part;
+            done += part;
+        }
+        return static_cast<sf::Int64>(done);
+    }
+    sf::Int64 seek(sf::Int64 to) override
+    {
+        if (to < 0) return -1;
+        position = static_cast<uint64_t>(to) < file.size ? static_cast<uint64_t>(to) : file.size;
+        return static_cast<sf::Int64>(position);
+    }
+    sf::Int64 tell() override { return static_cast<sf::Int64>(position); }
+    sf::Int64 getSize() override { return static_cast<sf::Int64>(file.size); }
+
+private:
+    GameFile file;
+    uint64_t position = 0;
+    uint8_t buffer[32 * 1024];
+    uint64_t bufferStart = 0;
+    size_t bufferLength = 0;
+};
+
 bool InitAudio()
 {
     if (audioMode == AudioMode::Undecided) {
+        RouteSfmlErrors();
         if (ProbeAudioDevice()) {
             audioMode = AudioMode::Real;
         } else {
@@ -155,9 +216,8 @@ bool PrepareSoundDecoding()
     if (!readersReady) {
         // Asking for a reader of nothing sets up the list of readers; the
         // complaint about nothing is kept off standard error.
-        std::streambuf* err = sf::err().rdbuf(nullptr);
+        QuietSfmlErrors quiet;
         delete sf::SoundFileFactory::createReaderFromMemory(nullptr, 0);
-        sf::err().rdbuf(err);
         readersReady = true;
     }
     return !Silent();
@@ -166,14 +226,12 @@ bool PrepareSoundDecoding()
 void DecodeSoundFile(const char* path, bool samples, DecodedSound* out)
 {
     *out = DecodedSound{};
-    const std::string filePath = PlatformPath(path);
-    if (NotASoundFile(filePath)) return;
+    SoundFileStream source;
+    if (!source.Open(path, PlatformPath(path))) return;
     sf::InputSoundFile file;
-    {
-        // SFML's error stream is not safe to write from two threads at
-        // once, and opening is where it complains.
-        std::lock_guard<std::mutex> lock(soundOpening);
-        if (!file.openFromFile(filePath)) return;
+    if (!file.openFromStream(source)) {
+        std::fprintf(stderr, "Sound \"%s\" cannot be decoded: it is not played\n", path);
+        return;
     }
     out->seconds = file.getDuration().asSeconds();
     if (!samples) {
@@ -336,11 +394,15 @@ SoundStatus Sound::GetStatus() const
 // ---------------------------------------------------------------- Music
 
 Music::Music()
-    : stream(nullptr), opened(false), looping(false), volume(100.f), duration(0.f)
+    : stream(nullptr), source(nullptr), opened(false), looping(false), volume(100.f), duration(0.f)
 {
 }
 
-Music::~Music() { delete stream; }
+Music::~Music()
+{
+    delete stream;
+    delete source;
+}
 
 bool Music::OpenFromFile(const char* path)
 {
@@ -362,8 +424,15 @@ bool Music::OpenFromFile(const char* path)
         stream->setLoop(looping);
         stream->setVolume(volume);
     }
-    const std::string file = PlatformPath(path);
-    if (NotASoundFile(file) || !stream->openFromFile(file)) return false;
+    // The open file stays with the stream while it plays; the track it
+    // replaces is let go once the stream has dropped it.
+    SoundFileStream* next = new SoundFileStream;
+    const bool readable = next->Open(path, PlatformPath(path));
+    const bool ok = readable && stream->openFromStream(*next);
+    if (readable && !ok) std::fprintf(stderr, "Sound \"%s\" cannot be decoded: it is not played\n", path);
+    delete source;
+    source = next;
+    if (!ok) return false;
     duration = stream->getDuration().asSeconds();
     opened = true;
     return true;

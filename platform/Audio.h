@@ -17,6 +17,7 @@ class SoundBuffer;
 class Sound;
 class Music;
 }
+class SoundFileStream;
 
 enum class SoundStatus { Stopped, Paused, Playing };
 
@@ -57,7 +58,9 @@ struct DecodedSound {
 // whether the back end needs the samples (silent mode needs the length only).
 bool PrepareSoundDecoding();
 // Reads the file (its samples, or with `samples` false its length only).
-// A file too long for memory is refused with a message. Any thread.
+// A file that is not a regular file, is too large, or whose header the
+// reader could not safely take is refused with a message naming it. Any
+// thread.
 void DecodeSoundFile(const char* path, bool samples, DecodedSound* out);
 void FreeDecodedSound(DecodedSound* sound);
 
@@ -139,6 +142,7 @@ public:
 
 private:
     sf::Music* stream;  // real mode only, made on the first open
+    SoundFileStream* source;  // the open file the stream reads
     bool opened;
     bool looping;
     float volume;

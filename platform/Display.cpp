@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/SfmlErrors.h"
+
 // Xlib is reached through dlopen: it is only needed for this probe, and the
 // window system library loads it anyway.
 namespace {
@@ -26,8 +28,8 @@ bool OpenAndCloseDisplay() {
     if (xlib == nullptr) return false;
     auto openDisplay = reinterpret_cast<OpenDisplayFn>(dlsym(xlib, "XOpenDisplay"));
     if (openDisplay == nullptr) return false;
-    // The shader probe talks to the X server from a thread of its own while
-    // the launcher starts; Xlib must be told before its first connection.
+    // Should a library ever call Xlib from a thread of its own, Xlib must
+    // have been told before its first connection.
     auto initThreads = reinterpret_cast<InitThreadsFn>(dlsym(xlib, "XInitThreads"));
     if (initThreads != nullptr) initThreads();
     // A busy X server may refuse a connection now and then; ask a few times
@@ -43,7 +45,10 @@ bool OpenAndCloseDisplay() {
 }  // namespace
 
 bool DisplayAvailable() {
-    if (probeResult < 0) probeResult = OpenAndCloseDisplay() ? 1 : 0;
+    if (probeResult < 0) {
+        RouteSfmlErrors();  // before any window or GPU call can complain
+        probeResult = OpenAndCloseDisplay() ? 1 : 0;
+    }
     return probeResult == 1;
 }
 

@@ -4,8 +4,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <new>
 
+#include "platform/FileAccess.h"
 #include "platform/SfmlContext.h"
 #include "platform/AffineTransform.h"
 
@@ -13,6 +16,8 @@
 // font tables, no rasteriser, no GPU), so it works without a display and
 // gives the same boxes whichever backend draws. Drawing uses SFML's text.
 struct PlatformFont {
+    char* bytes;  // the whole font file, read through the guarded open
+    size_t size;
     hb_blob_t* blob;
     hb_face_t* face;
     hb_font_t* font;
@@ -26,6 +31,9 @@ struct PlatformFont {
 };
 
 namespace {
+
+// Far larger than any font a game would ship.
+constexpr size_t maxFontFileBytes = 64u << 20;
 
 const char* const kFallbackFonts[] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
@@ -75,17 +83,49 @@ void FreeFont(PlatformFont* font) {
     hb_face_destroy(font->face);
     hb_blob_destroy(font->blob);
     delete font->sfmlFont;
+    std::free(font->bytes);
     delete font;
 }
 
-PlatformFont* TryLoad(const char* path, int pixelHeight) {
+// The file's bytes, or null with a few words for a message.
+char* ReadFontFile(const char* path, size_t* length, const char** problem)
+{
+    GameFile file;
+    const FileRead opened = OpenGameFile(path, maxFontFileBytes, &file);
+    if (opened != FileRead::Ok) {
+        *problem = DescribeFileRead(opened);
+        return nullptr;
+    }
+    const size_t size = static_cast<size_t>(file.size);
+    char* bytes = static_cast<char*>(std::malloc(size > 0 ? size : 1));
+    const size_t got = bytes != nullptr ? ReadGameFileAt(file, 0, bytes, size) : 0;
+    CloseGameFile(&file);
+    if (bytes == nullptr || got != size || got == 0) {
+        std::free(bytes);
+        *problem = got == 0 && bytes != nullptr ? "is empty" : "cannot be read whole";
+        return nullptr;
+    }
+    *length = got;
+    return bytes;
+}
+
+PlatformFont* TryLoad(const char* path, int pixelHeight, const char** problem) {
     PlatformFont* font = new (std::nothrow) PlatformFont{};
     if (font == nullptr) return nullptr;
     CopyPathWithSlashes(font->path, sizeof font->path, path);
-    font->blob = hb_blob_create_from_file(font->path);
+    // Both readers take the bytes from memory: SFML would otherwise keep the
+    // file open and read it again glyph by glyph.
+    font->bytes = ReadFontFile(font->path, &font->size, problem);
+    if (font->bytes == nullptr) {
+        FreeFont(font);
+        return nullptr;
+    }
+    font->blob = hb_blob_create(font->bytes, static_cast<unsigned>(font->size), HB_MEMORY_MODE_READONLY, nullptr,
+                                nullptr);
     font->face = hb_face_create(font->blob, 0);
     font->font = hb_font_create(font->face);
     font->upem = static_cast<int32_t>(hb_face_get_upem(font->face));
+    *problem = "is not a font";
     if (hb_face_get_glyph_count(font->face) == 0 || font->upem <= 0) {
         FreeFont(font);
         return nullptr;
@@ -95,7 +135,7 @@ PlatformFont* TryLoad(const char* path, int pixelHeight) {
     bool loaded = false;
     if (font->sfmlFont != nullptr) {
         QuietSfmlErrors quiet;
-        loaded = font->sfmlFont->loadFromFile(font->path);
+        loaded = font->sfmlFont->loadFromMemory(font->bytes, font->size);
     }
     if (!loaded) {
         FreeFont(font);
@@ -118,19 +158,27 @@ PlatformFont* TryLoad(const char* path, int pixelHeight) {
 }  // namespace
 
 PlatformFont* LoadPlatformFont(const char* path, int pixelHeight) {
+    const char* problem = "cannot be read";
     if (path != nullptr) {
-        if (PlatformFont* font = TryLoad(path, pixelHeight)) return font;
+        if (PlatformFont* font = TryLoad(path, pixelHeight, &problem)) return font;
     }
     for (const char* fallback : kFallbackFonts) {
-        if (PlatformFont* font = TryLoad(fallback, pixelHeight)) {
-            if (path != nullptr) {
-                std::fprintf(stderr, "FlorpVops: the font \"%s\" cannot be read; using %s\n", path,
-                             fallback);
+        const char* ignored = nullptr;
+        if (PlatformFont* font = TryLoad(fallback, pixelHeight, &ignored)) {
+            // Said once for each font file, however many sizes load it.
+            static char lastComplaint[512];
+            if (path != nullptr && std::strcmp(lastComplaint, path) != 0) {
+                std::fprintf(stderr, "FlorpVops: the font \"%s\" %s; using %s\n", path, problem, fallback);
+                std::snprintf(lastComplaint, sizeof lastComplaint, "%s", path);
             }
             return font;
         }
     }
-    std::fprintf(stderr, "FlorpVops: no font could be loaded; texts will not show\n");
+    if (path != nullptr)
+        std::fprintf(stderr, "FlorpVops: the font \"%s\" %s, and no other font could be loaded; texts will not show\n",
+                     path, problem);
+    else
+        std::fprintf(stderr, "FlorpVops: no font could be loaded; texts will not show\n");
     return nullptr;
 }
 

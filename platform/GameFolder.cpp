@@ -11,9 +11,11 @@
 namespace {
 
 constexpr int kMaxCandidates = 32;
-// The file that tells the game's data folder from any other folder named
-// "data" (a player's own, in the home folder, say).
-const char* const kMarkerFile = "/data/FVf.ttf";
+// The folders inside it that tell the game's data folder from any other
+// folder named "data" (a player's own, in the home folder, say). Folders,
+// not a file: a damaged file in data/ is for its reader to name, not a
+// reason to say there is no data folder.
+const char* const kMarkerFolders[] = {"/data/sprite", "/data/menusprite"};
 
 struct Candidates {
     int count;
@@ -25,17 +27,15 @@ bool IsDirectory(const char* path) {
     return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool IsRegularFile(const char* path) {
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode);
-}
-
 bool HoldsGameData(const char* folder) {
     char path[kGameFolderCapacity + 32];
     std::snprintf(path, sizeof path, "%s/data", folder);
     if (!IsDirectory(path)) return false;
-    std::snprintf(path, sizeof path, "%s%s", folder, kMarkerFile);
-    return IsRegularFile(path);
+    for (const char* marker : kMarkerFolders) {
+        std::snprintf(path, sizeof path, "%s%s", folder, marker);
+        if (!IsDirectory(path)) return false;
+    }
+    return true;
 }
 
 void Add(Candidates* list, const char* folder) {

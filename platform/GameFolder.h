@@ -6,8 +6,8 @@
 constexpr int kGameFolderCapacity = 4096;
 constexpr int kGameFolderLookedCapacity = 4 * kGameFolderCapacity;
 
-// Looks for data/ (a folder holding the game's font, data/FVf.ttf) in, in
-// this order: the working folder; the executable's folder; and the folders
+// Looks for data/ (a folder holding the game's picture folders,
+// data/sprite/ and data/menusprite/) in, in this order: the working folder; the executable's folder; and the folders
 // above the executable's up to the source root when it was built inside it
 // (build/florpvops -> the checkout), else the one folder above it only.
 // On success `found` holds the folder that holds data/. Either way `looked`

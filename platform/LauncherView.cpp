@@ -4,9 +4,10 @@
 #include <SFML/Window/VideoMode.hpp>
 #include <cstdio>
 #include <gtk/gtk.h>
-#include <sys/stat.h>
+#include <string>
 
 #include "platform/Display.h"
+#include "platform/FileAccess.h"
 #include "platform/GtkStart.h"
 #include "platform/SfmlContext.h"
 
@@ -38,6 +39,36 @@ bool ProbePixelShaders()
 
 namespace {
 
+// The banner is a small picture; anything larger is not the game's.
+constexpr size_t maxBannerBytes = 8u << 20;
+
+// The banner read through the game's guarded open (a FIFO there would keep
+// the launcher from ever showing) and decoded from memory; null, after a
+// message naming it, when it cannot be shown. A missing banner is just left
+// out.
+GtkWidget* BannerImage(const char* path)
+{
+    std::string bytes;
+    const FileRead read = ReadRegularFile(path, maxBannerBytes, &bytes);
+    if (read != FileRead::Ok) {
+        if (read != FileRead::Missing)
+            std::fprintf(stderr, "FlorpVops: the launcher's banner %s %s; the launcher shows without it\n", path,
+                         DescribeFileRead(read));
+        return nullptr;
+    }
+    GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
+    bool decoded = gdk_pixbuf_loader_write(loader, reinterpret_cast<const guchar*>(bytes.data()), bytes.size(),
+                                           nullptr) != FALSE;
+    decoded = gdk_pixbuf_loader_close(loader, nullptr) != FALSE && decoded;
+    GdkPixbuf* picture = decoded ? gdk_pixbuf_loader_get_pixbuf(loader) : nullptr;
+    GtkWidget* image = picture != nullptr ? gtk_image_new_from_pixbuf(picture) : nullptr;
+    g_object_unref(loader);
+    if (image == nullptr)
+        std::fprintf(stderr, "FlorpVops: the launcher's banner %s cannot be decoded; the launcher shows without it\n",
+                     path);
+    return image;
+}
+
 GtkWidget* CheckBox(const char* caption, bool checked, bool sensitive)
 {
     GtkWidget* box = gtk_check_button_new_with_label(caption ? caption : "");
@@ -64,7 +95,7 @@ void AddAnswerButton(GtkWidget* window, const char* caption, int response)
 }
 
 // What can wait until the dialog is on screen waits for it (the catalogue's
-// decoding, and settling the shader box, which may wait for the shader
+// decoding, and settling the shader box, which asks the slow shader
 // question): it runs once the dialog has been drawn, so the dialog shows
 // first, or when the player starts before that.
 struct FirstShow {
@@ -127,9 +158,8 @@ bool ShowLauncherDialog(LauncherDialog* dialog)
     gtk_grid_set_column_spacing(GTK_GRID(grid), 18);
     gtk_container_set_border_width(GTK_CONTAINER(grid), 10);
 
-    struct stat st;
-    if (dialog->bannerPath && stat(dialog->bannerPath, &st) == 0)
-        gtk_grid_attach(GTK_GRID(grid), gtk_image_new_from_file(dialog->bannerPath), 0, 0, 3, 1);
+    if (GtkWidget* banner = dialog->bannerPath ? BannerImage(dialog->bannerPath) : nullptr)
+        gtk_grid_attach(GTK_GRID(grid), banner, 0, 0, 3, 1);
 
     GtkWidget* fps = CheckBox(dialog->fpsCaption, dialog->fpsChecked, true);
     GtkWidget* sound = CheckBox(dialog->soundCaption, dialog->soundChecked, true);

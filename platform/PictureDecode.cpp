@@ -1,14 +1,10 @@
 #include "platform/PictureDecode.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/FileAccess.h"
 #include "platform/PngDecode.h"
 #include "platform/SfmlContext.h"
 
@@ -28,53 +24,33 @@ uint32_t LittleEndian32(const uint8_t* p)
 
 uint32_t LittleEndian16(const uint8_t* p) { return uint32_t(p[1]) << 8 | p[0]; }
 
-// Opens and reads a regular file (all of it, or its first bytes). A missing
-// file fails without a problem, as a missing picture is an ordinary case;
-// a folder, a pipe or a device is refused without waiting on it.
+// Opens and reads a regular file (all of it, or its first bytes) through the
+// guarded open. A missing file fails without a problem, as a missing picture
+// is an ordinary case; a folder, a pipe or a device is refused without
+// waiting on it.
 uint8_t* ReadPictureBytes(const char* path, bool headerOnly, size_t* got, int64_t* fileSize,
                           DecodedPicture* picture)
 {
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        if (error != ENOENT && error != ENOTDIR) {
-            char text[64];
-            char problem[96];
-            std::snprintf(problem, sizeof problem, "cannot be opened (%s)",
-                          strerror_r(error, text, sizeof text));
-            SetPictureProblem(picture, problem);
-        }
+    GameFile file;
+    const FileRead opened = OpenGameFile(path, maxPictureFileBytes, &file);
+    if (opened != FileRead::Ok) {
+        if (opened == FileRead::TooLarge)
+            SetPictureProblem(picture, "is too large a file for a picture");
+        else if (opened != FileRead::Missing)
+            SetPictureProblem(picture, DescribeFileRead(opened));
         return nullptr;
     }
-    struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        SetPictureProblem(picture, "is not a regular file");
-        return nullptr;
-    }
-    if (info.st_size > maxPictureFileBytes) {
-        close(fd);
-        SetPictureProblem(picture, "is too large a file for a picture");
-        return nullptr;
-    }
-    *fileSize = info.st_size;
-    size_t want = static_cast<size_t>(info.st_size);
+    *fileSize = static_cast<int64_t>(file.size);
+    size_t want = static_cast<size_t>(file.size);
     if (headerOnly && want > headerBytes) want = headerBytes;
     uint8_t* bytes = static_cast<uint8_t*>(std::malloc(want > 0 ? want : 1));
     if (bytes == nullptr) {
-        close(fd);
+        CloseGameFile(&file);
         SetPictureProblem(picture, "cannot be read: out of memory");
         return nullptr;
     }
-    size_t filled = 0;
-    while (filled < want) {
-        const ssize_t n = read(fd, bytes + filled, want - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        filled += static_cast<size_t>(n);
-    }
-    close(fd);
-    *got = filled;
+    *got = ReadGameFileAt(file, 0, bytes, want);
+    CloseGameFile(&file);
     return bytes;
 }
 
@@ -190,12 +166,22 @@ void CompletePictureDecode(const char* path, const PictureRequest& request,
     if (picture->status != PictureStatus::OnGameThread) return;
     char fixedPath[512];
     CopyPathWithSlashes(fixedPath, sizeof fixedPath, path);
+    // Read again through the guarded open, and decoded from memory: the
+    // path may name something else by now.
+    size_t got = 0;
+    int64_t fileSize = 0;
+    uint8_t* bytes = ReadPictureBytes(fixedPath, false, &got, &fileSize, picture);
+    if (bytes == nullptr) {
+        if (picture->status == PictureStatus::OnGameThread) SetPictureProblem(picture, cutShort);
+        return;
+    }
     sf::Image image;
     bool loaded;
     {
         QuietSfmlErrors quiet;
-        loaded = image.loadFromFile(fixedPath);
+        loaded = got > 0 && image.loadFromMemory(bytes, got);
     }
+    std::free(bytes);
     const sf::Vector2u size = image.getSize();
     if (!loaded || size.x != unsigned(picture->fileWidth) || size.y != unsigned(picture->fileHeight)) {
         SetPictureProblem(picture, cutShort);

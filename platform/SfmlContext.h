@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "platform/SfmlErrors.h"
+
 struct PlatformTexture {
     sf::Texture* gpu;     // null with the recording backend
     int32_t width, height;  // power-of-two size
@@ -35,13 +37,6 @@ inline sf::Color ColourFromArgb(uint32_t argb) {
                      static_cast<sf::Uint8>(argb), static_cast<sf::Uint8>(argb >> 24));
 }
 
-// Silences SFML's error stream while a load may fail in the ordinary way
-// (a missing picture is not an error the player needs to read about).
-struct QuietSfmlErrors {
-    std::streambuf* saved;
-    QuietSfmlErrors() : saved(sf::err().rdbuf(nullptr)) {}
-    ~QuietSfmlErrors() { sf::err().rdbuf(saved); }
-};
 
 // The drawing of a text box by the Sfml backend (Font.cpp): its glyphs go
 // through the same gathered quads as pictures.

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <new>
+#include <string>
 
 #include "platform/Display.h"
+#include "platform/FileAccess.h"
 #include "platform/SfmlContext.h"
 #include "platform/SpriteBatch.h"
 
@@ -12,6 +14,9 @@ struct Effect {
 };
 
 namespace {
+
+// The game's effect files are a few KiB of text.
+constexpr size_t maxEffectFileBytes = 256 * 1024;
 
 // Bound while a pass draws: a 1 x 1 texture leaves the quad's texture
 // coordinates as given (0..1), whatever texture drew before.
@@ -49,16 +54,21 @@ Effect* CreateEffectFromFile(const char* path) {
     if (!EffectsAvailable()) return nullptr;
     char fixedPath[512];
     CopyPathWithSlashes(fixedPath, sizeof fixedPath, path);
-    // A missing file is an ordinary fallback case; a file that does not
-    // compile keeps its compiler messages on the error stream.
-    if (FILE* file = std::fopen(fixedPath, "rb")) {
-        std::fclose(file);
-    } else {
+    // A missing file is an ordinary fallback case; anything else that is not
+    // a small regular file (a folder, a FIFO) is named and left unread. A
+    // file that does not compile keeps its compiler messages on the error
+    // stream.
+    std::string source;
+    const FileRead read = ReadRegularFile(fixedPath, maxEffectFileBytes, &source);
+    if (read != FileRead::Ok) {
+        if (read != FileRead::Missing)
+            std::fprintf(stderr, "FlorpVops: the shader file %s %s; the light effects are off\n", fixedPath,
+                         DescribeFileRead(read));
         return nullptr;
     }
     Effect* effect = new (std::nothrow) Effect;
     if (effect == nullptr) return nullptr;
-    if (!effect->shader.loadFromFile(fixedPath, sf::Shader::Fragment)) {
+    if (!effect->shader.loadFromMemory(source, sf::Shader::Fragment)) {
         delete effect;
         return nullptr;
     }

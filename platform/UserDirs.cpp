@@ -6,10 +6,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
-#include "platform/SmallFiles.h"
+#include "platform/FileAccess.h"
 
 namespace {
 
@@ -139,10 +141,13 @@ bool GetDocumentsDir(char* out, size_t size)
     const char* home = HomeDir();
     if (!home) return false;
     char dir[4096];
-    if (!ReadXdgDocumentsDir(home, dir, sizeof dir)) {
-        if (!CopyString(dir, sizeof dir, home)) return false;
+    if (ReadXdgDocumentsDir(home, dir, sizeof dir)) {
+        if (MakeDirs(dir)) return CopyString(out, size, dir);
+        // Saving there would fail all session long.
+        std::fprintf(stderr, "FlorpVops: the documents folder %s named by XDG_DOCUMENTS_DIR is not a folder; "
+                     "settings go to the home folder instead\n", dir);
     }
-    MakeDirs(dir);
+    if (!CopyString(dir, sizeof dir, home) || !MakeDirs(dir)) return false;
     return CopyString(out, size, dir);
 }
 
@@ -178,44 +183,28 @@ int GetSystemLocaleId()
     return 1033;
 }
 
-bool ReplaceFileAtomically(const char* path, const char* data, size_t size)
+int LockFolder(const char* path)
 {
-    // A temporary name of its own: two writers of one file (two game
-    // instances, or the replay search's forked runs) must not trample each
-    // other's half-written copy.
-    char tempPath[4096 + 16];
-    const int n = std::snprintf(tempPath, sizeof tempPath, "%s.XXXXXX", path);
-    if (n < 0 || static_cast<size_t>(n) >= sizeof tempPath) {
-        errno = ENAMETOOLONG;
-        return false;
-    }
-    const int fd = mkostemp(tempPath, O_CLOEXEC);
-    if (fd < 0) return false;
-    if (fchmod(fd, 0644) != 0) {
-        const int e = errno;
-        close(fd);
-        unlink(tempPath);
-        errno = e;
-        return false;
-    }
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t w = write(fd, data + done, size - done);
-        if (w < 0 && errno == EINTR) continue;
-        if (w <= 0) {
-            if (w == 0) errno = EIO;  // no progress: give up rather than spin
-            break;
+    const int fd = open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    // Another game holds it only for the few milliseconds of one save.
+    for (int attempt = 0; attempt < 400; ++attempt) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            std::fprintf(stderr, "FlorpVops: %s cannot be locked (%s); saving without the lock\n", path,
+                         std::strerror(errno));
+            close(fd);
+            return -1;
         }
-        done += static_cast<size_t>(w);
+        const timespec pause = {0, 5 * 1000 * 1000};
+        nanosleep(&pause, nullptr);
     }
-    bool ok = done == size && fsync(fd) == 0;
-    const int savedErrno = errno;
-    ok = (close(fd) == 0) && ok;
-    if (!ok || std::rename(tempPath, path) != 0) {
-        const int e = ok ? errno : savedErrno;
-        unlink(tempPath);
-        errno = e;
-        return false;
-    }
-    return true;
+    std::fprintf(stderr, "FlorpVops: %s stays locked by another program; saving without the lock\n", path);
+    close(fd);
+    return -1;
+}
+
+void UnlockFolder(int handle)
+{
+    if (handle >= 0) close(handle);  // closing lets the lock go
 }

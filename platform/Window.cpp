@@ -72,7 +72,9 @@ void UpdateFrameView() {
                                    static_cast<float>(viewport.width) / static_cast<float>(windowWidth),
                                    static_cast<float>(viewport.height) / static_cast<float>(windowHeight)));
     gameWindow->setView(view);
-    if (changed && letterboxed) {
+    // A player resizing the window knows why; a full screen of another size
+    // is worth a line.
+    if (changed && letterboxed && fullScreen) {
         std::fprintf(stderr,
                      "FlorpVops: the window is %d x %d instead of %d x %d; the picture is "
                      "scaled to %d x %d and centred on black.\n",
@@ -111,8 +113,9 @@ bool OpenGameWindow(int width, int height, bool windowed, const char* title) {
     gameWindow = new sf::RenderWindow;
     const sf::VideoMode mode(static_cast<unsigned>(width), static_cast<unsigned>(height), 32);
     const sf::String sfTitle = sf::String::fromUtf8(title, title + std::strlen(title));
-    gameWindow->create(mode, sfTitle,
-                       windowed ? (sf::Style::Titlebar | sf::Style::Close) : sf::Style::Fullscreen);
+    // A window may be resized and maximised; the frame is then scaled into
+    // it with black bars, as on a full screen of another size.
+    gameWindow->create(mode, sfTitle, windowed ? sf::Style::Default : sf::Style::Fullscreen);
     if (!gameWindow->isOpen()) {
         delete gameWindow;
         gameWindow = nullptr;

@@ -2,18 +2,18 @@
 
 #include "engine/GameFont.h"
 #include "engine/Settings.h"
+#include "shared/AuthorLine.h"
 
 float creditsY = 0.0f;
 float creditsSpeed = 2.0f;
 
-const char creditsAuthorLine[] = "Odile Brambleworth";
 const char creditsPublisherLine[] = "Quillfern Games";
 
 // The studio and its people are the game's own fictional makers.
 const CreditsLine creditsLines[creditsLineCount] = {
     {0, 1.2f, "FlorpVops"},
     {400, 0.8f, "Idea & development:"},
-    {500, 0.6f, creditsAuthorLine},
+    {500, 0.6f, gameAuthorLine},
     {700, 0.8f, "Publishing"},
     {780, 0.8f, creditsPublisherLine},
     {880, 0.5f, "Production: Hesper Vantongeren"},

@@ -13,8 +13,8 @@ struct CreditsLine {
     const char* text;
 };
 extern const CreditsLine creditsLines[creditsLineCount];
-// The author and publisher lines, also shown by the intro.
-extern const char creditsAuthorLine[];
+// The publisher line, also shown by the intro (the author line is the
+// game's one, shared/AuthorLine.h).
 extern const char creditsPublisherLine[];
 
 // Once per tick: 2 px up; past -3100 the roll starts again below the screen.

@@ -51,6 +51,11 @@ float LevelButtonScreenX(int32_t x, float parallax) {
 
 int32_t LevelButtonScreenY(int32_t height) { return screenHeight - height; }
 
+bool PointerOnLevelButton(float sx, int32_t sy, float reach) {
+    return IsWithinDistance(static_cast<float>(playerX), static_cast<float>(playerY), sx,
+                            static_cast<float>(sy), reach);
+}
+
 void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wobble,
                      int32_t record, int32_t focusValue, int32_t focusId) {
     const LevelRecord& level = levelTable[record];
@@ -58,7 +63,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
     const int32_t sy = LevelButtonScreenY(y);
     const float fy = static_cast<float>(sy);
     const bool focused = focusValue == focusId;
-    const bool near32 = IsWithinDistance(playerX, playerY, static_cast<int32_t>(sx), sy, 32);
+    const bool near32 = PointerOnLevelButton(sx, sy, 32.0f);
     const bool highlighted32 = near32 || focused;
     const float centre = level.bossLevel ? 64.0f : 32.0f;
 
@@ -71,7 +76,7 @@ void DrawLevelButton(int32_t x, int32_t y, float scale, int32_t number, float wo
 
     const bool highlighted =
         level.bossLevel
-            ? IsWithinDistance(playerX, playerY, static_cast<int32_t>(sx), sy, 60) || focused
+            ? PointerOnLevelButton(sx, sy, 60.0f) || focused
             : highlighted32;
     const float size = 1.0f + wobble / 2;
     const uint32_t colour = AmbientArgb(220, 0.9f);

@@ -15,6 +15,9 @@ bool CanPlayWithVopKind(int32_t record);
 // `height` pixels above the lower screen edge. Shared by drawing and presses.
 float LevelButtonScreenX(int32_t x, float parallax);
 int32_t LevelButtonScreenY(int32_t height);
+// Whether the pointer is within `reach` pixels of a button's centre: the one
+// test for the highlight and for the press, on the unrounded screen x.
+bool PointerOnLevelButton(float sx, int32_t sy, float reach);
 
 // x: world x on the page; y: height above the lower edge; scale: parallax;
 // number: place in the play order (1..45); record: index into levelTable.

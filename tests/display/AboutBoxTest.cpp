@@ -49,7 +49,7 @@ TEST(AboutBoxGameSide, ShowsTheBoxOverAFullScreenWindow) {
         BatchPresent();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    ShowAboutDialog();
+    ShowAboutDialog("FlorpVops - A game by its author");
     bool focused = false;
     for (int i = 0; i < 200 && !focused; ++i) {
         WindowEvent event;

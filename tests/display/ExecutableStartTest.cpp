@@ -1,12 +1,13 @@
 // The real executable started as a player or a script would: from another
 // folder it finds its data/; with no data anywhere it says where it looked
-// and fails; with its output into a pipe every log line arrives as it is
+// and fails; a font it cannot read is named, not taken for missing data; with its output into a pipe every log line arrives as it is
 // written, so killing the game loses none of them.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,6 +73,33 @@ TEST_F(ExecutableStart, WithoutDataAnywhereItSaysWhereItLookedAndFails)
     EXPECT_NE(run.output.find(folder + "/data"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << "one line:\n" << run.output;
     EXPECT_EQ(run.output.find("Auswahl-Menue beendet!"), std::string::npos);
+}
+
+TEST_F(ExecutableStart, AFontItCannotReadIsNamedAndASystemFontTakesItsPlace)
+{
+    for (const char* sub : {"/data/sprite", "/data/menusprite"}) std::filesystem::create_directories(folder + sub);
+    const std::string font = folder + "/data/FVf.ttf";
+    struct Case {
+        const char* kind;
+        const char* said;
+    };
+    for (const Case& c : {Case{"missing", "is missing"}, Case{"folder", "is not a regular file"},
+                          Case{"fifo", "is not a regular file"}, Case{"loop", "cannot be read (Too many levels of symbolic links)"}}) {
+        SCOPED_TRACE(c.kind);
+        std::filesystem::remove_all(font);
+        if (std::string(c.kind) == "folder") std::filesystem::create_directory(font);
+        if (std::string(c.kind) == "fifo") {
+            ASSERT_EQ(mkfifo(font.c_str(), 0644), 0);
+        }
+        if (std::string(c.kind) == "loop") std::filesystem::create_symlink("FVf.ttf", font);
+        // The data folder holds nothing else: every picture and sound is
+        // missing too, which the game also survives.
+        const CommandResult run = RunIn(folder, GamePath(), "FLORPVOPS_TEST_LEVEL=7 FLORPVOPS_TEST_TICKS=30 timeout 60");
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_NE(run.output.find("the font \"data//FVf.ttf\" " + std::string(c.said)), std::string::npos)
+            << run.output;
+        EXPECT_EQ(run.output.find("no data folder found"), std::string::npos) << run.output;
+    }
 }
 
 TEST_F(ExecutableStart, LogLinesReachAPipeBeforeTheGameIsKilled)

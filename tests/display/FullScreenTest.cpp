@@ -1,7 +1,8 @@
 // Full screen at a size the display cannot switch to (a virtual display has
 // one mode): the window takes the screen's size, the game's frame is scaled
 // to fit and centred on black, one line on standard error says so, and the
-// pointer is mapped back into the frame.
+// pointer is mapped back into the frame. A windowed game resized by the
+// player gets the same scaled frame and bars.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -50,6 +51,38 @@ uint32_t PixelAt(const std::vector<unsigned char>& rgb, int width, int x, int y)
     return uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
 }
 
+// Red inside the viewport of a window at (wx, wy), black on the bars beside it.
+void ExpectRedFrameOnBlack(const std::vector<unsigned char>& screen, int width, int height, int wx, int wy,
+                           const FrameViewport& v) {
+    (void)height;
+    EXPECT_EQ(PixelAt(screen, width, wx + v.left + v.width / 2, wy + v.top + v.height / 2), 0xFF0000u);
+    EXPECT_EQ(PixelAt(screen, width, wx + v.left + 2, wy + v.top + 2), 0xFF0000u);
+    if (v.left > 0) {
+        EXPECT_EQ(PixelAt(screen, width, wx + v.left / 2, wy + v.top + v.height / 2), 0u) << "the left bar is black";
+        EXPECT_EQ(PixelAt(screen, width, wx + 2 * v.left + v.width - 1 - v.left / 2, wy + v.height / 2), 0u);
+    }
+    if (v.top > 0) {
+        EXPECT_EQ(PixelAt(screen, width, wx + v.width / 2, wy + v.top / 2), 0u) << "the top bar is black";
+        EXPECT_EQ(PixelAt(screen, width, wx + v.width / 2, wy + 2 * v.top + v.height - 1 - v.top / 2), 0u);
+    }
+}
+
+// A few frames of red, with the window's events handled between them.
+void PresentRedFrames() {
+    batchBackend = BatchBackend::Sfml;
+    SetBatchTarget(nullptr);
+    for (int i = 0; i < 3; ++i) {
+        WindowEvent event;
+        while (PollWindowEvent(&event)) {
+        }
+        BatchClear(0xFFFF0000u);
+        BatchBegin();
+        BatchEnd();
+        BatchPresent();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
 class FullScreen : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -83,30 +116,10 @@ TEST_F(FullScreen, AFrameTheDisplayCannotShowIsLetterboxedAndThePointerMapped) {
     EXPECT_EQ(message.find("instead of"), message.rfind("instead of")) << "said once: " << message;
 
     // A red frame: red inside the viewport, black beside it.
-    batchBackend = BatchBackend::Sfml;
-    SetBatchTarget(nullptr);
-    for (int i = 0; i < 3; ++i) {
-        WindowEvent event;
-        while (PollWindowEvent(&event)) {
-        }
-        BatchClear(0xFFFF0000u);
-        BatchBegin();
-        BatchEnd();
-        BatchPresent();
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    PresentRedFrames();
     const std::vector<unsigned char> screen = CaptureScreen(width, height);
     ASSERT_FALSE(screen.empty()) << "no screen capture";
-    EXPECT_EQ(PixelAt(screen, width, v.left + v.width / 2, v.top + v.height / 2), 0xFF0000u);
-    EXPECT_EQ(PixelAt(screen, width, v.left + 2, v.top + 2), 0xFF0000u);
-    if (v.left > 0) {
-        EXPECT_EQ(PixelAt(screen, width, v.left / 2, height / 2), 0u) << "the left bar is black";
-        EXPECT_EQ(PixelAt(screen, width, width - 1 - v.left / 2, height / 2), 0u);
-    }
-    if (v.top > 0) {
-        EXPECT_EQ(PixelAt(screen, width, width / 2, v.top / 2), 0u) << "the top bar is black";
-        EXPECT_EQ(PixelAt(screen, width, width / 2, height - 1 - v.top / 2), 0u);
-    }
+    ExpectRedFrameOnBlack(screen, width, height, 0, 0, v);
 
     // The frame's centre on the screen is the frame's centre for the game.
     ASSERT_TRUE(Shell("xdotool mousemove " + std::to_string(v.left + v.width / 2) + " " +
@@ -122,6 +135,43 @@ TEST_F(FullScreen, AFrameTheDisplayCannotShowIsLetterboxedAndThePointerMapped) {
         ASSERT_TRUE(WaitForEvent(WindowEventType::LeftButtonDown, &click));
         EXPECT_LT(click.x, 0);
     }
+}
+
+TEST_F(FullScreen, AResizedWindowShowsTheFrameScaledBetweenTheSameBars) {
+    ASSERT_TRUE(OpenGameWindow(320, 240, true, "FlorpVops resize test"));
+    // A window the player may resize and maximise: no fixed maximum size.
+    if (Shell("command -v xprop >/dev/null 2>&1")) {
+        EXPECT_FALSE(Shell("xprop -name 'FlorpVops resize test' WM_NORMAL_HINTS | grep -q 'maximum size'"));
+    }
+    ASSERT_TRUE(Shell("xdotool search --name '^FlorpVops resize test$' windowsize %@ 640 360"));
+    int width = 0, height = 0;
+    for (int i = 0; i < 200 && (width != 640 || height != 360); ++i) {
+        WindowEvent event;
+        while (PollWindowEvent(&event)) {
+        }
+        GameWindowClientSize(&width, &height);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(width, 640);
+    ASSERT_EQ(height, 360);
+    const FrameViewport v = GameWindowFrameViewport();
+    EXPECT_EQ(v.left, 80);
+    EXPECT_EQ(v.top, 0);
+    EXPECT_EQ(v.width, 480);
+    EXPECT_EQ(v.height, 360);
+
+    PresentRedFrames();
+    int x = 0, y = 0;
+    GameWindowPosition(&x, &y);
+    const std::vector<unsigned char> screen = CaptureScreen(1920, 1080);
+    ASSERT_FALSE(screen.empty()) << "no screen capture (the suite's screen is 1920 x 1080)";
+    ExpectRedFrameOnBlack(screen, 1920, 1080, x, y, v);
+
+    ASSERT_TRUE(Shell("xdotool mousemove " + std::to_string(x + 320) + " " + std::to_string(y + 180)));
+    WindowEvent moved{};
+    ASSERT_TRUE(WaitForEvent(WindowEventType::MouseMoved, &moved));
+    EXPECT_EQ(moved.x, 160);
+    EXPECT_EQ(moved.y, 120);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The launcher dialog as a player meets it: it shows before its shader box
-// waits for the slow shader question, and Return starts at once rather than after the
-// quarter of a second GTK shows a keyboard-pressed button held down. The
+// waits for the slow shader question (and with a FIFO where its banner
+// belongs), and Return starts at once rather than after the quarter of a
+// second GTK shows a keyboard-pressed button held down. The
 // dialog runs in a child process (this test program started again with one
 // test selected); the parent presses the keys with xdotool.
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -24,6 +26,7 @@
 namespace {
 
 const char* const kChildVariable = "FV_LAUNCHER_DIALOG_CHILD";
+const char* const kBannerVariable = "FV_LAUNCHER_DIALOG_BANNER";
 
 double NowMs()
 {
@@ -62,6 +65,7 @@ TEST(LauncherDialogSide, ShowsTheDialog)
     dialog.shaderChecked = true;
     dialog.shaderSensitive = true;
     dialog.whenShown = NoteShaderQuestion;
+    dialog.bannerPath = std::getenv(kBannerVariable);
     const bool start = ShowLauncherDialog(&dialog);
     const double answeredAt = NowMs();
     std::ofstream(report) << askedAt << ' ' << answeredAt << ' ' << (start ? 1 : 0) << '\n';
@@ -76,10 +80,14 @@ protected:
         if (!Shell("command -v xdotool >/dev/null 2>&1")) GTEST_SKIP() << "no xdotool";
         std::snprintf(report, sizeof report, "/tmp/fv_launcher_dialog_%d.txt", static_cast<int>(getpid()));
         std::remove(report);
+        banner = std::string(report) + ".banner.bmp";
+        std::remove(banner.c_str());
+        ASSERT_EQ(mkfifo(banner.c_str(), 0600), 0);
         pid = fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             setenv(kChildVariable, report, 1);
+            setenv(kBannerVariable, banner.c_str(), 1);
             execl("/proc/self/exe", "display_tests", "--gtest_filter=LauncherDialogSide.ShowsTheDialog",
                   static_cast<char*>(nullptr));
             _exit(127);
@@ -97,9 +105,11 @@ protected:
             waitpid(pid, nullptr, 0);
         }
         std::remove(report);
+        std::remove(banner.c_str());
     }
     pid_t pid = -1;
     char report[96] = {};
+    std::string banner;
 };
 
 TEST_F(LauncherWindow, ShowsFirstThenSettlesTheShaderBoxAndStartsAtTheReturnPress)

@@ -40,7 +40,8 @@ TEST(MenuDoubleClick, ADoubleClickOnResetOnlyArmsIt)
         GTEST_SKIP() << "no X display";
     if (!Shell("command -v xdotool >/dev/null 2>&1"))
         GTEST_SKIP() << "no xdotool";
-    const std::string home = testfiles::MakeTempDir("fv-dblclick-");
+    const testfiles::TempFolder folder("fv-dblclick-");
+    const std::string& home = folder.path;
     CloseGameWindow();
     HarnessConfig config;
     config.homeDir = home.c_str();

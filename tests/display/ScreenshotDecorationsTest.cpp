@@ -23,6 +23,7 @@
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 #include "tools/harness/PngFile.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -60,8 +61,8 @@ TEST(ScreenshotDecorations, EachDecoratedPlaceIsDrawn)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs a display (run under xvfb-run)";
-    char pattern[] = "/tmp/fv-decor-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    const testfiles::TempFolder folder("fv-decor-");
+    const std::string& home = folder.path;
     HarnessConfig config;
     config.window = true;
     config.loadResources = true;

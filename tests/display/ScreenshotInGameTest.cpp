@@ -21,6 +21,7 @@
 #include "shared/GameStates.h"
 #include "tools/harness/Harness.h"
 #include "tools/harness/PngFile.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -30,8 +31,6 @@ protected:
     {
         if (!std::getenv("DISPLAY"))
             GTEST_SKIP() << "needs a display (run under xvfb-run)";
-        char pattern[] = "/tmp/fv-shot-XXXXXX";
-        home = mkdtemp(pattern);
     }
 
     // Plays the first level of the game for a while with the right key held.
@@ -68,7 +67,8 @@ protected:
         return differing > pixels.size() / 20;
     }
 
-    std::string home;
+    testfiles::TempFolder folder{"fv-shot-"};
+    const std::string& home = folder.path;
 };
 
 TEST_F(ScreenshotInGame, ThePlainFrameShowsTheLevel)

@@ -3,7 +3,11 @@
 // whole destination.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,7 @@
 #include "platform/RenderTarget.h"
 #include "platform/Shader.h"
 #include "platform/SpritePngWriter.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -98,6 +103,23 @@ TEST_F(ShaderPassTest, BadFilesGiveNoEffect) {
     testing::internal::GetCapturedStderr();
     std::remove(file.c_str());
     EXPECT_FALSE(DrawEffectPass(nullptr, 0, nullptr));
+
+    // A folder or a FIFO where a shader file belongs is named and never read
+    // (a folder once ended the game with bad_alloc, a FIFO hung it).
+    const std::string dir = testfiles::MakeTempDir("fv_shadertest_");
+    ASSERT_FALSE(dir.empty());
+    const std::string folder = dir + "/folder.fx", fifo = dir + "/fifo.fx";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    alarm(20);  // a reader waiting on the FIFO ends the test rather than the run
+    for (const std::string& path : {folder, fifo}) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(CreateEffectFromFile(path.c_str()), nullptr) << path;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find(path + " is not a regular file"), std::string::npos) << said;
+    }
+    alarm(0);
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "support/BuildFolder.h"
 #include "support/RunCommand.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ CommandResult RunGame(const std::string& environment)
 {
     return testfiles::RunCommand("env " + environment + " ALSOFT_DRIVERS=null SDL_AUDIODRIVER=dummy '" + GamePath() +
                                  "' 2>&1");
-}
-
-std::string TempHome()
-{
-    char pattern[] = "/tmp/fv-smoke-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    return dir ? dir : "/tmp";
 }
 
 std::string ReadFile(const std::string& path)
@@ -49,9 +43,9 @@ protected:
     void SetUp() override
     {
         if (const std::string why = testfiles::WhyTheGameCannotStart(); !why.empty()) GTEST_SKIP() << why;
-        home = TempHome();
     }
-    std::string home;
+    testfiles::TempFolder folder{"fv-smoke-"};
+    const std::string& home = folder.path;
 };
 
 TEST_F(SmokeGame, StartsInALevelRunsAndQuitsCleanly)

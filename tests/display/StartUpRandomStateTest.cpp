@@ -16,6 +16,7 @@
 #include "platform/Display.h"
 #include "shared/LevelRecord.h"
 #include "tools/replaysearch/ReplaySeeds.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -32,8 +33,8 @@ TEST(StartUpRandomState, TheRealStartUpLoadsItsLevelFromTheFreshStartState)
     expected = currentLevel;
     const uint32_t expectedAfterLoad = SimRandomState();
 
-    char pattern[] = "/tmp/fv-startup-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    const testfiles::TempFolder folder("fv-startup-");
+    const std::string& home = folder.path;
     setenv("HOME", home.c_str(), 1);
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("XDG_DOCUMENTS_DIR");

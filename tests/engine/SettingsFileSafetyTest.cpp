@@ -2,7 +2,8 @@
 // is wrong and loses no progress: folders and FIFOs are left alone, deep or
 // huge files are refused before the parser sees them and kept aside without
 // replacing an older copy, a file-size limit fails a save instead of killing
-// the game, and two games running at once never lower each other's progress.
+// the game, two games running at once never lower each other's progress,
+// and a save killed half-way leaves nothing behind after the next start.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 #include "TempHome.h"
 #include "engine/Settings.h"
 #include "engine/SettingsFile.h"
+#include "platform/FileAccess.h"
 #include "shared/LevelRecord.h"
 
 namespace {
@@ -92,9 +94,31 @@ protected:
         return names;
     }
 
+    // Level i's best score as the progress file holds it now; -1 if absent.
+    int StoredScore(int i) const
+    {
+        const std::string text = ReadFileBytes(File("Gamep.xml"));
+        const std::string key = " L" + std::to_string(i) + "=\"";
+        const size_t at = text.find(key);
+        return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + key.size());
+    }
+
     TempHome home;
     std::string dir;
 };
+
+const char* StepName(FileStep step)
+{
+    switch (step) {
+    case FileStep::Create: return "create";
+    case FileStep::Write: return "write";
+    case FileStep::Flush: return "flush";
+    case FileStep::Close: return "close";
+    case FileStep::Rename: return "rename";
+    case FileStep::Remove: return "remove";
+    }
+    return "?";
+}
 
 TEST_F(SettingsSafety, AFolderWhereAFileBelongsIsLeftAloneAndTheRestIsRead)
 {
@@ -270,6 +294,113 @@ TEST_F(SettingsSafety, TwoGamesSavingAtOnceKeepTheBestOfBoth)
     EXPECT_EQ(levelTable[3].bestScore, 0);
     EXPECT_EQ(levelTable[4].bestScore, 0);
     EXPECT_NE(ReadFileBytes(File("Game.xml")).find("m=\"1\""), std::string::npos);
+}
+
+// A save is on the disk before its name points at it, so a crash leaves the
+// old file or the whole new one: each writer writes a temporary file, flushes
+// and closes it, then renames it over the old one.
+TEST_F(SettingsSafety, EverySaveWritesFlushesAndRenamesInThatOrder)
+{
+    ReadAll();
+    for (void (*save)() : {WriteSystemXml, WriteOptionsXml, WriteGameXml, SaveProgress}) {
+        RecordFileSteps(true);
+        save();
+        RecordFileSteps(false);
+        std::string steps;
+        for (int i = 0; i < FileStepCount(); ++i) steps += std::string(steps.empty() ? "" : " ") + StepName(FileStepLog()[i].step);
+        EXPECT_EQ(steps, "create write flush close rename");
+        if (FileStepCount() != 5) continue;
+        const FileStepRecord* log = FileStepLog();
+        EXPECT_TRUE(log[1].fd == log[0].fd && log[2].fd == log[0].fd && log[3].fd == log[0].fd);
+        EXPECT_EQ(std::string(log[0].path).rfind(std::string(log[4].path) + ".", 0), 0u)
+            << log[0].path << " lies beside " << log[4].path;
+    }
+    EXPECT_EQ(Entries().size(), 4u);
+}
+
+// Two games saving at once each hold the settings folder's lock across read,
+// merge and replace: neither ever writes back a score it read before the
+// other's save. Each process raises its own level's score save by save and
+// reads the file back after every save.
+TEST_F(SettingsSafety, TwoProcessesSavingAtOnceNeverLowerAScore)
+{
+    ReadAll();
+    constexpr int kSaves = 200;
+    pid_t savers[2];
+    for (int c = 0; c < 2; ++c) {
+        savers[c] = fork();
+        ASSERT_GE(savers[c], 0);
+        if (savers[c] == 0) {
+            int drops = 0;
+            for (int k = 1; k <= kSaves; ++k) {
+                levelTable[c].bestScore = k;
+                SaveProgress();
+                if (StoredScore(c) < k) ++drops;
+            }
+            std::_Exit(drops < 100 ? drops : 100);
+        }
+    }
+    for (pid_t saver : savers) {
+        int status = 0;
+        ASSERT_EQ(waitpid(saver, &status, 0), saver);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "times a process found its score lowered";
+    }
+    EXPECT_EQ(StoredScore(0), kSaves);
+    EXPECT_EQ(StoredScore(1), kSaves);
+    EXPECT_EQ(Entries().size(), 4u);
+}
+
+// A save killed between creating its temporary file and renaming it leaves
+// NAME.XXXXXX behind; the next start removes those and nothing else.
+TEST_F(SettingsSafety, TheNextStartRemovesWhatKilledSavesLeftAndNothingElse)
+{
+    WritePlayerFiles();
+    const std::vector<std::string> stale = {"Gamep.xml.a1B2c3", "Game.xml.Zz9Yy8", "System.xml.000000"};
+    const std::vector<std::string> kept = {"Gamep.xml.bad", "Gamep.xml.bad.12", "Gamep.xml.backup",
+                                           "Options.xml.a1B2c3d", "Gamep.xml.a1-2c3", "notes.txt"};
+    for (const std::string& name : stale) WriteFileBytes(File(name), kDecl + "<Gamep L0=\"5");
+    for (const std::string& name : kept) WriteFileBytes(File(name), "the player's own");
+    fs::create_directory(File("Options.xml.X1Y2Z3"));
+    testing::internal::CaptureStderr();
+    BuildSettingsPaths();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("removed 3 unfinished saves"), std::string::npos) << said;
+    for (const std::string& name : stale) EXPECT_FALSE(fs::exists(File(name))) << name;
+    for (const std::string& name : kept) EXPECT_EQ(ReadFileBytes(File(name)), "the player's own") << name;
+    EXPECT_TRUE(fs::is_directory(File("Options.xml.X1Y2Z3")));
+    ReadAll();
+    ExpectPlayerValuesBut("");
+}
+
+// Where the settings cannot live the game says so and plays on: a documents
+// entry naming a plain file falls back to the home folder; a home path
+// longer than the system allows leaves the game without saving, and never
+// sends the files into the game's own folder.
+TEST_F(SettingsSafety, AnUnusableDocumentsFolderFallsBackToHomeOrPlaysWithoutSaving)
+{
+    fs::create_directories(home.path + "/.config");
+    WriteFileBytes(home.path + "/Docs", "a plain file");
+    WriteFileBytes(home.path + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Docs\"\n");
+    testing::internal::CaptureStderr();
+    BuildSettingsPaths();
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(home.path + "/Docs named by XDG_DOCUMENTS_DIR is not a folder"), std::string::npos) << said;
+    EXPECT_EQ(std::string(settingsDir), home.path + "//FlorpVops");
+    levelTable[2].bestScore = 40;
+    SaveProgress();
+    EXPECT_EQ(StoredScore(2), 40);
+
+    const std::string longHome = "/" + std::string(5000, 'h');
+    setenv("HOME", longHome.c_str(), 1);
+    testing::internal::CaptureStderr();
+    BuildSettingsPaths();
+    ReadAll();
+    SaveAll();
+    said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("settings and progress are not saved"), std::string::npos) << said;
+    EXPECT_EQ(std::string(settingsDir), "");
+    EXPECT_FALSE(fs::exists("FlorpVops")) << "settings went to the game's own folder";
 }
 
 TEST_F(SettingsSafety, AnUnlockedCountBelowOneStillOpensTheFirstLevel)

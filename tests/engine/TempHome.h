@@ -1,23 +1,21 @@
 #pragma once
-// A fresh temporary HOME for one test, removed afterwards, so no test ever
-// touches the real documents folder.
+// A fresh temporary HOME for one test, removed afterwards (kept when the test
+// failed), so no test ever touches the real documents folder.
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include "support/TestFiles.h"
 
 class TempHome {
 public:
     TempHome()
     {
-        char pattern[] = "/tmp/fv-engine-test.XXXXXX";
-        const char* dir = mkdtemp(pattern);
-        path = dir ? dir : "/tmp";
         const char* old = std::getenv("HOME");
         hadHome = old != nullptr;
         if (old) oldHome = old;
-        setenv("HOME", path.c_str(), 1);
+        setenv("HOME", folder.path.c_str(), 1);
         unsetenv("XDG_CONFIG_HOME");
     }
     ~TempHome()
@@ -26,13 +24,15 @@ public:
             setenv("HOME", oldHome.c_str(), 1);
         else
             unsetenv("HOME");
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
     }
     TempHome(const TempHome&) = delete;
     TempHome& operator=(const TempHome&) = delete;
 
-    std::string path;
+private:
+    testfiles::TempFolder folder{"fv-engine-test."};
+
+public:
+    const std::string& path = folder.path;
 
 private:
     bool hadHome = false;

@@ -3,6 +3,7 @@
 #include "MenuTestFixture.h"
 
 #include "screens/CreditsRoll.h"
+#include "shared/AuthorLine.h"
 
 using namespace menutest;
 
@@ -30,7 +31,7 @@ TEST_F(CreditsTest, TheCreditsButtonStartsTheRollInTheLowerPartOfTheScreen) {
     EXPECT_EQ(static_cast<float>(H - 202), creditsY);  // its first step
     HarnessTick();
     EXPECT_TRUE(TextShown("FlorpVops"));
-    EXPECT_TRUE(TextShown(creditsAuthorLine));
+    EXPECT_TRUE(TextShown(gameAuthorLine));
 }
 
 TEST_F(CreditsTest, AClickAnywhereLeavesButOnlyOnceTheBarsAreOpen) {

@@ -11,6 +11,7 @@
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -18,10 +19,8 @@ class DeveloperUnlock : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/fv-unlock-XXXXXX";
-        home = mkdtemp(pattern);
         HarnessConfig config;
-        config.homeDir = home.c_str();
+        config.homeDir = home.path.c_str();
         ASSERT_TRUE(HarnessInit(config));
         unlockedLevels = 3;
         levelTable[0].thresholdPoints = 40;
@@ -30,7 +29,7 @@ protected:
         levelTable[2].bestScore = 10;
     }
     void TearDown() override { HarnessReleaseAllKeys(); }
-    std::string home;
+    testfiles::TempFolder home{"fv-unlock-"};
 };
 
 TEST_F(DeveloperUnlock, OpensEveryLevelAndSavesWithoutLoweringABestScore)

@@ -22,6 +22,7 @@
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
 #include "tools/replaysearch/ReplaySeeds.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -55,10 +56,9 @@ TEST(FreshStart, TheFirstLevelLoadsFromTheStateTheReplayToolsStartFrom)
     // What fv_replay, the replay test and the replay search start from.
     const uint32_t toolState = FreshStartRandomState();
 
-    char pattern[] = "/tmp/fv-fresh-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    const testfiles::TempFolder home("fv-fresh-");
     HarnessConfig config;
-    config.homeDir = home.c_str();
+    config.homeDir = home.path.c_str();
     config.loadResources = true;
     config.unlockedLevels = 9;  // so a level with objects can be chosen from page 1
     // A fresh process: nothing has drawn from the sequence yet.

@@ -11,6 +11,7 @@
 #include "platform/Keyboard.h"
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -29,10 +30,9 @@ void Press(uint8_t key)
 
 TEST(GameRoad, FromTheIntroIntoTheFirstLevelAndBack)
 {
-    char pattern[] = "/tmp/fv-road-XXXXXX";
-    const std::string home = mkdtemp(pattern);
+    const testfiles::TempFolder home("fv-road-");
     HarnessConfig config;
-    config.homeDir = home.c_str();
+    config.homeDir = home.path.c_str();
     ASSERT_TRUE(HarnessInit(config));
     HarnessStartAtState(IntroPresents);
 

@@ -19,6 +19,7 @@
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -47,13 +48,6 @@ void ProvideGround()
     ProvideCollisionPicture(ground.data(), worldWidth, worldWidth, worldHeight);
 }
 
-std::string MakeTempHome()
-{
-    char pattern[] = "/tmp/fv-ingame-XXXXXX";
-    const char* dir = mkdtemp(pattern);
-    return dir ? dir : "/tmp";
-}
-
 std::string ReadFile(const std::string& path)
 {
     std::string text;
@@ -76,9 +70,8 @@ class InGamePlay : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        home = MakeTempHome();
         HarnessConfig config;
-        config.homeDir = home.c_str();
+        config.homeDir = home.path.c_str();
         ASSERT_TRUE(HarnessInit(config));
         ProvideGround();
 
@@ -108,7 +101,7 @@ protected:
         HarnessReleaseAllKeys();
     }
 
-    std::string home;
+    testfiles::TempFolder home{"fv-ingame-"};
 };
 
 TEST_F(InGamePlay, LevelStartLogsItsStepsAndOpensTheBars)
@@ -241,7 +234,7 @@ TEST_F(InGamePlay, ReachingTheGoalScoresSavesAndLeavesToThePage)
     EXPECT_EQ(levelTable[goalSlot].bestScore, score);
 
     // Progress went to the XML files in the documents folder (HOME here).
-    const std::string game = ReadFile(home + "/FlorpVops/Game.xml");
+    const std::string game = ReadFile(home.path + "/FlorpVops/Game.xml");
     EXPECT_NE(game.find("m=\"2\""), std::string::npos) << game;
     levelTable[goalSlot].bestScore = 0;
     LoadProgress();

@@ -5,6 +5,7 @@
 #include "engine/LanguageTables.h"
 #include "game/IntroCredits.h"
 #include "screens/CreditsRoll.h"
+#include "shared/AuthorLine.h"
 
 using namespace menutest;
 
@@ -102,8 +103,10 @@ TEST_F(IntroTest, SecondScreenShowsTheWordsForAGameByAndTheAuthor) {
     TicksWhile(IntroPresents, 1000);
     for (int t = 0; t < 150; ++t) HarnessTick();
     EXPECT_TRUE(TextShown(IntroGameByWords(languageId)));
-    EXPECT_TRUE(TextShown(creditsAuthorLine));
+    EXPECT_TRUE(TextShown(gameAuthorLine));
     EXPECT_FALSE(TextShown(creditsPublisherLine));
+    // The window title and the About box name the same author.
+    EXPECT_STREQ(WindowTitle(), (std::string("FlorpVops - A game by ") + gameAuthorLine).c_str());
 }
 
 TEST(IntroWords, FollowTheLanguageAndFallBackToEnglish) {

@@ -1,6 +1,10 @@
 // The level pages: starting a level by mouse, keyboard and pad, locked and
 // refused levels, the Vop-kind choice, scrolling, and the way back.
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "MenuTestFixture.h"
 
@@ -78,6 +82,33 @@ TEST_F(LevelPageTest, EnterStartsTheFocusedLevelAndThePadStartsTheNextOne) {
     HarnessTicks(60);
     EXPECT_TRUE(LevelStarted());
     EXPECT_EQ(8, currentLevel.recordId);
+}
+
+// A level's name shows exactly where a click starts it, also along the
+// button's edge, where a screen x with a fraction once let the name show
+// for a pointer the click then missed.
+TEST_F(LevelPageTest, TheNameShowsExactlyWhereAClickStartsTheLevel) {
+    int edgesTried = 0;
+    for (int slot = 0; slot < 8; ++slot) {
+        OpenPage(LevelPage1, 9);
+        const float sx = ButtonX(0, slot), sy = ButtonY(0, slot);
+        // Away from the screen's edges, where the pointer scrolls the page.
+        if (sx == std::floor(sx) || sx < 100 || sx > W - 100) continue;
+        ++edgesTried;
+        const int record = levelPages[0].records[slot];
+        std::strcpy(levelNameTexts[record], "Edge%sLevel");
+        for (int x = static_cast<int>(sx) - 34; x <= static_cast<int>(sx) - 30; ++x) {
+            OpenPage(LevelPage1, 9);
+            chosenLevel = -1;
+            ResetBatchLog();
+            ClickAt(static_cast<float>(x), sy);
+            const std::vector<std::string> texts = TextsDrawn();
+            const bool nameShown = std::find(texts.begin(), texts.end(), "Edge\nLevel") != texts.end();
+            EXPECT_EQ(nameShown, chosenLevel == record)
+                << "slot " << slot << ", pointer x " << x << ", button x " << sx;
+        }
+    }
+    EXPECT_GT(edgesTried, 0);
 }
 
 TEST_F(LevelPageTest, ALockedLevelIgnoresClicks) {

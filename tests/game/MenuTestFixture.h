@@ -99,14 +99,11 @@ inline uint32_t TextColour(const std::string& text) {
 class MenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/fv-menu-home.XXXXXX";
-        const char* dir = mkdtemp(pattern);
-        home = dir ? dir : "/tmp";
         const char* old = std::getenv("HOME");
         hadHome = old != nullptr;
         if (old) oldHome = old;
         HarnessConfig config;
-        config.homeDir = home.c_str();
+        config.homeDir = home.path.c_str();
         config.unlockedLevels = 1;
         HarnessInit(config);
         LoadMenuPictures();
@@ -117,8 +114,6 @@ protected:
     }
     void TearDown() override {
         if (hadHome) setenv("HOME", oldHome.c_str(), 1);
-        std::error_code ignored;
-        std::filesystem::remove_all(home, ignored);
     }
 
     // Starts at a screen with the bars closed and lets them open fully.
@@ -174,7 +169,7 @@ protected:
     std::string ReadGameXml() const { return ReadSettingsFile("Game.xml"); }
     std::string ReadOptionsXml() const { return ReadSettingsFile("Options.xml"); }
 
-    std::string home;
+    testfiles::TempFolder home{"fv-menu-home."};
     bool hadHome = false;
     std::string oldHome;
 };

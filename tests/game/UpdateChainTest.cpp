@@ -20,6 +20,7 @@
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
 #include "tools/harness/Harness.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -27,10 +28,8 @@ class UpdateChain : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/fv-chain-XXXXXX";
-        home = mkdtemp(pattern);
         HarnessConfig config;
-        config.homeDir = home.c_str();
+        config.homeDir = home.path.c_str();
         ASSERT_TRUE(HarnessInit(config));
         pixels.assign(3000 * 1000, 0u);
         ProvideCollisionPicture(pixels.data(), 3000, 3000, 1000);
@@ -47,7 +46,7 @@ protected:
         levelDone = 1;
         LeaveLevel();
     }
-    std::string home;
+    testfiles::TempFolder home{"fv-chain-"};
     std::vector<uint32_t> pixels;
 };
 

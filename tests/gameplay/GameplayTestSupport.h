@@ -26,6 +26,7 @@
 #include "platform/Audio.h"
 #include "shared/GameStates.h"
 #include "shared/LevelRecord.h"
+#include "support/TestFiles.h"
 
 namespace gameplay_test {
 
@@ -133,9 +134,9 @@ protected:
     {
         static std::string folder;
         if (folder.empty()) {
-            char pattern[] = "/tmp/fv-gameplay-XXXXXX";
-            const char* made = mkdtemp(pattern);
-            folder = made != nullptr ? made : "/tmp";
+            folder = testfiles::MakeTempDir("fv-gameplay-");
+            ASSERT_FALSE(folder.empty());
+            testfiles::RemoveAtExit(folder);
             setenv("HOME", folder.c_str(), 1);
             unsetenv("XDG_CONFIG_HOME");
             BuildSettingsPaths();

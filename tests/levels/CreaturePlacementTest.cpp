@@ -95,9 +95,7 @@ const Row knownTooClose[] = {
 // Objects the default replays never bring within sight at some size they prove.
 const Row knownUnseen[] = {
     {34, "3"},
-    {38, "29"},
     {41, "4 6 25"},
-    {43, "28"},
     {-1, ""},
 };
 // Creatures killed (by a dropper, a cannon ball or a trail) before they were
@@ -107,7 +105,6 @@ const Row knownKilledUnseen[] = {
     {22, "1"},
     {25, "12"},
     {27, "16"},
-    {28, "13 23 26 28 29 30"},
     {41, "0 4 6"},
     {-1, ""},
 };

@@ -1,9 +1,11 @@
 // Finding the folder that holds data/: the working folder first, then the
 // executable's folder and the ones above it up to the checkout; a folder
-// named data without the game's files does not count.
+// named data without the game's picture folders does not count, while a
+// damaged file inside the game's own does not hide it.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -34,10 +36,8 @@ protected:
     }
     static void MakeData(const std::string& folder)
     {
-        mkdir((folder + "/data").c_str(), 0755);
-        std::FILE* f = std::fopen((folder + "/data/FVf.ttf").c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fclose(f);
+        for (const char* sub : {"/data", "/data/sprite", "/data/menusprite"})
+            ASSERT_EQ(mkdir((folder + sub).c_str(), 0755), 0) << folder + sub;
     }
     bool Find(const std::string& working, const std::string& executable, const std::string& source)
     {
@@ -115,21 +115,34 @@ TEST_F(GameFolder, OnlyFoldersInsideTheCheckoutLeadUpToIt)
     }
 }
 
-TEST_F(GameFolder, AFolderNamedDataWithoutTheGamesFilesIsPassedOver)
+TEST_F(GameFolder, AFolderNamedDataWithoutTheGamesFoldersIsPassedOver)
 {
     mkdir((root + "/elsewhere/data").c_str(), 0755);
+    mkdir((root + "/elsewhere/data/sprite").c_str(), 0755);
     ASSERT_TRUE(Find(root + "/elsewhere", checkout + "/build/florpvops", checkout));
     EXPECT_EQ(std::string(found), checkout);
 
-    // A file where the folder should be, and the font as a folder, neither count.
+    // A file where the folder should be does not count.
     std::FILE* f = std::fopen((root + "/other/data").c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
     EXPECT_FALSE(Find(root + "/other", root + "/other/florpvops", checkout));
-    mkdir((root + "/other/bin").c_str(), 0755);
-    mkdir((root + "/other/bin/data").c_str(), 0755);
-    mkdir((root + "/other/bin/data/FVf.ttf").c_str(), 0755);
-    EXPECT_FALSE(Find(root + "/other", root + "/other/bin/florpvops", checkout));
+}
+
+TEST_F(GameFolder, TheGamesFolderCountsWhateverStandsWhereItsFontBelongs)
+{
+    // Missing, a folder, a FIFO, a link loop: the font's reader names it.
+    const std::string font = checkout + "/data/FVf.ttf";
+    ASSERT_TRUE(Find(checkout, "", ""));
+    ASSERT_EQ(mkdir(font.c_str(), 0755), 0);
+    EXPECT_TRUE(Find(checkout, "", ""));
+    ASSERT_EQ(rmdir(font.c_str()), 0);
+    ASSERT_EQ(mkfifo(font.c_str(), 0644), 0);
+    EXPECT_TRUE(Find(checkout, "", ""));
+    ASSERT_EQ(unlink(font.c_str()), 0);
+    ASSERT_EQ(symlink("FVf.ttf", font.c_str()), 0);
+    EXPECT_TRUE(Find(checkout, "", ""));
+    EXPECT_EQ(std::string(found), checkout);
 }
 
 TEST_F(GameFolder, NoUsablePathsFindNothingWithoutFault)

@@ -165,7 +165,7 @@ TEST_F(PictureDecodeTest, FoldersAndPipesAreRefusedWithoutWaiting)
 {
     DecodedPicture folder = Decode(dir);
     EXPECT_EQ(folder.status, PictureStatus::Failed);
-    EXPECT_STREQ(folder.problem, "is not a regular file");
+    EXPECT_STREQ(folder.problem, "is not a regular file (a folder, FIFO or device)");
 
     // Nobody writes into the pipe: a plain open would wait forever.
     const std::string fifo = dir + "/pipe.png";
@@ -173,7 +173,7 @@ TEST_F(PictureDecodeTest, FoldersAndPipesAreRefusedWithoutWaiting)
     written.push_back(fifo);
     DecodedPicture pipe = Decode(fifo);
     EXPECT_EQ(pipe.status, PictureStatus::Failed);
-    EXPECT_STREQ(pipe.problem, "is not a regular file");
+    EXPECT_STREQ(pipe.problem, "is not a regular file (a folder, FIFO or device)");
 
     // A missing file is an ordinary case: no reason to report.
     DecodedPicture missing = Decode(dir + "/nothing.png");

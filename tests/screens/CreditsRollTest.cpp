@@ -8,6 +8,7 @@
 #include "engine/Settings.h"
 #include "platform/SpriteBatch.h"
 #include "screens/CreditsRoll.h"
+#include "shared/AuthorLine.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST_F(CreditsRollTest, AllLinesAreDrawnInBlackFromTheTitleDown) {
     EXPECT_NEAR(512.0f, title.transform.m00 * cx + title.transform.m01 * cy + title.transform.tx, 0.01);
     EXPECT_NEAR(568.0f, title.transform.m10 * cx + title.transform.m11 * cy + title.transform.ty, 0.01);
     EXPECT_FLOAT_EQ(1.2f, title.transform.m00);
-    EXPECT_STREQ(creditsAuthorLine, BatchLog()[2].text);
+    EXPECT_STREQ(gameAuthorLine, BatchLog()[2].text);
     EXPECT_STREQ(creditsPublisherLine, BatchLog()[4].text);
     EXPECT_STREQ("you, for playing", BatchLog()[20].text);
 }

@@ -40,9 +40,13 @@ void RemoveScratch()
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     // Memory-backed when the system has it: every input is written to disk.
-    char pattern[] = "/dev/shm/fv-fuzz-settings-XXXXXX";
+    // scripts/fuzz names a folder it removes itself, since a run that ends
+    // on a finding never reaches the removal below.
+    const char* parent = std::getenv("FV_FUZZ_SCRATCH");
+    std::string pattern = std::string(parent != nullptr && parent[0] == '/' ? parent : "/dev/shm") +
+                          "/fv-fuzz-settings-XXXXXX";
     char fallback[] = "/tmp/fv-fuzz-settings-XXXXXX";
-    const char* made = mkdtemp(pattern);
+    const char* made = mkdtemp(&pattern[0]);
     if (!made) made = mkdtemp(fallback);
     if (!made) std::abort();
     scratch = made;

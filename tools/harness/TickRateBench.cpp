@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "game/MainLoop.h"
 #include "game/RenderPass.h"
@@ -50,8 +51,12 @@ int main(int argc, char** argv)
         return 1;
 
     char home[] = "/tmp/fv-tickrate-XXXXXX";
+    if (mkdtemp(home) == nullptr) {
+        std::perror("fv_tickrate_bench: a scratch home");
+        return 1;
+    }
     HarnessConfig config;
-    config.homeDir = mkdtemp(home);
+    config.homeDir = home;
     config.window = true;
     config.loadResources = true;
     config.limitTo30Fps = thirty ? 1 : 0;
@@ -59,6 +64,8 @@ int main(int argc, char** argv)
     config.screenHeight = height;
     if (!HarnessInit(config)) {
         std::fprintf(stderr, "fv_tickrate_bench: no window could be opened\n");
+        std::error_code ignored;
+        std::filesystem::remove_all(home, ignored);
         return 1;
     }
     HarnessStartAtState(MainMenu);
@@ -87,5 +94,7 @@ int main(int argc, char** argv)
     const double elapsed = static_cast<double>(end - start) / static_cast<double>(ClockFrequency());
     std::printf("%d ticks in %.3f s: %.2f ticks per second (goal %d)\n", ticks, elapsed,
                 ticks / elapsed, ticksPerSecond);
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
     return 0;
 }

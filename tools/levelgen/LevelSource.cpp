@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "platform/SmallFiles.h"
+#include "platform/FileAccess.h"
 #include "shared/LevelRecord.h"
 
 namespace {
