@@ -86,9 +86,9 @@ void PlaceRecord3(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeWalkerObject(970, 640, 970.0f, 1270.0f, 4, 0);
     if (!given[15]) r.objects[15] = MakeBouncerObject(1680, 522, 1700.0f, 3000.0f, 8, 0);
     if (!given[16]) r.objects[16] = MakeBouncerObject(1760, 522, 1700.0f, 3000.0f, 8, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(3320, 760, 3320.0f, 3450.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(3560, 760, 3540.0f, 3670.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3760, 760, 3760.0f, 3890.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3370, 860, 3370.0f, 3490.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3590, 860, 3570.0f, 3690.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3770, 860, 3770.0f, 3870.0f, 2, 0);
 }
 
 // rec04.lvl
