@@ -86,9 +86,9 @@ void PlaceRecord3(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeWalkerObject(970, 640, 970.0f, 1270.0f, 4, 0);
     if (!given[15]) r.objects[15] = MakeBouncerObject(1680, 522, 1700.0f, 3000.0f, 8, 0);
     if (!given[16]) r.objects[16] = MakeBouncerObject(1760, 522, 1700.0f, 3000.0f, 8, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(3320, 760, 3320.0f, 3450.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(3560, 760, 3540.0f, 3670.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3760, 760, 3760.0f, 3890.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3370, 860, 3370.0f, 3490.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3590, 860, 3570.0f, 3690.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3770, 860, 3770.0f, 3870.0f, 2, 0);
 }
 
 // rec04.lvl
@@ -397,29 +397,29 @@ void PlaceRecord15(LevelRecord& r, const bool given[])
 // rec16.lvl
 void PlaceRecord16(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 400.0f, 700.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 0.0f, 8192.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 0.0f, 8192.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 0.0f, 8192.0f, 10, 0);
     if (!given[3]) r.objects[3] = MakeGearObject(1971, 151, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4698, 640, 4400.0f, 4742.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(4610, 640, 4400.0f, 4698.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(4518, 640, 4400.0f, 4652.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1420, 465, 820.0f, 1430.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1328, 465, 820.0f, 1374.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1236, 465, 820.0f, 1328.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1144, 465, 820.0f, 1282.0f, 2, 0);
     if (!given[9]) r.objects[9] = MakeGearObject(3978, 178, 0.0f, 0.025f, 60);
     if (!given[10]) r.objects[10] = MakeGearObject(4528, 128, 0.0f, 0.02f, 50);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 5400.0f, 5700.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 5400.0f, 5700.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 5400.0f, 5700.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 0.0f, 8192.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 0.0f, 8192.0f, 10, 0);
     if (!given[14]) r.objects[14] = MakeGearObject(5428, 138, 0.0f, 0.025f, 60);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6440, 540, 6050.0f, 6450.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(6348, 540, 6050.0f, 6392.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6260, 540, 6050.0f, 6348.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6415, 640, 6075.0f, 6425.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6323, 640, 6075.0f, 6369.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6235, 640, 6075.0f, 6325.0f, 2, 0);
     if (!given[18]) r.objects[18] = MakeGearObject(6128, 108, 0.0f, 0.02f, 50);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(7098, 410, 6800.0f, 7142.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(7010, 410, 6800.0f, 7098.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(6918, 410, 6800.0f, 7052.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(7165, 510, 6825.0f, 7175.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(7073, 510, 6825.0f, 7117.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6985, 510, 6825.0f, 7073.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6893, 510, 6825.0f, 7027.0f, 2, 0);
     if (!given[24]) r.objects[24] = MakeGearObject(6878, 0, 0.0f, 0.025f, 60);
 }
 
@@ -1363,25 +1363,25 @@ void PlaceRecord39(LevelRecord& r, const bool given[])
 // rec40.lvl
 void PlaceRecord40(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(2550, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(2645, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2740, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(2835, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2930, 820, 2480.0f, 3020.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1690, 720, 820.0f, 1700.0f, 4, 1);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1600, 720, 820.0f, 1645.0f, 4, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1510, 720, 820.0f, 1600.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1420, 720, 820.0f, 1555.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1330, 720, 820.0f, 1510.0f, 4, 0);
     if (!given[5]) r.objects[5] = MakeGearObject(1676, 851, 0.0f, 0.02f, 40);
     if (!given[7]) r.objects[7] = MakeGearObject(4213, 838, 0.0f, 0.03f, 50);
     if (!given[8]) r.objects[8] = MakeGearObject(4443, 838, 0.0f, 0.03f, 60);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3250, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(3345, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3440, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(3535, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(3630, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(4950, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(5045, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(5140, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(5235, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(5330, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(5425, 780, 4830.0f, 5670.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1240, 709, 820.0f, 1465.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1150, 693, 820.0f, 1420.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1060, 678, 820.0f, 1375.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(970, 662, 820.0f, 1330.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(880, 650, 820.0f, 1285.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(4950, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5045, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(5140, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(5235, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5330, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(5425, 810, 4830.0f, 5650.0f, 4, 0);
     if (!given[16]) r.objects[16] = MakeGearObject(5838, 758, 0.0f, 0.03f, 60);
     if (!given[17]) r.objects[17] = MakeGearObject(6068, 772, 0.0f, 0.03f, 50);
     if (!given[18]) r.objects[18] = MakeGearObject(6298, 758, 0.0f, 0.03f, 60);
