@@ -85,7 +85,6 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
-    {10, "40"},
     {-1, ""},  // a placeholder: the table stays an array when no row is left
 };
 // Creature pairs under two radii apart at the start, outside a designed pack.
