@@ -459,21 +459,21 @@ void PlaceRecord17(LevelRecord& r, const bool given[])
 // rec18.lvl
 void PlaceRecord18(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(450, 560, 420.0f, 1250.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1570, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(700, 560, 420.0f, 960.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2050, 680, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCannonObject(1340.0f, 500.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(560, 560, 420.0f, 1250.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(1665, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(860, 560, 420.0f, 960.0f, 4, 1);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(2150, 680, 0.0f, 8192.0f, 10, 0);
     if (!given[5]) r.objects[5] = MakeCannonObject(1460.0f, 500.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1760, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2250, 680, 0.0f, 8192.0f, 10, 0);
     if (!given[7]) r.objects[7] = MakeCannonObject(2640.0f, 580.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(4260, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(4450, 600, 0.0f, 8192.0f, 10, 0);
     if (!given[9]) r.objects[9] = MakeCannonObject(2760.0f, 580.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(4360, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(4650, 700, 0.0f, 8192.0f, 10, 0);
     if (!given[11]) r.objects[11] = MakeCannonObject(3940.0f, 500.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6860, 612, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(7100, 612, 0.0f, 8192.0f, 10, 0);
     if (!given[13]) r.objects[13] = MakeCannonObject(4060.0f, 500.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(6960, 612, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(7200, 612, 0.0f, 8192.0f, 10, 0);
     if (!given[15]) r.objects[15] = MakeCannonObject(5040.0f, 600.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[16]) r.objects[16] = MakeCannonObject(5160.0f, 600.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[17]) r.objects[17] = MakeCannonObject(6540.0f, 512.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
