@@ -9,7 +9,9 @@
 
 namespace {
 
-// The menu landscape, back to front, in six depth layers.
+// The menu landscape, back to front, in six depth layers. The darker near
+// layers stay low left of the world circle: the lower row's names and the
+// options' headings and labels are black and must be read over light ground.
 #define E(pic, x, rise, cx, cy, scale, lean, sway, spin, par, bright) \
     {&pic, x, rise, cx, cy, scale, lean, sway, spin, par, bright}
 const LandscapeElement menuLandscape[] = {
@@ -38,22 +40,22 @@ const LandscapeElement menuLandscape[] = {
     E(sceneryWindmillWheel, 1760, 400, 255, 255, 0.35f, 0, 0, -2.0f, 0.68f, 0.45f),
     E(sceneryTree8, 1900, 240, 240, 510, 0.45f, 0.2f, 1, 0, 0.68f, 0.5f),
     // low hills with half-buried gears
-    E(bigGearCwSprites[0], 150, 230, 255, 255, 0.5f, 0, 0, 2.0f, 0.76f, 0.4f),
-    E(bigGearCcwSprites[0], 330, 170, 255, 255, 0.35f, 0.2f, 0, -2.0f, 0.76f, 0.4f),
-    E(sceneryHill1, 280, 70, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
-    E(sceneryHill1, 600, 70, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    E(bigGearCwSprites[0], 1000, 200, 255, 255, 0.5f, 0, 0, 2.0f, 0.76f, 0.4f),
+    E(bigGearCcwSprites[0], 1180, 150, 255, 255, 0.35f, 0.2f, 0, -2.0f, 0.76f, 0.4f),
+    E(sceneryHill1, 280, -80, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
+    E(sceneryHill1, 600, -80, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
     E(sceneryHill1, 1000, 40, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
     E(bigGearCwSprites[0], 1500, 210, 255, 255, 0.45f, 0, 0, 2.0f, 0.76f, 0.4f),
     E(bigGearCcwSprites[0], 1660, 160, 255, 255, 0.3f, 0.1f, 0, -2.0f, 0.76f, 0.4f),
     E(sceneryHill1, 1400, 60, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
     E(sceneryHill1, 1800, 40, 255, 510, 0.8f, 0, 0, 0, 0.76f, 0.4f),
     // near hills with trees and cannons
-    E(sceneryHill2, -100, 43, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
-    E(sceneryTree1, -90, 197, 220, 510, 0.45f, -0.1f, -1, 0, 0.84f, 0.3f),
-    E(sceneryHill2, 460, 45, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
-    E(sceneryTree2, 460, 200, 255, 510, 0.45f, 0, -1, 0, 0.84f, 0.3f),
-    E(sceneryHill2, 820, 11, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
-    E(sceneryTree5, 830, 177, 270, 510, 0.45f, 0, -1, 0, 0.84f, 0.3f),
+    E(sceneryHill2, -100, -120, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree1, 1550, 175, 220, 510, 0.45f, -0.1f, -1, 0, 0.84f, 0.3f),
+    E(sceneryHill2, 460, -120, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree2, 1100, 150, 255, 510, 0.45f, 0, -1, 0, 0.84f, 0.3f),
+    E(sceneryHill2, 820, -120, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
+    E(sceneryTree5, 1950, 170, 270, 510, 0.45f, 0, -1, 0, 0.84f, 0.3f),
     E(cannonSprites[0], 1300, 120, 58, 127, 0.6f, -0.5f, 3, 0, 0.84f, 0.3f),
     E(sceneryHill2, 1350, 17, 255, 510, 0.75f, 0, 0, 0, 0.84f, 0.3f),
     E(cannonSprites[0], 1900, 150, 58, 127, 0.6f, 0.4f, 3, 0, 0.84f, 0.3f),
@@ -61,17 +63,17 @@ const LandscapeElement menuLandscape[] = {
     E(sceneryTree1, 1760, 185, 220, 510, 0.45f, 0.1f, -1, 0, 0.84f, 0.3f),
     E(sceneryTree2, 2150, 190, 255, 510, 0.45f, -0.2f, -1, 0, 0.84f, 0.3f),
     // a row of low mounds
-    E(sceneryHill1, 30, -49, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
-    E(sceneryHill1, 500, -57, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
+    E(sceneryHill1, 30, -100, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
+    E(sceneryHill1, 500, -100, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
     E(sceneryHill1, 900, -61, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
     E(sceneryHill1, 1460, -15, 255, 510, 0.7f, 0, 0, 0, 0.92f, 0.22f),
     // the dark foreground
     E(cannonSprites[0], -150, 60, 58, 127, 0.7f, 0.3f, 3, 0, 1.0f, 0.15f),
     E(sceneryHill2, -300, 0, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
-    E(sceneryHill2, 260, 7, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
-    E(sceneryTree2, 255, 142, 255, 510, 0.5f, 0, 1, 0, 1.0f, 0.15f),
-    E(sceneryHill2, 660, -26, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
-    E(sceneryTree1, 650, 120, 220, 510, 0.5f, 0.1f, 1, 0, 1.0f, 0.15f),
+    E(sceneryHill2, 260, -110, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryTree2, 1290, 120, 255, 510, 0.5f, 0, 1, 0, 1.0f, 0.15f),
+    E(sceneryHill2, 660, -110, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),
+    E(sceneryTree1, 1850, 110, 220, 510, 0.5f, 0.1f, 1, 0, 1.0f, 0.15f),
     E(sceneryWindmillTower, 1075, 340, 279, 10, 0.5f, -0.1f, 0, 0, 1.0f, 0.15f),
     E(sceneryWindmillWheel, 1075, 340, 255, 255, 0.4f, 0, 0, -1.4f, 1.0f, 0.15f),
     E(sceneryHill2, 1130, -23, 255, 510, 0.7f, 0, 0, 0, 1.0f, 0.15f),

@@ -241,7 +241,6 @@ const char* const chapterTitleFiles[5][5] = {
     {"ch1it.png", "ch2it.png", "ch3it.png", "ch4it.png", "ch5it.png"},
     {"ch1es.png", "ch2es.png", "ch3es.png", "ch4es.png", "ch5es.png"},
 };
-const char* const chapterTitleFolder = "data//menusprite//buttons//schrift//";
 const char* const gameFontFile = "data//FVf.ttf";
 const char* const gameFontFace = "Snap ITC";
 
@@ -285,6 +284,8 @@ const char* ChapterTitleFile(int language, int page)
         return nullptr;
     return chapterTitleFiles[language - 1][page];
 }
+
+const char* const chapterTitleFolder = "data//menusprite//buttons//schrift//";
 
 namespace {
 

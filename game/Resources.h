@@ -43,6 +43,7 @@ extern const PictureEntry menuPictureTable[menuPictureCount];
 // 0..4 for a language (nullptr for an unknown language).
 const char* SkyPictureFile(int shaderOption);
 const char* ChapterTitleFile(int language, int page);
+extern const char* const chapterTitleFolder;
 
 // Starts decoding the catalogue's pictures and sounds on worker threads
 // (needs the display probed, the audio back end chosen and the language):

@@ -1,8 +1,10 @@
 // A picture of every level's start, drawn by the real render pass with the
-// level's tiles, scenery, objects and the level's own Vop kind, kept under
-// artifacts/level-starts/ (half size, named after the play order) with a
-// contact sheet of all of them, for a person to look over the levels; and
-// the same starts through the bloom effects, which must not wash them out.
+// level's tiles, scenery, objects and the level's own Vop kind, plain and
+// through the bloom as a player sees it, at the default screen size and the
+// smallest: kept under artifacts/level-starts/WxH/ (half size, named after
+// the play order) with contact sheets of all of them, for a person to look
+// over the levels. How much the bloom whitens a level along its play is
+// judged by the glare test.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -62,14 +64,6 @@ bool LooksDrawn(const std::vector<uint32_t>& pixels)
     return counts.size() >= 200 && largest < pixels.size() / 4 * 3;
 }
 
-// Near white: every channel at 240 or more. The bloom adds light to what is
-// already bright; a start where a quarter of the frame ends near white has
-// lost its picture (the ground, the creatures, the Vop) in the glare.
-bool NearWhite(uint32_t argb)
-{
-    return ((argb >> 16) & 0xFF) >= 240 && ((argb >> 8) & 0xFF) >= 240 && (argb & 0xFF) >= 240;
-}
-
 // A contact sheet of quarter-size thumbnails, one per play order.
 struct ContactSheet {
     int thumbW, thumbH, columns = 5, rows;
@@ -90,34 +84,45 @@ struct ContactSheet {
     bool Write(const char* path) const { return WritePngFile(path, pixels.data(), columns * thumbW, rows * thumbH); }
 };
 
+struct ScreenSize {
+    int width, height;
+};
+
+std::string Name(const ScreenSize& s) { return std::to_string(s.width) + "x" + std::to_string(s.height); }
+
+class ScreenshotLevelStarts : public ::testing::TestWithParam<ScreenSize> {};
+
 // Each level is started once and drawn twice: the plain frame, and the same
 // frame through the bloom effects (the default option).
-TEST(ScreenshotLevelStarts, EveryLevelStartShowsADrawnSceneThatTheBloomDoesNotWashOut)
+TEST_P(ScreenshotLevelStarts, EveryLevelStartShowsADrawnScene)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs a display (run under xvfb-run)";
-    const testfiles::TempFolder folder("fv-starts-");
-    const std::string& home = folder.path;
+    const testfiles::TempFolder homeFolder("fv-starts-");
+    const std::string& home = homeFolder.path;
     HarnessConfig config;
     config.window = true;
     config.loadResources = true;
     config.loadLevelPictures = true;
     config.shaderEnabled = 1;
     config.render = false;  // only the frames looked at are drawn
+    config.screenWidth = GetParam().width;
+    config.screenHeight = GetParam().height;
     config.homeDir = home.c_str();
     ASSERT_TRUE(HarnessInit(config));
     const bool bloom = SetUpBloom();
     if (!bloom) std::printf("this display runs no shaders: the bloom frames are left out\n");
 
+    const std::string folder = "artifacts/level-starts/" + Name(GetParam());
     mkdir("artifacts", 0755);
     mkdir("artifacts/level-starts", 0755);
+    mkdir(folder.c_str(), 0755);
     RenderTarget* target = CreateRenderTarget(screenWidth, screenHeight);
     ASSERT_NE(target, nullptr);
     const int halfW = screenWidth / 2, halfH = screenHeight / 2;
     ContactSheet plainSheet(screenWidth, screenHeight, playOrderCount), bloomSheet = plainSheet;
     std::vector<uint32_t> pixels(static_cast<size_t>(screenWidth) * screenHeight);
-    int shots = 0, worstOrder = 0;
-    double worst = 0;
+    int shots = 0;
     for (int record = 0; record < filledLevelRecords; ++record) {
         const int order = levelTable[record].playOrder;
         if (order < 1) continue;
@@ -135,48 +140,34 @@ TEST(ScreenshotLevelStarts, EveryLevelStartShowsADrawnSceneThatTheBloomDoesNotWa
         ASSERT_TRUE(ReadRenderTargetPixels(target, pixels.data(), static_cast<int>(pixels.size())));
         EXPECT_TRUE(LooksDrawn(pixels)) << "the start of play order " << order << " looks empty";
         const std::vector<uint32_t> half = HalfSize(pixels, screenWidth, screenHeight);
-        char path[96];
-        std::snprintf(path, sizeof path, "artifacts/level-starts/order%02d-rec%02d.png", order, record);
+        char path[128];
+        std::snprintf(path, sizeof path, "%s/order%02d-rec%02d.png", folder.c_str(), order, record);
         EXPECT_TRUE(WritePngFile(path, half.data(), halfW, halfH));
         plainSheet.Put(order, half);
         ++shots;
         if (!bloom) continue;
 
-        // A pop in these first ticks (a dropper landing on a walker, say)
-        // flashes the whole frame on purpose; the level's own light is what
-        // is judged here, with the bars open and the bloom at rest.
-        bloomFlashInput = 0;
         SetBatchTarget(sceneTexture);
         DrawFrameContents();
         SetBatchTarget(nullptr);
         ApplyBloom(target);
         ASSERT_TRUE(ReadRenderTargetPixels(target, pixels.data(), static_cast<int>(pixels.size())));
-        size_t white = 0;
-        for (uint32_t p : pixels) white += NearWhite(p);
-        const double share = static_cast<double>(white) / pixels.size();
-        std::printf("play order %2d (record %2d): %4.1f %% near white with the bloom\n", order, record, share * 100);
-        EXPECT_LE(share, 0.25) << "the start of play order " << order << " is " << static_cast<int>(share * 100)
-                               << " % near white with the bloom";
-        if (share > worst) {
-            worst = share;
-            worstOrder = order;
-        }
         const std::vector<uint32_t> bloomHalf = HalfSize(pixels, screenWidth, screenHeight);
-        if (share > 0.25) {  // kept for a look at what glares
-            std::snprintf(path, sizeof path, "artifacts/level-starts/bloom-order%02d-rec%02d.png", order, record);
-            EXPECT_TRUE(WritePngFile(path, bloomHalf.data(), halfW, halfH));
-        }
+        std::snprintf(path, sizeof path, "%s/bloom-order%02d-rec%02d.png", folder.c_str(), order, record);
+        EXPECT_TRUE(WritePngFile(path, bloomHalf.data(), halfW, halfH));
         bloomSheet.Put(order, bloomHalf);
     }
     ReleaseRenderTarget(target);
     if (bloom) ReleaseBloom();
     EXPECT_EQ(shots, playOrderCount);
-    EXPECT_TRUE(plainSheet.Write("artifacts/level-starts/all-levels.png"));
+    EXPECT_TRUE(plainSheet.Write((folder + "/all-levels.png").c_str()));
     if (bloom) {
-        std::printf("most near-white start with the bloom: play order %d, %.1f %% of the frame\n", worstOrder,
-                    worst * 100);
-        EXPECT_TRUE(bloomSheet.Write("artifacts/level-starts/all-levels-bloom.png"));
+        EXPECT_TRUE(bloomSheet.Write((folder + "/all-levels-bloom.png").c_str()));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ScreenshotLevelStarts,
+                         ::testing::Values(ScreenSize{1920, 1080}, ScreenSize{800, 600}),
+                         [](const ::testing::TestParamInfo<ScreenSize>& info) { return Name(info.param); });
 
 }  // namespace

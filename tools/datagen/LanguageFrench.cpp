@@ -15,16 +15,16 @@ const LanguageTexts frenchTexts = {
      "Point de contrôle !",
      "Boss vaincu !%sUn nouveau monde%sest ouvert !"},
     // mainmenu
-    {"1", "2", "3", "4", "5", "Quitter", "Effacer la progression", "Options", "Crédits", "Mondes",
-     "Score total : %i", "Retour", "Sûr ? Clique encore !"},
+    {"1", "2", "3", "4", "5", "Quitter", "Tout effacer", "Options", "Crédits", "Mondes",
+     "Score total : %i", "Retour", "Reclique !"},
     // optionsmenu
     {"Points de%scontrôle", "Vibration", "Difficulté", "Oui", "Non", "Non", "Oui", "Facile", "Normal",
-     "Difficile"},
+     "Dur"},
     // predialog
     {"FlorpVops", "Résolution :", "Fenêtré", "Shaders / effets de lumière", "Limiter à 30 FPS", "Son",
      "Lancer FlorpVops", "Quitter", "Musique"},
     // levelselection
-    {"Record : %i   Requis : %i",
+    {"Record : %i  But : %i",
      "Bonus de temps : %i",
      "Record : %i",
      "Il faut le%sVop débutant",
@@ -34,7 +34,7 @@ const LanguageTexts frenchTexts = {
      "Il faut le%sVop furieux",
      "Il faut le%sVop d'élite",
      "Vop débutant", "Roule et saute :", "bon en tout",
-     "Vop piquant", "Rebondit à chaque atterrissage", "et grimpe ainsi",
+     "Vop piquant", "Rebondit au sol", "et grimpe ainsi",
      "Vop rocher", "Lourd et rapide,", "difficile à arrêter",
      "Vop plume", "Léger et flottant,", "atterrit en douceur",
      "Vop furieux", "Rebondit avec rage", "et chauffe vite",

@@ -15,8 +15,8 @@ const LanguageTexts spanishTexts = {
      "¡Punto de control!",
      "¡Jefe vencido!%s¡Un mundo nuevo%sestá abierto!"},
     // mainmenu
-    {"1", "2", "3", "4", "5", "Salir", "Borrar el progreso", "Opciones", "Créditos", "Mundos",
-     "Puntuación total: %i", "Volver", "¡Clic otra vez para borrar!"},
+    {"1", "2", "3", "4", "5", "Salir", "Borrar todo", "Opciones", "Créditos", "Mundos",
+     "Puntuación total: %i", "Volver", "¡Clic otra vez!"},
     // optionsmenu
     {"Puntos de%scontrol", "Vibración", "Dificultad", "Sí", "No", "No", "Sí", "Fácil", "Normal",
      "Difícil"},
@@ -24,7 +24,7 @@ const LanguageTexts spanishTexts = {
     {"FlorpVops", "Resolución:", "En ventana", "Shaders / efectos de luz", "Limitar a 30 FPS",
      "Sonido", "Iniciar FlorpVops", "Salir", "Música"},
     // levelselection
-    {"Récord: %i   Necesario: %i",
+    {"Mejor: %i   Meta: %i",
      "Bonus de tiempo: %i",
      "Récord: %i",
      "Hace falta el%sVop novato",
@@ -34,7 +34,7 @@ const LanguageTexts spanishTexts = {
      "Hace falta el%sVop furioso",
      "Hace falta el%sVop de élite",
      "Vop novato", "Rueda y salta:", "bueno en todo",
-     "Vop de púas", "Rebota en cada aterrizaje", "y así trepa",
+     "Vop de púas", "Rebota al caer", "y así trepa",
      "Vop roca", "Pesado y rápido,", "difícil de frenar",
      "Vop pluma", "Ligero y flotante,", "aterriza con suavidad",
      "Vop furioso", "Rebota con furia", "y se calienta rápido",

@@ -3,7 +3,7 @@
 // the scenery layouts pivot on: trees and hills on their foot (about x 255,
 // row 510), the wheel on its hub (255, 255), the tower from its top (279, 10)
 // down. The layouts darken them by depth, so they are white with gentle
-// grey shading.
+// grey shading; the trees and hills are half transparent.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -12,6 +12,8 @@
 #include "tools/datagen/PaintKit.h"
 
 namespace {
+
+constexpr double kVeilOpacity = 0.55;
 
 void Trunk(cairo_t* cr, double baseX, double topX, double topY, double baseW, double topW,
            double bend) {
@@ -305,5 +307,14 @@ bool GenerateSceneryPicture(const DataFile& file, const GenContext& ctx) {
   else if (p == 20) WindmillWheel(c.cr);
   else if (p == 21) WindmillTower(c.cr);
   else Sun(c.cr);
+  if ((p >= 1 && p <= 8) || (p >= 11 && p <= 14)) {
+    // Trees and hills are veils rather than solid cut-outs: the layers behind
+    // show through, so a dark near layer reads as a mid tone where the black
+    // hint lines and goal messages are written over it.
+    cairo_identity_matrix(c.cr);
+    cairo_set_operator(c.cr, CAIRO_OPERATOR_DEST_IN);
+    cairo_set_source_rgba(c.cr, 0, 0, 0, kVeilOpacity);
+    cairo_paint(c.cr);
+  }
   return SaveCanvas(c, file, ctx);
 }

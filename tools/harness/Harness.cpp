@@ -9,6 +9,7 @@
 #include "engine/LanguageTables.h"
 #include "engine/MainWindow.h"
 #include "engine/Settings.h"
+#include "engine/SpriteTexture.h"
 #include "game/LevelTable.h"
 #include "game/MainLoop.h"
 #include "game/MenuScreens.h"
@@ -81,6 +82,7 @@ bool HarnessInit(const HarnessConfig& config)
     SetDefaultSettings();
     screenWidth = config.screenWidth;
     screenHeight = config.screenHeight;
+    screenYOffset = ScreenYOffsetFor(screenHeight);
     windowed = 1;
     limitTo30Fps = config.limitTo30Fps;
     shaderEnabled = config.shaderEnabled;

@@ -44,10 +44,17 @@ def main():
             return ", ".join("%s %d/%d" % (s[0], s[2], s[3]) for s in bad)
         return "%d/%d" % (len(got) - len(bad), len(got))
 
-    hints = collections.defaultdict(float)
-    hint_rows = rows("hints.tsv")
-    for r in hint_rows or []:
-        hints[int(r[0])] = max(hints[int(r[0])], float(r[6]))
+    # The worst readable share of any hint line of a level (any size, language, input), and the glare.
+    hints = {}
+    hint_rows = None
+    for size in ("800x600", "1024x768", "1280x720", "1920x1080"):
+        got = rows("hints-%s.tsv" % size)
+        if got is None:
+            continue
+        hint_rows = (hint_rows or []) + got
+        for r in got:
+            hints[int(r[0])] = min(hints.get(int(r[0]), 100.0), float(r[6]))
+    glare = {int(r[0]): float(r[4]) for r in rows("glare.tsv") or []}
 
     rules = [("ground", "in ground"), ("spacing", "too close"), ("route", "unseen"),
              ("gear-mounts", "loose gears"), ("gear-turns", "gear speeds")]
@@ -58,7 +65,7 @@ def main():
     seen = {int(r[0]): r[2] for r in rows("creatures-world-seen.tsv") or []}
 
     out = []
-    head = "%-5s %-4s %-8s %-8s %-12s %-6s" % ("order", "rec", "default", "hard", "kills/worst", "hint%")
+    head = "%-5s %-4s %-8s %-8s %-12s %-6s %-6s" % ("order", "rec", "default", "hard", "kills/worst", "hint%", "glare%")
     head += "".join(" %-11s" % title for _, title in rules) + " seen%"
     out.append(head)
     out.append("-" * len(head))
@@ -67,8 +74,9 @@ def main():
         hard = seeds(rec, hardKind)
         k, tb, thr = kills.get(rec, (0, 0, 0))
         worst = "%d/%d" % (8 * k + tb, thr) if thr else "-"
-        line = "%-5d %-4d %-8s %-8s %-12s %-6s" % (levels[rec], rec, seeds(rec, "default"), hard,
-                                                   "%d %s" % (k, worst), ("%.0f" % hints[rec]) if rec in hints else "-")
+        line = "%-5d %-4d %-8s %-8s %-12s %-6s %-6s" % (levels[rec], rec, seeds(rec, "default"), hard,
+                                                       "%d %s" % (k, worst), ("%.0f" % hints[rec]) if rec in hints else "-",
+                                                       ("%.1f" % glare[rec]) if rec in glare else "-")
         for file, _ in rules:
             items = found[file].get(rec)
             cell = "?" if items is None else str(len(items)) if items else "0"
@@ -82,8 +90,10 @@ def main():
     out.append("65537, 1234567, 2147483647); hard: the hard replay, or the default one where there is none, at")
     out.append("difficulty 3 (the fresh start and 1, 7, 99).")
     out.append("kills/worst: enemies the default replay pops, and its score if every one is worth the least (8)")
-    out.append("against the threshold (levels that pass on points only). hint%: the worst cover of any hint line of the level (any language, pad or")
-    out.append("keys, screen place). too close: pairs under 80 px, (pk) of them sharing a patrol. seen%: share")
+    out.append("against the threshold (levels that pass on points only). hint%: the lowest share of glyph pixels")
+    out.append("at 3:1 of any hint line of the level (any size, language, pad or keys; 80 needed). glare%: the")
+    out.append("share of frames along the replay at 1920 x 1080 more than a quarter near white (10 allowed).")
+    out.append("too close: pairs under 80 px, (pk) of them sharing a patrol. seen%: share")
     out.append("of the world within the 1024 x 768 view at some tick of the default replay.")
     out.append("")
     out.append("Seeds short of the threshold (score/threshold) and slots per failing rule:")
@@ -97,7 +107,7 @@ def main():
             out.append("  order %d (record %d): %s" % (levels[rec], rec, "; ".join(parts)))
     if hint_rows is None:
         out.append("")
-        out.append("(no hint measurements: run the display tests under xvfb-run for hints.tsv)")
+        out.append("(no hint measurements: run the display tests under xvfb-run for hints-WxH.tsv)")
     text = "\n".join(out) + "\n"
     with open("artifacts/proof-report.txt", "w", encoding="utf-8") as f:
         f.write(text)
