@@ -49,7 +49,6 @@ const KnownShortfall knownShortfalls[] = {
     {"record 12 line 0", "The Air Vop floats", "800x600 1024x768 1280x720 1920x1080"},
     {"record 12 line 1", "Its jumps carry it far", "800x600 1024x768 1280x720"},
     {"record 22 line 0", "The Angry Vop bounces furiously", "800x600 1920x1080"},
-    {"record 40 line 0", "The Rock Vop is heavy", "800x600"},
     {"record 5 line 1", "Keep rolling, never stop", "800x600 1024x768 1280x720 1920x1080"},
     {"record 5 line 4", "Jump early, land rolling", "800x600 1024x768 1280x720 1920x1080"},
     {"record 7 line 2", "Jump with Space or Up", "800x600 1024x768 1280x720 1920x1080"},
