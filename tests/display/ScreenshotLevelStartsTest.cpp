@@ -98,8 +98,8 @@ TEST_P(ScreenshotLevelStarts, EveryLevelStartShowsADrawnScene)
 {
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "needs a display (run under xvfb-run)";
-    const testfiles::TempFolder folder("fv-starts-");
-    const std::string& home = folder.path;
+    const testfiles::TempFolder homeFolder("fv-starts-");
+    const std::string& home = homeFolder.path;
     HarnessConfig config;
     config.window = true;
     config.loadResources = true;
