@@ -29,6 +29,7 @@
 #include "screens/TrailParticles.h"
 #include "screens/VopDrawing.h"
 #include "shared/GameStates.h"
+#include "support/TestFiles.h"
 #include "tools/harness/Harness.h"
 
 namespace {
@@ -112,11 +113,12 @@ const ScreenSize readingSizes[4] = {{800, 600}, {1024, 768}, {1280, 720}, {1920,
 
 bool StartGameAt(const ScreenSize& size)
 {
-    static std::string home;
-    if (home.empty()) {
-        char pattern[] = "/tmp/fv-frames-XXXXXX";
-        if (mkdtemp(pattern)) home = pattern;
-    }
+    // One home for the whole program, removed when it ends.
+    static const std::string home = [] {
+        const std::string folder = testfiles::MakeTempDir("fv-frames-");
+        testfiles::RemoveAtExit(folder);
+        return folder;
+    }();
     HarnessConfig config;
     config.window = true;
     config.loadResources = true;
