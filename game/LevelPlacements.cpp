@@ -17,7 +17,7 @@
 #include "gameplay/LevelObjectFactories.h"
 
 // Rest heights of the bouncer rows whose heights the definitions leave open.
-const int32_t record2BouncerHomeY[6] = {770, 770, 770, 770, 770, 770};
+const int32_t record2BouncerHomeY[6] = {670, 670, 670, 670, 670, 670};
 const int32_t record4BouncerHomeY[12] = {940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940, 940};
 const PlacedPoint record5BouncerPositions[3] = {{980, 730}, {1200, 730}, {1400, 730}};
 const int32_t record5BouncerHomeY[5] = {975, 975, 975, 975, 975};
@@ -69,12 +69,12 @@ void PlaceRecord1(LevelRecord& r, const bool given[])
 // rec02.lvl
 void PlaceRecord2(LevelRecord& r, const bool given[])
 {
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 1150.0f, 1750.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 2700.0f, 3300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 0.0f, 10, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 5350.0f, 5900.0f, 3, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6550, 780, 6250.0f, 6900.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(7450, 816, 7150.0f, 7750.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1450, 720, 800.0f, 1750.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(3000, 680, 800.0f, 3300.0f, 2, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(5000, 780, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(5650, 740, 800.0f, 5900.0f, 3, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5450, 740, 800.0f, 6900.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6300, 780, 800.0f, 7750.0f, 2, 1);
 }
 
 // rec03.lvl
@@ -163,27 +163,27 @@ void PlaceRecord8(LevelRecord& r, const bool given[])
 // rec09.lvl
 void PlaceRecord9(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1110, 600, 1100.0f, 1300.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1290, 600, 1100.0f, 1300.0f, 2, 1);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(1200, 640, 0.0f, 0.0f, 5, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1144, 600, 1144.0f, 1256.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1178, 600, 1144.0f, 1256.0f, 2, 1);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(1258, 640, 0.0f, 0.0f, 5, 1);
     if (!given[3]) r.objects[3] = MakeCeilingDropperObject(1200, 487, 1100.0f, 0.0f);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2215, 630, 2160.0f, 2440.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2385, 630, 2160.0f, 2440.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 670, 0.0f, 0.0f, 5, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(2244, 630, 2244.0f, 2356.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2278, 630, 2244.0f, 2356.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2358, 670, 0.0f, 0.0f, 5, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2300, 255, 2460.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3035, 840, 3025.0f, 3225.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3215, 840, 3025.0f, 3225.0f, 2, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(3125, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3069, 840, 3069.0f, 3181.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3103, 840, 3069.0f, 3181.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(3183, 880, 0.0f, 0.0f, 5, 1);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(3125, 727, 3020.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeWalkerObject(5035, 650, 3328.0f, 5835.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(5965, 770, 5910.0f, 6190.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6135, 770, 5910.0f, 6190.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(6050, 810, 0.0f, 0.0f, 5, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(5994, 770, 5994.0f, 6106.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6028, 770, 5994.0f, 6106.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6108, 810, 0.0f, 0.0f, 5, 1);
     if (!given[17]) r.objects[17] = MakeCeilingDropperObject(6050, 395, 6210.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(9010, 840, 9000.0f, 9300.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(9290, 840, 9000.0f, 9300.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(9105, 880, 0.0f, 0.0f, 5, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(9195, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(9094, 840, 9094.0f, 9206.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(9128, 840, 9094.0f, 9206.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(9208, 880, 0.0f, 0.0f, 5, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(9292, 880, 0.0f, 0.0f, 5, 1);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(9150, 727, 9050.0f, 0.0f);
     r.objects[13].heat = 100.0f;
     r.objects[2].heat = 100.0f;
@@ -235,14 +235,14 @@ void PlaceRecord11(LevelRecord& r, const bool given[])
     if (!given[2]) r.objects[2] = MakeWalkerObject(2300, 400, 2250.0f, 2350.0f, 2, 1);
     if (!given[3]) r.objects[3] = MakeWalkerObject(6150, 600, 6100.0f, 6200.0f, 2, 0);
     if (!given[4]) r.objects[4] = MakeWalkerObject(7500, 560, 7450.0f, 7550.0f, 2, 1);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(1500, 440, 0.0f, 0.0f, 10, 1);
-    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(3050, 638, 0, 3000.0f, 3390.0f, 10, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(3140, 638, 45, 3000.0f, 3390.0f, 10, 0);
-    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(3230, 638, 121, 3000.0f, 3390.0f, 10, 0);
-    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(3320, 638, 229, 3000.0f, 3390.0f, 10, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(7950, 560, 0.0f, 0.0f, 10, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(8400, 595, 0.0f, 0.0f, 10, 1);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(9300, 620, 0.0f, 0.0f, 10, 1);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(1500, 440, 0.0f, 10240.0f, 10, 0);
+    if (!given[6]) r.objects[6] = MakeDroppedBouncerObject(3050, 638, 0, 0.0f, 10240.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(3140, 638, 45, 0.0f, 10240.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(3230, 638, 121, 0.0f, 10240.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(3320, 638, 229, 0.0f, 10240.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(7950, 560, 0.0f, 10240.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(8400, 595, 0.0f, 10240.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(9300, 620, 0.0f, 10240.0f, 10, 0);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(1050, 170, 720.0f, 0.0f);
     if (!given[15]) r.objects[15] = MakeCeilingDropperObject(2000, 285, 1700.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(7500, 380, 7130.0f, 0.0f);
@@ -264,26 +264,26 @@ void PlaceRecord11(LevelRecord& r, const bool given[])
 // rec12.lvl
 void PlaceRecord12(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(700, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(790, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(880, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(970, 620, 600.0f, 1120.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 1600.0f, 2300.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(3100, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3190, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3280, 620, 3080.0f, 3420.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3370, 620, 3080.0f, 3420.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(650, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(740, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(830, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(920, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1750, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1840, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1930, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2020, 500, 820.0f, 2300.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3200, 620, 3180.0f, 3400.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3380, 620, 3180.0f, 3400.0f, 4, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(6380, 500, 6350.0f, 6590.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(6560, 500, 6350.0f, 6590.0f, 2, 1);
     if (!given[12]) r.objects[12] = MakeWalkerObject(3950, 320, 3880.0f, 4380.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 1);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3900, 460, 3700.0f, 4500.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(4300, 460, 3700.0f, 4500.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(5300, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(5390, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(5480, 620, 4820.0f, 5900.0f, 4, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(5570, 620, 4820.0f, 5900.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4050, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4150, 320, 3880.0f, 4380.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(4250, 320, 3880.0f, 4380.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5320, 620, 5300.0f, 5500.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(5480, 620, 5300.0f, 5500.0f, 4, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(1010, 620, 600.0f, 1120.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(1100, 620, 600.0f, 1120.0f, 2, 0);
     if (!given[20]) r.objects[20] = LevelObject();
     if (!given[21]) r.objects[21] = LevelObject();
 }
@@ -295,43 +295,43 @@ void PlaceRecord13(LevelRecord& r, const bool given[])
     if (!given[1]) r.objects[1] = MakeBouncerObject(700, 550, 0.0f, 0.0f, 14, 1);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(900, 385, 780.0f, 0.0f);
     if (!given[3]) r.objects[3] = MakeWalkerObject(490, 510, 300.0f, 950.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(1140, 690, 0, 1090.0f, 1640.0f, 11, 0);
-    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2300, 285, 2200.0f, 0.0f);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2920, 760, 2800.0f, 3000.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(1230, 690, 45, 1090.0f, 1640.0f, 11, 0);
-    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2620, 285, 2500.0f, 0.0f);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(3250, 1110, 3200.0f, 3370.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1320, 690, 121, 1090.0f, 1640.0f, 11, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(3900, 1770, 3720.0f, 4050.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1410, 690, 229, 1090.0f, 1640.0f, 11, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1500, 690, 368, 1090.0f, 1640.0f, 11, 0);
-    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1590, 690, 520, 1090.0f, 1640.0f, 11, 0);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(2810, 800, 0.0f, 0.0f, 14, 1);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(3060, 800, 0.0f, 0.0f, 14, 1);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(3140, 1150, 0.0f, 0.0f, 14, 1);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(3360, 1150, 0.0f, 0.0f, 14, 1);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(3500, 1500, 0.0f, 0.0f, 14, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(3650, 1810, 0.0f, 0.0f, 14, 1);
+    if (!given[4]) r.objects[4] = MakeDroppedBouncerObject(1140, 690, 0, 0.0f, 4096.0f, 11, 0);
+    if (!given[5]) r.objects[5] = MakeCeilingDropperObject(2300, 185, 2200.0f, 0.0f);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(2895, 760, 2800.0f, 2900.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(1230, 690, 45, 0.0f, 4096.0f, 11, 0);
+    if (!given[8]) r.objects[8] = MakeCeilingDropperObject(2620, 185, 2250.0f, 0.0f);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(3230, 1110, 3180.0f, 3260.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeDroppedBouncerObject(1320, 690, 121, 0.0f, 4096.0f, 11, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(4000, 1770, 3950.0f, 4050.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeDroppedBouncerObject(1410, 690, 229, 0.0f, 4096.0f, 11, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(1500, 690, 368, 0.0f, 4096.0f, 11, 0);
+    if (!given[14]) r.objects[14] = MakeDroppedBouncerObject(1590, 690, 520, 0.0f, 4096.0f, 11, 0);
+    if (!given[15]) r.objects[15] = MakeDroppedBouncerObject(2810, 800, 220, 0.0f, 4096.0f, 14, 0);
+    if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(3060, 800, 0, 0.0f, 4096.0f, 14, 0);
+    if (!given[17]) r.objects[17] = MakeDroppedBouncerObject(3140, 1150, 752, 0.0f, 4096.0f, 14, 0);
+    if (!given[19]) r.objects[19] = MakeDroppedBouncerObject(3360, 1150, 200, 0.0f, 4096.0f, 14, 0);
+    if (!given[20]) r.objects[20] = MakeDroppedBouncerObject(3500, 1500, 200, 0.0f, 4096.0f, 14, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(3650, 1810, 200, 0.0f, 4096.0f, 14, 0);
 }
 
 // rec14.lvl
 void PlaceRecord14(LevelRecord& r, const bool given[])
 {
-    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 660.0f, 990.0f, 10, 0);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 660.0f, 990.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 660.0f, 990.0f, 10, 0);
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1120, 290, 1110.0f, 1230.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1310, 290, 1300.0f, 1420.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 1560.0f, 1890.0f, 10, 0);
-    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 1560.0f, 1890.0f, 10, 0);
-    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 1560.0f, 1890.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(2810, 420, 2800.0f, 2920.0f, 2, 0);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 3410.0f, 3740.0f, 10, 0);
-    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 3410.0f, 3740.0f, 10, 0);
-    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 3410.0f, 3740.0f, 10, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(4260, 820, 4250.0f, 4370.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(4860, 1660, 4800.0f, 4920.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3630.0f, 3750.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 508, 0.0f, 6144.0f, 10, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(825, 508, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeDroppedBouncerObject(950, 508, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(520, 290, 480.0f, 630.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(100, 290, 60.0f, 250.0f, 2, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(220, 290, 60.0f, 250.0f, 2, 1);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(600, 290, 480.0f, 630.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(1600, 508, 0.0f, 6144.0f, 10, 0);
+    if (!given[21]) r.objects[21] = MakeDroppedBouncerObject(1725, 508, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[23]) r.objects[23] = MakeDroppedBouncerObject(1850, 508, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(3450, 818, 0.0f, 6144.0f, 10, 0);
+    if (!given[25]) r.objects[25] = MakeDroppedBouncerObject(3575, 818, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[26]) r.objects[26] = MakeDroppedBouncerObject(3700, 818, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(5950, 1860, 5940.0f, 5960.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(3690, 1310, 3680.0f, 3700.0f, 2, 0);
     if (!given[2]) r.objects[2] = MakeGearObject(51, 511, 0.0f, 0.02f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(1051, 471, 0.31f, 0.02f, 40);
     if (!given[8]) r.objects[8] = MakeGearObject(1901, 631, 0.24f, 0.02f, 30);
@@ -426,34 +426,34 @@ void PlaceRecord16(LevelRecord& r, const bool given[])
 // rec17.lvl
 void PlaceRecord17(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(900, 420, 770.0f, 1230.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1000, 460, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(930, 420, 900.0f, 960.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1300, 430, 0.0f, 6144.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeGearObject(451, 506, 0.0f, 0.018f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(971, 501, 0.31f, 0.018f, 40);
     if (!given[4]) r.objects[4] = MakeGearObject(2138, 428, 0.62f, 0.032f, 50);
     if (!given[5]) r.objects[5] = MakeGearObject(2398, 428, 0.93f, 0.032f, 60);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1100, 420, 770.0f, 1230.0f, 4, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2320, 380, 0.0f, 0.0f, 7, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(80, 360, 30.0f, 130.0f, 4, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2760, 330, 0.0f, 6144.0f, 7, 0);
     if (!given[8]) r.objects[8] = MakeGearObject(2791, 371, 0.24f, 0.018f, 30);
     if (!given[9]) r.objects[9] = MakeGearObject(3298, 438, 0.55f, 0.03f, 50);
     if (!given[10]) r.objects[10] = MakeGearObject(3958, 423, 0.86f, 0.03f, 60);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(1600, 360, 1370.0f, 1780.0f, 2, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(3000, 330, 0.0f, 0.0f, 10, 1);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(1530, 360, 1500.0f, 1560.0f, 2, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5050, 302, 0.0f, 6144.0f, 10, 0);
     if (!given[13]) r.objects[13] = MakeGearObject(4311, 343, 0.17f, 0.018f, 30);
     if (!given[14]) r.objects[14] = MakeGearObject(4818, 350, 0.48f, 0.032f, 50);
     if (!given[15]) r.objects[15] = MakeGearObject(5068, 350, 0.79f, 0.032f, 60);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2420, 340, 2250.0f, 2580.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(3500, 380, 0.0f, 0.0f, 7, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2990, 290, 2960.0f, 3020.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(5580, 302, 0.0f, 6144.0f, 7, 0);
     if (!given[18]) r.objects[18] = MakeGearObject(5318, 350, 0.1f, 0.032f, 50);
     if (!given[19]) r.objects[19] = MakeGearObject(5568, 350, 0.41f, 0.032f, 60);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(2550, 340, 2250.0f, 2580.0f, 4, 1);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(4250, 350, 0.0f, 0.0f, 10, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(2410, 340, 2380.0f, 2440.0f, 4, 1);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(4520, 302, 0.0f, 6144.0f, 10, 0);
     if (!given[22]) r.objects[22] = MakeGearObject(1678, 558, 0.72f, 0.03f, 50);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(2800, 290, 2720.0f, 3080.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(3350, 340, 3320.0f, 3380.0f, 2, 0);
     if (!given[24]) r.objects[24] = MakeGearObject(3578, 558, 0.03f, 0.03f, 50);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(3300, 340, 3220.0f, 3680.0f, 2, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(4120, 310, 4100.0f, 4380.0f, 2, 0);
-    if (!given[27]) r.objects[27] = MakeWalkerObject(4800, 262, 4520.0f, 5100.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(4830, 262, 4800.0f, 4860.0f, 2, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(4230, 310, 4200.0f, 4260.0f, 2, 0);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(5440, 262, 5410.0f, 5470.0f, 4, 0);
 }
 
 // rec18.lvl
@@ -491,26 +491,26 @@ void PlaceRecord19(LevelRecord& r, const bool given[])
     if (!given[2]) r.objects[2] = MakeWalkerObject(3050, 500, 3000.0f, 3100.0f, 2, 0);
     if (!given[3]) r.objects[3] = MakeWalkerObject(4900, 560, 4850.0f, 4950.0f, 2, 1);
     if (!given[4]) r.objects[4] = MakeWalkerObject(5450, 600, 5400.0f, 5500.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(6400, 580, 6050.0f, 6550.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(6500, 580, 6050.0f, 6550.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(2500, 720, 0, 2250.0f, 2790.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2600, 720, 52, 2250.0f, 2790.0f, 10, 0);
-    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2700, 720, 148, 2250.0f, 2790.0f, 10, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(3400, 540, 3000.0f, 3450.0f, 10, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6900, 594, 6530.0f, 6950.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(7100, 554, 7050.0f, 7150.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(7250, 554, 7200.0f, 7300.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeDroppedBouncerObject(2500, 720, 0, 0.0f, 8192.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2600, 720, 52, 0.0f, 8192.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2700, 720, 148, 0.0f, 8192.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(3400, 540, 0.0f, 8192.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6900, 594, 0.0f, 8192.0f, 10, 0);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(1450, 425, 1150.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1750, 425, 1450.0f, 0.0f);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(3050, 385, 2650.0f, 0.0f);
     if (!given[15]) r.objects[15] = MakeCeilingDropperObject(4900, 445, 4650.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(5450, 485, 5050.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(7100, 425, 7090.0f, 0.0f);
-    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(7250, 425, 7240.0f, 0.0f);
+    if (!given[17]) r.objects[17] = MakeCeilingDropperObject(7100, 425, 6700.0f, 0.0f);
+    if (!given[18]) r.objects[18] = MakeCeilingDropperObject(7250, 425, 6850.0f, 0.0f);
     if (!given[19]) r.objects[19] = MakeCeilingDropperObject(1600, 425, 1590.0f, 0.0f);
     if (!given[20]) r.objects[20] = MakeCeilingDropperObject(3250, 355, 3240.0f, 0.0f);
     if (!given[21]) r.objects[21] = MakeCeilingDropperObject(5640, 470, 5630.0f, 0.0f);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(7400, 425, 7390.0f, 0.0f);
     if (!given[23]) r.objects[23] = MakeCeilingDropperObject(7550, 425, 7540.0f, 0.0f);
-    if (!given[24]) r.objects[24] = MakeGearObject(3476, 771, 0.0f, 0.02f, 30);
+    if (!given[24]) r.objects[24] = MakeGearObject(3476, 660, 0.0f, 0.02f, 30);
     if (!given[25]) r.objects[25] = LevelObject();
 }
 
@@ -837,10 +837,10 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(1175, 695, 1425.0f, 700.0f);
     if (!given[23]) r.objects[23] = MakeWalkerObject(1310, 860, 1300.0f, 1320.0f, 1, 0);
     if (!given[13]) r.objects[13] = MakeBouncerObject(1400, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1560.0f, -360.0f);
+    if (!given[26]) r.objects[26] = MakeCeilingDropperObject(1355, 695, 1605.0f, 700.0f);
     if (!given[28]) r.objects[28] = MakeBouncerObject(1490, 900, 0.0f, 0.0f, 4, 1);
     if (!given[29]) r.objects[29] = MakeBouncerObject(1580, 900, 0.0f, 0.0f, 4, 1);
-    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1560.0f, -360.0f);
+    if (!given[30]) r.objects[30] = MakeCeilingDropperObject(1535, 695, 1605.0f, 700.0f);
     if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(640, 549, 0, 520.0f, 1200.0f, 10, 0);
     if (!given[17]) r.objects[17] = MakeDroppedBouncerObject(730, 549, 45, 520.0f, 1200.0f, 10, 0);
     if (!given[20]) r.objects[20] = MakeDroppedBouncerObject(820, 549, 121, 520.0f, 1200.0f, 10, 0);
@@ -892,24 +892,24 @@ void PlaceRecord28(LevelRecord& r, const bool given[])
 // rec29.lvl
 void PlaceRecord29(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1100, 380, 1000.0f, 1300.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1650, 380, 1500.0f, 1800.0f, 4, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2850, 380, 2700.0f, 2950.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(4300, 380, 4200.0f, 4420.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(5000, 380, 4850.0f, 5150.0f, 4, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(5500, 380, 5400.0f, 5700.0f, 4, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(6300, 380, 6150.0f, 6450.0f, 4, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(7200, 380, 7050.0f, 7350.0f, 4, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(2450, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(3050, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(5300, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6650, 420, 0.0f, 0.0f, 7, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(7500, 420, 0.0f, 0.0f, 7, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1120, 460, 1095.0f, 1205.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1680, 460, 1595.0f, 1705.0f, 4, 1);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(2795, 460, 2770.0f, 2880.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(3660, 520, 3420.0f, 3900.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(5030, 460, 4945.0f, 5055.0f, 4, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(5530, 460, 5505.0f, 5615.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(6270, 460, 6245.0f, 6355.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(7230, 460, 7145.0f, 7255.0f, 4, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(2450, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(3050, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(5300, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6650, 420, 0.0f, 8192.0f, 7, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(7500, 420, 0.0f, 8192.0f, 7, 0);
     if (!given[13]) r.objects[13] = MakeCeilingDropperObject(1400, 120, 800.0f, 0.0f);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(2800, 120, 2200.0f, 0.0f);
     if (!given[15]) r.objects[15] = MakeCeilingDropperObject(5200, 120, 4600.0f, 0.0f);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(6900, 120, 6300.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeGearObject(4376, 616, 0.0f, 0.02f, 30);
+    if (!given[17]) r.objects[17] = MakeGearObject(4376, 540, 0.0f, 0.02f, 30);
     if (!given[18]) r.objects[18] = MakeCannonObject(6900.0f, 40.0f, -50.0f, 50.0f, 9.0f, 9.0f, 0.8f, 0, 0, 0);
     if (!given[19]) r.objects[19] = LevelObject();
     if (!given[20]) r.objects[20] = LevelObject();
@@ -932,8 +932,8 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
     if (!given[2]) r.objects[2] = MakeWalkerObject(1708, 600, 1700.0f, 1716.0f, 1, 0);
     if (!given[3]) r.objects[3] = MakeWalkerObject(1941, 600, 1933.0f, 1949.0f, 1, 1);
     if (!given[4]) r.objects[4] = MakeCeilingDropperObject(1450, 305, 1240.0f, 0.0f);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(2540, 520, 2490.0f, 2680.0f, 10, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(2630, 520, 2490.0f, 2680.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(2540, 520, 0.0f, 8192.0f, 10, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2630, 520, 0.0f, 8192.0f, 10, 0);
     if (!given[7]) r.objects[7] = MakeCannonObject(1520.0f, 210.0f, 20.0f, 40.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[8]) r.objects[8] = MakeWalkerObject(3951, 802, 3942.0f, 3960.0f, 1, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(4049, 802, 4040.0f, 4058.0f, 1, 1);
@@ -943,8 +943,8 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeCannonObject(4080.0f, 400.0f, 8.0f, 20.0f, 8.0f, 8.0f, 0.45f, 0, 0, 0);
     if (!given[15]) r.objects[15] = MakeGearObject(4893, 778, 0.0f, 0.03f, 60);
     if (!given[26]) r.objects[26] = MakeCeilingDropperObject(4000, 495, 3800.0f, 0.0f);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(5181, 640, 5131.0f, 5352.0f, 4, 0);
-    if (!given[17]) r.objects[17] = MakeBouncerObject(5302, 640, 5131.0f, 5352.0f, 4, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(5181, 640, 0.0f, 8192.0f, 4, 0);
+    if (!given[17]) r.objects[17] = MakeBouncerObject(5302, 640, 0.0f, 8192.0f, 4, 0);
     if (!given[18]) r.objects[18] = MakeCannonObject(5570.0f, 330.0f, -45.0f, -25.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
     if (!given[19]) r.objects[19] = MakeGearObject(5601, -149, 0.0f, 0.02f, 30);
     if (!given[20]) r.objects[20] = MakeWalkerObject(6251, 600, 6242.0f, 6260.0f, 1, 0);
@@ -953,42 +953,42 @@ void PlaceRecord30(LevelRecord& r, const bool given[])
     if (!given[23]) r.objects[23] = MakeWalkerObject(6549, 600, 6540.0f, 6558.0f, 1, 1);
     if (!given[24]) r.objects[24] = MakeCeilingDropperObject(6300, 455, 6050.0f, 0.0f);
     if (!given[25]) r.objects[25] = MakeCeilingDropperObject(6500, 455, 6050.0f, 0.0f);
-    if (!given[27]) r.objects[27] = MakeBouncerObject(7375, 852, 0.0f, 0.0f, 4, 1);
+    if (!given[27]) r.objects[27] = MakeBouncerObject(7375, 852, 0.0f, 8192.0f, 4, 0);
     if (!given[28]) r.objects[28] = MakeCannonObject(7620.0f, 640.0f, -45.0f, -20.0f, 8.0f, 9.0f, 0.5f, 0, 0, 0);
 }
 
 // rec31.lvl
 void PlaceRecord31(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1250, 620, 1190.0f, 1310.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(2300, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1480, 620, 1440.0f, 1520.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2300, 560, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(4600, 455, 4590.0f, 0.0f);
     if (!given[3]) r.objects[3] = MakeGearObject(2051, -229, 0.0f, 0.02f, 40);
     if (!given[4]) r.objects[4] = MakeGearObject(5678, 98, 0.0f, 0.03f, 50);
     if (!given[5]) r.objects[5] = MakeCannonObject(1010.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1850, 520, 1790.0f, 1910.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2390, 560, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1920, 520, 1880.0f, 1960.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2390, 560, 0.0f, 8192.0f, 10, 0);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(4850, 455, 4840.0f, 0.0f);
     if (!given[9]) r.objects[9] = MakeCannonObject(3400.0f, 600.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(6750, 595, 6690.0f, 6810.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(6300, 635, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(60, 620, 20.0f, 100.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(6650, 635, 0.0f, 8192.0f, 10, 0);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(5100, 455, 5090.0f, 0.0f);
     if (!given[13]) r.objects[13] = MakeCannonObject(4500.0f, 300.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(2550, 520, 2490.0f, 2610.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(6210, 635, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(2605, 550, 2600.0f, 2700.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(6560, 635, 0.0f, 8192.0f, 10, 0);
     if (!given[16]) r.objects[16] = MakeCannonObject(5200.0f, 300.0f, 25.0f, 65.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2800, 520, 2740.0f, 2860.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2695, 550, 2600.0f, 2700.0f, 2, 1);
     if (!given[18]) r.objects[18] = MakeCannonObject(6900.0f, 575.0f, 20.0f, 60.0f, 9.0f, 9.0f, 0.5f, 0, 0, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3650, 620, 3590.0f, 3710.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(3950, 620, 3890.0f, 4010.0f, 2, 0);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(4230, 620, 4170.0f, 4290.0f, 2, 1);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(5700, 595, 5640.0f, 5760.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(5950, 595, 5890.0f, 6010.0f, 2, 1);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(6550, 595, 6490.0f, 6610.0f, 2, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(7100, 595, 7040.0f, 7160.0f, 2, 1);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(7350, 595, 7290.0f, 7410.0f, 2, 0);
-    if (!given[27]) r.objects[27] = MakeWalkerObject(7600, 595, 7540.0f, 7660.0f, 2, 1);
-    if (!given[28]) r.objects[28] = MakeWalkerObject(7780, 595, 7720.0f, 7840.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3905, 650, 3900.0f, 4000.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(3995, 650, 3900.0f, 4000.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(5865, 625, 5860.0f, 5960.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(5955, 625, 5860.0f, 5960.0f, 2, 1);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6265, 625, 6260.0f, 6360.0f, 2, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(6355, 625, 6260.0f, 6360.0f, 2, 1);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(7405, 625, 7400.0f, 7500.0f, 2, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(7495, 625, 7400.0f, 7500.0f, 2, 1);
+    if (!given[27]) r.objects[27] = MakeWalkerObject(7825, 625, 7820.0f, 7920.0f, 2, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(7915, 625, 7820.0f, 7920.0f, 2, 1);
     if (!given[29]) r.objects[29] = LevelObject();
 }
 
@@ -1108,29 +1108,29 @@ void PlaceRecord35(LevelRecord& r, const bool given[])
     if (!given[0]) r.objects[0] = MakeWalkerObject(600, 3400, 320.0f, 680.0f, 2, 1);
     if (!given[1]) r.objects[1] = MakeBouncerObject(480, 3440, 0.0f, 0.0f, 10, 1);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(235, 3515, 225.0f, 0.0f);
-    if (!given[3]) r.objects[3] = MakeGearObject(101, 2797, 0.0f, 0.02f, 30);
+    if (!given[3]) r.objects[3] = MakeGearObject(101, 2857, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(851, 2497, 0.0f, 0.02f, 40);
     if (!given[5]) r.objects[5] = MakeGearObject(2628, 1684, 0.0f, 0.03f, 50);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3300, 2450, 3150.0f, 3550.0f, 4, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(3400, 2450, 3260.0f, 3550.0f, 4, 1);
     if (!given[7]) r.objects[7] = MakeBouncerObject(2360, 2250, 0.0f, 0.0f, 10, 1);
     if (!given[8]) r.objects[8] = MakeCeilingDropperObject(325, 3515, 315.0f, 0.0f);
     if (!given[9]) r.objects[9] = MakeGearObject(1901, 1701, 0.0f, 0.018f, 40);
     if (!given[10]) r.objects[10] = MakeWalkerObject(400, 3400, 320.0f, 680.0f, 2, 0);
     if (!given[11]) r.objects[11] = MakeBouncerObject(3950, 765, 0.0f, 0.0f, 10, 1);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(415, 3515, 405.0f, 0.0f);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(1420, 3250, 1410.0f, 1540.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(850, 3260, 720.0f, 980.0f, 2, 0);
     if (!given[14]) r.objects[14] = MakeCeilingDropperObject(505, 3515, 495.0f, 0.0f);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(2000, 2850, 1960.0f, 2090.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(2950, 2190, 2820.0f, 3080.0f, 2, 1);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(595, 3515, 585.0f, 0.0f);
     if (!given[17]) r.objects[17] = MakeWalkerObject(2600, 2210, 2460.0f, 2780.0f, 2, 0);
     if (!given[18]) r.objects[18] = MakeCeilingDropperObject(685, 3515, 675.0f, 0.0f);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(2900, 1100, 2850.0f, 3150.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(2940, 1100, 2920.0f, 3100.0f, 2, 0);
     if (!given[20]) r.objects[20] = MakeCeilingDropperObject(2320, 2325, 2310.0f, 0.0f);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(3100, 1100, 2850.0f, 3150.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(3080, 1100, 2920.0f, 3100.0f, 2, 1);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(2410, 2325, 2400.0f, 0.0f);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(2400, 1520, 2250.0f, 2900.0f, 4, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(2400, 1520, 2350.0f, 2450.0f, 4, 0);
     if (!given[24]) r.objects[24] = MakeCeilingDropperObject(2500, 2325, 2490.0f, 0.0f);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(2700, 1520, 2250.0f, 2900.0f, 4, 1);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(2870, 1520, 2820.0f, 2920.0f, 4, 1);
     if (!given[26]) r.objects[26] = MakeCeilingDropperObject(2590, 2325, 2580.0f, 0.0f);
     if (!given[27]) r.objects[27] = MakeCeilingDropperObject(2680, 2325, 2670.0f, 0.0f);
     if (!given[28]) r.objects[28] = MakeCeilingDropperObject(2770, 2325, 2760.0f, 0.0f);
@@ -1200,27 +1200,27 @@ void PlaceRecord36(LevelRecord& r, const bool given[])
 // rec37.lvl
 void PlaceRecord37(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(550, 569, 450.0f, 650.0f, 2, 0);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(850, 609, 0.0f, 0.0f, 8, 1);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(1240, 530, 1190.0f, 1290.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1700, 569, 1600.0f, 1800.0f, 4, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(2700, 569, 2640.0f, 2760.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(2910, 569, 2860.0f, 2960.0f, 2, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1850, 1217, 1750.0f, 1950.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1605, 1257, 0.0f, 0.0f, 9, 1);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1150, 1217, 1050.0f, 1250.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(1025, 1766, 900.0f, 1150.0f, 3, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(1600, 1766, 1500.0f, 1700.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(1900, 1806, 0.0f, 0.0f, 8, 1);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(2250, 1766, 2150.0f, 2350.0f, 4, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(2650, 1806, 0.0f, 0.0f, 8, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(2800, 2749, 2700.0f, 2900.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(2500, 2789, 0.0f, 0.0f, 8, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1825, 2749, 1700.0f, 1950.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(1250, 2749, 1150.0f, 1350.0f, 2, 1);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(900, 2789, 0.0f, 0.0f, 9, 1);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(620, 2749, 520.0f, 720.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(2250, 2789, 0.0f, 0.0f, 8, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(550, 569, 534.0f, 566.0f, 2, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(850, 609, 0.0f, 3072.0f, 8, 0);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1630, 569, 1614.0f, 1646.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1738, 569, 1722.0f, 1754.0f, 4, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(2662, 569, 2646.0f, 2678.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(2758, 569, 2742.0f, 2774.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(946, 1217, 930.0f, 962.0f, 4, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(1605, 1257, 0.0f, 3072.0f, 9, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1046, 1217, 1030.0f, 1062.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(946, 1766, 930.0f, 962.0f, 3, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1892, 1766, 1876.0f, 1908.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(1510, 1806, 0.0f, 3072.0f, 8, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(2226, 1766, 2210.0f, 2242.0f, 4, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(2800, 1806, 0.0f, 3072.0f, 8, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(2928, 2749, 2912.0f, 2944.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(2400, 2789, 0.0f, 3072.0f, 8, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1938, 2749, 1922.0f, 1954.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1298, 2749, 1282.0f, 1314.0f, 2, 1);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(900, 2789, 0.0f, 3072.0f, 9, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(682, 2749, 666.0f, 698.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(2250, 2789, 0.0f, 3072.0f, 8, 0);
     if (!given[21]) r.objects[21] = MakeCeilingDropperObject(2150, 444, 2170.0f, 500.0f);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(2400, 444, 2420.0f, 500.0f);
     if (!given[23]) r.objects[23] = MakeCeilingDropperObject(2400, 665, 2230.0f, 1100.0f);
@@ -1228,7 +1228,7 @@ void PlaceRecord37(LevelRecord& r, const bool given[])
     if (!given[25]) r.objects[25] = MakeCeilingDropperObject(1800, 932, 1630.0f, 1100.0f);
     if (!given[27]) r.objects[27] = MakeCeilingDropperObject(1600, 665, 1430.0f, 1100.0f);
     if (!given[28]) r.objects[28] = MakeCeilingDropperObject(1350, 992, 1180.0f, 1100.0f);
-    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1100, 992, 930.0f, 1100.0f);
+    if (!given[29]) r.objects[29] = MakeCeilingDropperObject(1150, 992, 930.0f, 1100.0f);
     if (!given[30]) r.objects[30] = MakeCeilingDropperObject(880, 992, 710.0f, 1100.0f);
     if (!given[31]) r.objects[31] = MakeCeilingDropperObject(950, 1481, 970.0f, 1650.0f);
     if (!given[32]) r.objects[32] = MakeCeilingDropperObject(1200, 1481, 1220.0f, 1650.0f);
@@ -1283,7 +1283,7 @@ void PlaceRecord38(LevelRecord& r, const bool given[])
     if (!given[26]) r.objects[26] = MakeGearObject(3528, 728, 0.0f, 0.03f, 50);
     if (!given[27]) r.objects[27] = MakeGearObject(6078, 678, 0.0f, 0.03f, 50);
     if (!given[28]) r.objects[28] = MakeGearObject(6528, 708, 0.0f, 0.028f, 50);
-    if (!given[29]) r.objects[29] = MakeGearObject(1678, 698, 0.0f, 0.025f, 60);
+    if (!given[29]) r.objects[29] = MakeGearObject(1678, 658, 0.0f, 0.025f, 60);
     if (!given[30]) r.objects[30] = MakeCannonObject(3260.0f, 420.0f, -20.0f, 20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
     if (!given[31]) r.objects[31] = MakeCannonObject(3400.0f, 420.0f, 20.0f, -20.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
     if (!given[32]) r.objects[32] = MakeCannonObject(4280.0f, 270.0f, -15.0f, 15.0f, 8.0f, 8.0f, 0.7f, 0, 0, 0);
@@ -1554,7 +1554,7 @@ void PlaceRecord43(LevelRecord& r, const bool given[])
     if (!given[25]) r.objects[25] = MakeWalkerObject(7650, 640, 7470.0f, 7710.0f, 4, 1);
     if (!given[26]) r.objects[26] = MakeGearObject(2926, 631, 0.0f, 0.018f, 30);
     if (!given[27]) r.objects[27] = MakeGearObject(5526, 711, 0.0f, 0.018f, 40);
-    if (!given[28]) r.objects[28] = MakeGearObject(651, 651, 0.0f, 0.018f, 40);
+    if (!given[28]) r.objects[28] = MakeGearObject(651, 561, 0.0f, 0.018f, 40);
     if (!given[29]) r.objects[29] = MakeGearObject(4028, 738, 0.0f, 0.025f, 50);
     if (!given[30]) r.objects[30] = MakeGearObject(6428, 868, 0.0f, 0.025f, 60);
     if (!given[31]) r.objects[31] = MakeCannonObject(3600.0f, 430.0f, -12.0f, 12.0f, 8.0f, 8.0f, 0.6f, 0, 0, 0);
@@ -1621,40 +1621,40 @@ void PlaceRecord44(LevelRecord& r, const bool given[])
 void PlaceRecord45(LevelRecord& r, const bool given[])
 {
     if (!given[0]) r.objects[0] = MakeWalkerObject(500, 588, 420.0f, 880.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 628, 0.0f, 0.0f, 10, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(700, 628, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(2700, 515, 2640.0f, 0.0f);
     if (!given[3]) r.objects[3] = MakeGearObject(700, -150, 0.0f, 0.018f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(2900, -100, 0.0f, 0.02f, 40);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1500, 660, 1250.0f, 1950.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1100, 676, 0.0f, 0.0f, 7, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1500, 660, 1485.0f, 1515.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(1250, 700, 0.0f, 8192.0f, 7, 0);
     if (!given[7]) r.objects[7] = MakeCeilingDropperObject(2830, 515, 2770.0f, 0.0f);
     if (!given[8]) r.objects[8] = MakeGearObject(3900, -80, 0.5f, 0.018f, 30);
     if (!given[9]) r.objects[9] = MakeGearObject(4900, -100, 0.3f, 0.018f, 40);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(1800, 660, 1250.0f, 1950.0f, 4, 1);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(1600, 700, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(1810, 660, 1795.0f, 1825.0f, 2, 1);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(1600, 700, 0.0f, 8192.0f, 10, 0);
     if (!given[12]) r.objects[12] = MakeCeilingDropperObject(2960, 515, 2560.0f, 0.0f);
-    if (!given[13]) r.objects[13] = MakeGearObject(6300, -120, 0.0f, 0.018f, 40);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(2250, 720, 2130.0f, 2450.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(5900, 820, 0.0f, 0.0f, 7, 1);
+    if (!given[13]) r.objects[13] = MakeGearObject(6300, -60, 0.0f, 0.018f, 40);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(2260, 720, 2245.0f, 2275.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(5900, 820, 0.0f, 8192.0f, 7, 0);
     if (!given[16]) r.objects[16] = MakeCeilingDropperObject(3090, 515, 3030.0f, 0.0f);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(960, 602, 920.0f, 1180.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeBouncerObject(6330, 820, 0.0f, 0.0f, 10, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(960, 602, 945.0f, 975.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(6330, 820, 0.0f, 8192.0f, 10, 0);
     if (!given[19]) r.objects[19] = MakeCeilingDropperObject(3220, 515, 3160.0f, 0.0f);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(5600, 740, 5560.0f, 5760.0f, 2, 0);
-    if (!given[21]) r.objects[21] = MakeBouncerObject(6780, 870, 0.0f, 0.0f, 7, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(5600, 740, 5585.0f, 5615.0f, 2, 0);
+    if (!given[21]) r.objects[21] = MakeBouncerObject(6780, 870, 0.0f, 8192.0f, 7, 0);
     if (!given[22]) r.objects[22] = MakeCeilingDropperObject(3450, 555, 3050.0f, 0.0f);
     if (!given[23]) r.objects[23] = MakeWalkerObject(8050, 878, 8000.0f, 8150.0f, 2, 0);
-    if (!given[24]) r.objects[24] = MakeBouncerObject(7480, 870, 0.0f, 0.0f, 10, 1);
+    if (!given[24]) r.objects[24] = MakeBouncerObject(7480, 870, 0.0f, 8192.0f, 10, 0);
     if (!given[25]) r.objects[25] = MakeCeilingDropperObject(3580, 555, 3520.0f, 0.0f);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(6100, 780, 6060.0f, 6180.0f, 2, 1);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(6110, 780, 6095.0f, 6125.0f, 2, 1);
     if (!given[27]) r.objects[27] = MakeCeilingDropperObject(3710, 555, 3650.0f, 0.0f);
-    if (!given[28]) r.objects[28] = MakeWalkerObject(6480, 780, 6400.0f, 6580.0f, 2, 0);
+    if (!given[28]) r.objects[28] = MakeWalkerObject(6480, 780, 6465.0f, 6495.0f, 2, 0);
     if (!given[29]) r.objects[29] = MakeCeilingDropperObject(3840, 555, 3440.0f, 0.0f);
-    if (!given[30]) r.objects[30] = MakeWalkerObject(7000, 830, 6950.0f, 7100.0f, 4, 1);
+    if (!given[30]) r.objects[30] = MakeWalkerObject(7000, 830, 6985.0f, 7015.0f, 2, 1);
     if (!given[31]) r.objects[31] = MakeCeilingDropperObject(3970, 555, 3910.0f, 0.0f);
-    if (!given[32]) r.objects[32] = MakeWalkerObject(7250, 830, 7200.0f, 7330.0f, 2, 0);
+    if (!given[32]) r.objects[32] = MakeWalkerObject(7250, 830, 7235.0f, 7265.0f, 2, 0);
     if (!given[33]) r.objects[33] = MakeCeilingDropperObject(4100, 555, 4040.0f, 0.0f);
-    if (!given[34]) r.objects[34] = MakeWalkerObject(7700, 878, 7620.0f, 7780.0f, 4, 1);
+    if (!given[34]) r.objects[34] = MakeWalkerObject(7710, 878, 7695.0f, 7725.0f, 2, 1);
     if (!given[35]) r.objects[35] = MakeCeilingDropperObject(4380, 515, 3980.0f, 0.0f);
     if (!given[36]) r.objects[36] = MakeCeilingDropperObject(4510, 515, 4450.0f, 0.0f);
     if (!given[37]) r.objects[37] = MakeCeilingDropperObject(4640, 515, 4580.0f, 0.0f);

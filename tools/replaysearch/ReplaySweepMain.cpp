@@ -12,12 +12,13 @@
 // prints each (level, size, difficulty) no replay passes and a line per
 // level, and exits 1 when anything is unproven.
 //
-// The margins: every replay at its own difficulty at one size, scored from
-// N start states spread over the random sequence (the same inputs kill the
-// same objects from every state, so one play serves all): per replay the
-// worst score's margin over the threshold, and the floor every state
-// reaches (each kill worth at least 8 points). Exits 1 when a margin is
-// negative.
+// The margins: every replay that names the size, at its own difficulty (and
+// a default replay at difficulty 3 too where no hard replay names the size,
+// as the proof does), scored from N start states spread over the random
+// sequence (the same inputs kill the same objects from every state, so one
+// play serves all): per replay the worst score's margin over the threshold,
+// and the floor every state reaches (each kill worth at least 8 points),
+// then each level's worst. Exits 1 when a margin is negative.
 #include <dirent.h>
 #include <unistd.h>
 
@@ -219,44 +220,93 @@ std::vector<ReplaySeed> MarginStates(int count)
     return seeds;
 }
 
+bool NamesScreen(const ReplayScript& script, const ScreenSize& screen)
+{
+    for (const ScreenSize& s : script.screens)
+        if (s.width == screen.width && s.height == screen.height) return true;
+    return false;
+}
+
+// The plays that prove the size: each replay naming it at its difficulty,
+// and the default ones at difficulty 3 where no hard replay of the level
+// names it.
+std::vector<ReplayJob> MarginJobs(const Options& o, const std::vector<Replay>& replays, std::vector<size_t>& of)
+{
+    std::vector<int> hardOrders;
+    for (const Replay& r : replays)
+        if (r.hard && NamesScreen(r.script, o.screen)) hardOrders.push_back(levelTable[r.script.record].playOrder);
+    std::vector<ReplayJob> jobs;
+    for (size_t i = 0; i < replays.size(); ++i) {
+        if (!NamesScreen(replays[i].script, o.screen)) continue;
+        const int order = levelTable[replays[i].script.record].playOrder;
+        const bool alsoHard = !replays[i].hard &&
+                              std::find(hardOrders.begin(), hardOrders.end(), order) == hardOrders.end();
+        std::vector<int> difficulties = {replays[i].hard ? 3 : 1};
+        if (alsoHard) difficulties.push_back(3);
+        for (int difficulty : difficulties) {
+            ReplayJob job;
+            job.script = replays[i].script;
+            job.script.difficulty = difficulty;
+            job.screen = o.screen;
+            job.idleTicks = 120;
+            job.scoredFrom = MarginStates(o.margins);
+            jobs.push_back(job);
+            of.push_back(i);
+        }
+    }
+    return jobs;
+}
+
 int Margins(const Options& o, const std::vector<Replay>& replays)
 {
-    std::vector<ReplayJob> jobs;
-    for (const Replay& r : replays) {
-        ReplayJob job;
-        job.script = r.script;
-        job.screen = o.screen;
-        job.idleTicks = 120;
-        job.scoredFrom = MarginStates(o.margins);
-        jobs.push_back(job);
-    }
+    std::vector<size_t> of;
+    const std::vector<ReplayJob> jobs = MarginJobs(o, replays, of);
     std::vector<ReplayResult> results;
     if (!PlayReplaysInParallel(jobs, o.jobs, results)) {
         std::fprintf(stderr, "fv_replaysweep: could not play every replay\n");
         return 2;
     }
     int negative = 0;
+    std::map<int, std::string> worstOfLevel;  // play order -> its worst margin, as printed
+    std::map<int, int> worstValue;
     std::printf("# replay\tscreen\tdifficulty\tthreshold\tkills\ttime bonus\tworst margin over %d states\t"
                 "floor margin (8 a kill)\n",
                 o.margins);
-    for (size_t i = 0; i < replays.size(); ++i) {
-        const LevelRecord& rec = levelTable[replays[i].script.record];
-        const ReplayResult& r = results[i];
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        const Replay& replay = replays[of[k]];
+        const LevelRecord& rec = levelTable[replay.script.record];
+        const ReplayResult& r = results[k];
         const bool unscored = rec.bossLevel;
         const int floorScore = rec.sprintLevel ? r.timeBonus : 8 * r.kills + r.timeBonus;
         const bool done = r.finished && !r.died;
         const int worst = r.lowestScore - rec.thresholdPoints, floor = floorScore - rec.thresholdPoints;
         if (!done || (!unscored && worst < 0)) ++negative;
-        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t", replays[i].file.c_str(), ScreenName(o.screen).c_str(),
-                    replays[i].script.difficulty, rec.thresholdPoints, r.kills, r.timeBonus);
-        if (!done)
-            std::printf("%s\t-\n", r.died ? "died" : "never reached the goal");
-        else if (unscored)
+        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t", replay.file.c_str(), ScreenName(o.screen).c_str(),
+                    jobs[k].script.difficulty, rec.thresholdPoints, r.kills, r.timeBonus);
+        std::string shown;
+        int value = 1 << 30;
+        if (!done) {
+            shown = r.died ? "died" : "never reached the goal";
+            value = -(1 << 30);
+            std::printf("%s\t-\n", shown.c_str());
+        } else if (unscored) {
+            shown = "boss beaten";
             std::printf("boss beaten\tboss beaten\n");
-        else
+        } else {
+            shown = std::to_string(worst);
+            value = worst;
             std::printf("%d\t%d\n", worst, floor);
+        }
+        const int order = rec.playOrder;
+        if (!worstValue.count(order) || value < worstValue[order]) {
+            worstValue[order] = value;
+            worstOfLevel[order] = shown;
+        }
     }
-    std::printf("replays with a negative margin or no finish: %d of %zu\n", negative, replays.size());
+    std::printf("# play order\tworst margin at %s over both difficulties\n", ScreenName(o.screen).c_str());
+    for (int order : o.orders)
+        std::printf("%d\t%s\n", order, worstOfLevel.count(order) ? worstOfLevel[order].c_str() : "no replay names it");
+    std::printf("replays with a negative margin or no finish: %d of %zu plays\n", negative, jobs.size());
     return negative == 0 ? 0 : 1;
 }
 
