@@ -20,7 +20,7 @@ const LandscapeElement menuLandscape[] = {
     E(sceneryTree2, 380, 340, 255, 510, 0.4f, -0.4f, -1, 0, 0.6f, 0.6f),
     E(sceneryTree1, 512, 350, 220, 510, 0.4f, -0.1f, -1, 0, 0.6f, 0.6f),
     E(sceneryTree5, 650, 330, 240, 510, 0.4f, 0.3f, -1, 0, 0.6f, 0.6f),
-    E(sceneryHill1, 1240, 60, 255, 510, 1.2f, 0, 0, 0, 0.6f, 0.6f),
+    E(sceneryHill1, 1560, 60, 255, 510, 1.2f, 0, 0, 0, 0.6f, 0.6f),
     E(sceneryTree8, 1150, 290, 240, 510, 0.4f, 0.2f, -1, 0, 0.6f, 0.6f),
     E(sceneryTree1, 1330, 300, 220, 510, 0.4f, -0.3f, -1, 0, 0.6f, 0.6f),
     E(sceneryWindmillTower, 1041, 489, 279, 10, 0.45f, -0.3f, 0, 0, 0.6f, 0.6f),
