@@ -87,16 +87,27 @@ vec4 AdjustSaturation(vec4 colour, float saturation)
     return vec4(mix(vec3(grey), colour.rgb, saturation), colour.a);
 }
 
+// The bloom lifts each pixel towards white by at most `reach`, nearing it
+// slowly: a kill flash drives the bloom several times over, and without the
+// bound every light and mid tone would go flat white with it, the ground and
+// creatures lost. A negative bloom (the dimmed intro) darkens as it is.
+const float reach = 0.7;
+
+vec3 Lift(vec3 light)
+{
+    return mix(light, reach * (1.0 - exp(-light / reach)), step(0.0, light));
+}
+
 void main()
 {
     vec2 uv = gl_TexCoord[0].xy;
     vec4 bloom = AdjustSaturation(texture2D(BloomTexture, uv), BloomSaturation) * BloomIntensity;
     vec4 base = AdjustSaturation(texture2D(BaseTexture, uv), BaseSaturation) * BaseIntensity;
-    // Darken the frame where the bloom is bright, so highlights do not burn out.
-    base *= (1.0 - clamp(bloom, 0.0, 1.0));
-    vec4 result = base + bloom;
-    result.a = 1.0;
-    gl_FragColor = result;
+    vec3 lift = Lift(bloom.rgb);
+    // Screen the bloom over the frame: where it is bright the frame brightens
+    // towards white but keeps its own colours and shapes.
+    vec3 room = mix(vec3(1.0), 1.0 - clamp(base.rgb, 0.0, 1.0), step(0.0, lift));
+    gl_FragColor = vec4(base.rgb + room * lift, 1.0);
 }
 )";
 
