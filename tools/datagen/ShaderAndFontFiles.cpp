@@ -102,8 +102,12 @@ void main()
 {
     vec2 uv = gl_TexCoord[0].xy;
     vec4 bloom = AdjustSaturation(texture2D(BloomTexture, uv), BloomSaturation) * BloomIntensity;
-    vec4 base = AdjustSaturation(texture2D(BaseTexture, uv), BaseSaturation) * BaseIntensity;
-    vec3 lift = Lift(bloom.rgb);
+    vec4 frame = texture2D(BaseTexture, uv);
+    vec4 base = AdjustSaturation(frame, BaseSaturation) * BaseIntensity;
+    // Dark strokes and shapes take a third of the glow round them, so black
+    // texts and creatures stay black against a blooming sky.
+    float light = dot(frame.rgb, vec3(0.2126, 0.7152, 0.0722));
+    vec3 lift = Lift(bloom.rgb * mix(0.35, 1.0, light));
     // Screen the bloom over the frame: where it is bright the frame brightens
     // towards white but keeps its own colours and shapes.
     vec3 room = mix(vec3(1.0), 1.0 - clamp(base.rgb, 0.0, 1.0), step(0.0, lift));
