@@ -53,7 +53,7 @@ const KnownShortfall knownShortfalls[] = {
     {"credits", "Translations: the Quillfern crew", "800x600"},
     {"credits", "everyone who sent a bug report", "1024x768"},
     {"credits", "the Lantern Street coders", "800x600 1024x768 1280x720 1920x1080"},
-    {"credits", "the Thursday game jam", "800x600"},
+    {"credits", "the Thursday game jam", "800x600 1920x1080"},
     {"level page 1", "Back", "800x600 1024x768 1280x720 1920x1080"},
     {"level page 1", "Exit", "800x600 1024x768 1280x720 1920x1080"},
     {"level page 1", "Only for true masters", "800x600"},
