@@ -86,9 +86,9 @@ void PlaceRecord3(LevelRecord& r, const bool given[])
     if (!given[14]) r.objects[14] = MakeWalkerObject(970, 640, 970.0f, 1270.0f, 4, 0);
     if (!given[15]) r.objects[15] = MakeBouncerObject(1680, 522, 1700.0f, 3000.0f, 8, 0);
     if (!given[16]) r.objects[16] = MakeBouncerObject(1760, 522, 1700.0f, 3000.0f, 8, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(3320, 760, 3320.0f, 3450.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(3560, 760, 3540.0f, 3670.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(3760, 760, 3760.0f, 3890.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(3370, 860, 3370.0f, 3490.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(3590, 860, 3570.0f, 3690.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(3770, 860, 3770.0f, 3870.0f, 2, 0);
 }
 
 // rec04.lvl
@@ -222,9 +222,9 @@ void PlaceRecord10(LevelRecord& r, const bool given[])
     if (!given[28]) r.objects[28] = MakeGearObject(3803, 178, 0.25f, 0.04f, 60);
     if (!given[29]) r.objects[29] = MakeGearObject(4028, 178, 0.4f, 0.04f, 50);
     if (!given[30]) r.objects[30] = MakeGearObject(4253, 178, 0.05f, 0.04f, 60);
-    if (!given[37]) r.objects[37] = MakeDroppedBouncerObject(6250, 625, 28, 5970.0f, 6470.0f, 11, 0);
-    if (!given[38]) r.objects[38] = MakeDroppedBouncerObject(6340, 625, 66, 5970.0f, 6470.0f, 11, 0);
-    if (!given[39]) r.objects[39] = MakeDroppedBouncerObject(6430, 625, 124, 5970.0f, 6470.0f, 11, 0);
+    if (!given[37]) r.objects[37] = MakeDroppedBouncerObject(6250, 625, 28, 0.0f, 0.0f, 11, 1);
+    if (!given[38]) r.objects[38] = MakeDroppedBouncerObject(6340, 625, 66, 0.0f, 0.0f, 11, 1);
+    if (!given[39]) r.objects[39] = MakeDroppedBouncerObject(6430, 625, 124, 0.0f, 0.0f, 11, 1);
 }
 
 // rec11.lvl
@@ -397,29 +397,29 @@ void PlaceRecord15(LevelRecord& r, const bool given[])
 // rec16.lvl
 void PlaceRecord16(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 400.0f, 700.0f, 10, 0);
-    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 400.0f, 700.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeBouncerObject(465, 703, 0.0f, 8192.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(550, 703, 0.0f, 8192.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeBouncerObject(635, 703, 0.0f, 8192.0f, 10, 0);
     if (!given[3]) r.objects[3] = MakeGearObject(1971, 151, 0.0f, 0.02f, 30);
     if (!given[4]) r.objects[4] = MakeGearObject(1428, 78, 0.0f, 0.02f, 50);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(4790, 640, 4400.0f, 4800.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(4698, 640, 4400.0f, 4742.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(4610, 640, 4400.0f, 4698.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(4518, 640, 4400.0f, 4652.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1420, 465, 820.0f, 1430.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1328, 465, 820.0f, 1374.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1236, 465, 820.0f, 1328.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(1144, 465, 820.0f, 1282.0f, 2, 0);
     if (!given[9]) r.objects[9] = MakeGearObject(3978, 178, 0.0f, 0.025f, 60);
     if (!given[10]) r.objects[10] = MakeGearObject(4528, 128, 0.0f, 0.02f, 50);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 5400.0f, 5700.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 5400.0f, 5700.0f, 10, 0);
-    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 5400.0f, 5700.0f, 10, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(5465, 778, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(5550, 778, 0.0f, 8192.0f, 10, 0);
+    if (!given[13]) r.objects[13] = MakeBouncerObject(5635, 778, 0.0f, 8192.0f, 10, 0);
     if (!given[14]) r.objects[14] = MakeGearObject(5428, 138, 0.0f, 0.025f, 60);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(6440, 540, 6050.0f, 6450.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(6348, 540, 6050.0f, 6392.0f, 2, 0);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6260, 540, 6050.0f, 6348.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(6415, 640, 6075.0f, 6425.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(6323, 640, 6075.0f, 6369.0f, 2, 0);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6235, 640, 6075.0f, 6325.0f, 2, 0);
     if (!given[18]) r.objects[18] = MakeGearObject(6128, 108, 0.0f, 0.02f, 50);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(7190, 410, 6800.0f, 7200.0f, 2, 1);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(7098, 410, 6800.0f, 7142.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(7010, 410, 6800.0f, 7098.0f, 2, 0);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(6918, 410, 6800.0f, 7052.0f, 2, 0);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(7165, 510, 6825.0f, 7175.0f, 2, 1);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(7073, 510, 6825.0f, 7117.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6985, 510, 6825.0f, 7073.0f, 2, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(6893, 510, 6825.0f, 7027.0f, 2, 0);
     if (!given[24]) r.objects[24] = MakeGearObject(6878, 0, 0.0f, 0.025f, 60);
 }
 
@@ -459,21 +459,21 @@ void PlaceRecord17(LevelRecord& r, const bool given[])
 // rec18.lvl
 void PlaceRecord18(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(450, 560, 420.0f, 1250.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1570, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(700, 560, 420.0f, 960.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2050, 680, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCannonObject(1340.0f, 500.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(560, 560, 420.0f, 1250.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(1665, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(860, 560, 420.0f, 960.0f, 4, 1);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(2150, 680, 0.0f, 8192.0f, 10, 0);
     if (!given[5]) r.objects[5] = MakeCannonObject(1460.0f, 500.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(1760, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(2250, 680, 0.0f, 8192.0f, 10, 0);
     if (!given[7]) r.objects[7] = MakeCannonObject(2640.0f, 580.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(4260, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(4450, 600, 0.0f, 8192.0f, 10, 0);
     if (!given[9]) r.objects[9] = MakeCannonObject(2760.0f, 580.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(4360, 600, 0.0f, 0.0f, 10, 1);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(4650, 700, 0.0f, 8192.0f, 10, 0);
     if (!given[11]) r.objects[11] = MakeCannonObject(3940.0f, 500.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6860, 612, 0.0f, 0.0f, 10, 1);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(7100, 612, 0.0f, 8192.0f, 10, 0);
     if (!given[13]) r.objects[13] = MakeCannonObject(4060.0f, 500.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(6960, 612, 0.0f, 0.0f, 10, 1);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(7200, 612, 0.0f, 8192.0f, 10, 0);
     if (!given[15]) r.objects[15] = MakeCannonObject(5040.0f, 600.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[16]) r.objects[16] = MakeCannonObject(5160.0f, 600.0f, 35.0f, 75.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
     if (!given[17]) r.objects[17] = MakeCannonObject(6540.0f, 512.0f, -75.0f, -35.0f, 8.0f, 8.0f, 0.5f, 0, 0, 0);
@@ -623,28 +623,28 @@ void PlaceRecord22(LevelRecord& r, const bool given[])
 // rec23.lvl
 void PlaceRecord23(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(900, 560, 725.0f, 1075.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(3800, 640, 0.0f, 0.0f, 14, 1);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(1400, 520, 1225.0f, 1575.0f, 2, 0);
-    if (!given[3]) r.objects[3] = MakeBouncerObject(5000, 680, 0.0f, 0.0f, 14, 1);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1908, 600, 1725.0f, 2275.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(6150, 700, 0.0f, 0.0f, 14, 1);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(2091, 600, 1725.0f, 2275.0f, 4, 1);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(6350, 700, 0.0f, 0.0f, 14, 1);
-    if (!given[8]) r.objects[8] = MakeWalkerObject(2600, 560, 2425.0f, 2775.0f, 2, 0);
-    if (!given[9]) r.objects[9] = MakeBouncerObject(7600, 720, 0.0f, 0.0f, 14, 1);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(3108, 640, 2925.0f, 3475.0f, 2, 0);
-    if (!given[11]) r.objects[11] = MakeBouncerObject(8900, 740, 0.0f, 0.0f, 14, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(3291, 640, 2925.0f, 3475.0f, 2, 1);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(4308, 680, 4125.0f, 4675.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(4491, 680, 4125.0f, 4675.0f, 4, 1);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(5508, 720, 5325.0f, 5875.0f, 2, 0);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(5691, 720, 5325.0f, 5875.0f, 2, 1);
-    if (!given[17]) r.objects[17] = MakeWalkerObject(6841, 740, 6625.0f, 7275.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(7058, 740, 6625.0f, 7275.0f, 4, 1);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(8141, 760, 7925.0f, 8575.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(8358, 760, 7925.0f, 8575.0f, 2, 1);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(9450, 732, 9225.0f, 9675.0f, 2, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(882, 560, 725.0f, 1075.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(3800, 640, 0.0f, 10240.0f, 14, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(480, 487, 420.0f, 560.0f, 2, 0);
+    if (!given[3]) r.objects[3] = MakeBouncerObject(5000, 680, 0.0f, 10240.0f, 14, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1908, 600, 1880.0f, 1950.0f, 2, 0);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(6150, 700, 0.0f, 10240.0f, 14, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1990, 600, 1970.0f, 2030.0f, 4, 1);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(6350, 700, 0.0f, 10240.0f, 14, 0);
+    if (!given[8]) r.objects[8] = MakeWalkerObject(3190, 640, 3170.0f, 3210.0f, 2, 0);
+    if (!given[9]) r.objects[9] = MakeBouncerObject(7600, 720, 0.0f, 10240.0f, 14, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(3100, 640, 3070.0f, 3130.0f, 2, 0);
+    if (!given[11]) r.objects[11] = MakeBouncerObject(8900, 740, 0.0f, 10240.0f, 14, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(3290, 640, 3250.0f, 3330.0f, 2, 1);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(4320, 680, 4310.0f, 4390.0f, 2, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(4440, 680, 4410.0f, 4490.0f, 4, 1);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5508, 720, 5470.0f, 5580.0f, 2, 0);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(5691, 720, 5620.0f, 5730.0f, 2, 1);
+    if (!given[17]) r.objects[17] = MakeWalkerObject(6870, 740, 6860.0f, 6940.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(7030, 740, 6960.0f, 7040.0f, 4, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(8170, 760, 8160.0f, 8240.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(8330, 760, 8260.0f, 8340.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(9450, 732, 9420.0f, 9480.0f, 2, 0);
 }
 
 // rec24.lvl
@@ -1316,23 +1316,23 @@ void PlaceRecord39(LevelRecord& r, const bool given[])
     if (!given[11]) r.objects[11] = MakeGearObject(6596, 638, 0.0f, 0.03f, 60);
     if (!given[0]) r.objects[0] = MakeWalkerObject(320, 380, 300.0f, 870.0f, 2, 0);
     if (!given[4]) r.objects[4] = MakeWalkerObject(850, 380, 300.0f, 870.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(1340, 380, 1330.0f, 1560.0f, 2, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(1550, 380, 1330.0f, 1560.0f, 2, 1);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(1650, 360, 1640.0f, 1825.0f, 2, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(1975, 305, 1965.0f, 2150.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(2700, 470, 0.0f, 0.0f, 10, 1);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(2960, 480, 2950.0f, 3470.0f, 2, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(3460, 480, 2950.0f, 3470.0f, 2, 1);
-    if (!given[16]) r.objects[16] = MakeWalkerObject(3810, 480, 3800.0f, 4110.0f, 2, 0);
-    if (!given[18]) r.objects[18] = MakeWalkerObject(4260, 480, 4250.0f, 4560.0f, 2, 0);
-    if (!given[19]) r.objects[19] = MakeWalkerObject(5000, 636, 4990.0f, 5290.0f, 2, 0);
-    if (!given[20]) r.objects[20] = MakeWalkerObject(5280, 636, 4990.0f, 5290.0f, 2, 1);
-    if (!given[21]) r.objects[21] = MakeWalkerObject(5860, 540, 5850.0f, 6005.0f, 2, 0);
-    if (!given[22]) r.objects[22] = MakeWalkerObject(6155, 540, 6145.0f, 6300.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeBouncerObject(6450, 580, 0.0f, 0.0f, 10, 1);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(7300, 497, 0.0f, 0.0f, 10, 1);
-    if (!given[23]) r.objects[23] = MakeWalkerObject(7460, 457, 7450.0f, 7950.0f, 2, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(7940, 457, 7450.0f, 7950.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(1395, 500, 1395.0f, 1555.0f, 2, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(1555, 500, 1395.0f, 1555.0f, 2, 1);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(1845, 500, 1845.0f, 1955.0f, 2, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1955, 500, 1845.0f, 1955.0f, 2, 1);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(2700, 470, 0.0f, 8192.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(3045, 600, 3045.0f, 3255.0f, 2, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(3255, 600, 3045.0f, 3255.0f, 2, 1);
+    if (!given[16]) r.objects[16] = MakeWalkerObject(4095, 600, 4095.0f, 4255.0f, 2, 0);
+    if (!given[18]) r.objects[18] = MakeWalkerObject(4255, 600, 4095.0f, 4255.0f, 2, 1);
+    if (!given[19]) r.objects[19] = MakeWalkerObject(5895, 660, 5895.0f, 6005.0f, 2, 0);
+    if (!given[20]) r.objects[20] = MakeWalkerObject(6005, 660, 5895.0f, 6005.0f, 2, 1);
+    if (!given[21]) r.objects[21] = MakeWalkerObject(6245, 660, 6245.0f, 6355.0f, 2, 0);
+    if (!given[22]) r.objects[22] = MakeWalkerObject(6355, 660, 6245.0f, 6355.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeBouncerObject(4480, 520, 0.0f, 8192.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(7300, 497, 0.0f, 8192.0f, 10, 0);
+    if (!given[23]) r.objects[23] = MakeWalkerObject(7495, 577, 7495.0f, 7705.0f, 2, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(7705, 577, 7495.0f, 7705.0f, 2, 1);
     if (!given[25]) r.objects[25] = LevelObject();
     if (!given[26]) r.objects[26] = LevelObject();
     if (!given[27]) r.objects[27] = LevelObject();
@@ -1363,25 +1363,25 @@ void PlaceRecord39(LevelRecord& r, const bool given[])
 // rec40.lvl
 void PlaceRecord40(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(2550, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeWalkerObject(2645, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[2]) r.objects[2] = MakeWalkerObject(2740, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(2835, 820, 2480.0f, 3020.0f, 4, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(2930, 820, 2480.0f, 3020.0f, 4, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(1690, 720, 820.0f, 1700.0f, 4, 1);
+    if (!given[1]) r.objects[1] = MakeWalkerObject(1600, 720, 820.0f, 1645.0f, 4, 0);
+    if (!given[2]) r.objects[2] = MakeWalkerObject(1510, 720, 820.0f, 1600.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1420, 720, 820.0f, 1555.0f, 4, 0);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1330, 720, 820.0f, 1510.0f, 4, 0);
     if (!given[5]) r.objects[5] = MakeGearObject(1676, 851, 0.0f, 0.02f, 40);
     if (!given[7]) r.objects[7] = MakeGearObject(4213, 838, 0.0f, 0.03f, 50);
     if (!given[8]) r.objects[8] = MakeGearObject(4443, 838, 0.0f, 0.03f, 60);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(3250, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(3345, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(3440, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(3535, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(3630, 722, 3180.0f, 3780.0f, 4, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(4950, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeWalkerObject(5045, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(5140, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[12]) r.objects[12] = MakeWalkerObject(5235, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[15]) r.objects[15] = MakeWalkerObject(5330, 780, 4830.0f, 5670.0f, 4, 0);
-    if (!given[24]) r.objects[24] = MakeWalkerObject(5425, 780, 4830.0f, 5670.0f, 4, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1240, 709, 820.0f, 1465.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1150, 693, 820.0f, 1420.0f, 4, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(1060, 678, 820.0f, 1375.0f, 4, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(970, 662, 820.0f, 1330.0f, 4, 0);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(880, 650, 820.0f, 1285.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(4950, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[10]) r.objects[10] = MakeWalkerObject(5045, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(5140, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[12]) r.objects[12] = MakeWalkerObject(5235, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[15]) r.objects[15] = MakeWalkerObject(5330, 810, 4830.0f, 5650.0f, 4, 0);
+    if (!given[24]) r.objects[24] = MakeWalkerObject(5425, 810, 4830.0f, 5650.0f, 4, 0);
     if (!given[16]) r.objects[16] = MakeGearObject(5838, 758, 0.0f, 0.03f, 60);
     if (!given[17]) r.objects[17] = MakeGearObject(6068, 772, 0.0f, 0.03f, 50);
     if (!given[18]) r.objects[18] = MakeGearObject(6298, 758, 0.0f, 0.03f, 60);

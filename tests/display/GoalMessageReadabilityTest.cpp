@@ -71,6 +71,8 @@ const KnownShortfall knownShortfalls[] = {
     {"record 43", "its goal's messages", "1024x768 1280x720 1920x1080"},
     {"record 45", "its goal's messages", "1024x768 1280x720 1920x1080"},
     {"record 14", "its goal's messages", "800x600"},
+    {"record 20", "its goal's messages", "1280x720 1920x1080"},
+    {"record 36", "its goal's messages", "800x600 1280x720 1920x1080"},
 };
 
 struct Judging {

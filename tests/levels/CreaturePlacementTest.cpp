@@ -85,7 +85,6 @@ struct Row {
 // Creatures whose centre enters the ground, or whose drawn body sinks deeper
 // than the allowance.
 const Row knownInGround[] = {
-    {10, "40"},
     {-1, ""},  // a placeholder: the table stays an array when no row is left
 };
 // Creature pairs under two radii apart at the start, outside a designed pack.
@@ -101,7 +100,6 @@ const Row knownUnseen[] = {
 // Creatures killed (by a dropper, a cannon ball or a trail) before they were
 // ever within sight alive, at some size the default replays prove.
 const Row knownKilledUnseen[] = {
-    {18, "6 10"},
     {22, "1"},
     {25, "12"},
     {27, "16"},
