@@ -24,8 +24,10 @@ void WorldDisc(cairo_t* cr) {
   }
 }
 
+// The sun stays soft: black texts pass over it in the credits, and a
+// white-hot core would bloom them out.
 void SunDisc(cairo_t* cr) {
-  FillGlow(cr, kC, kC, 255, 1.0, 0.5);
+  FillGlow(cr, kC, kC, 255, 1.0, 0.2);
   for (int i = 0; i < 16; ++i) {
     cairo_save(cr);
     cairo_translate(cr, kC, kC);
@@ -35,14 +37,14 @@ void SunDisc(cairo_t* cr) {
     cairo_curve_to(cr, 220, 5, 150, 14, 70, 22);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(70, 0, 250, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.8);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.35);
     cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0.0);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
     cairo_restore(cr);
   }
-  FillGlow(cr, kC, kC, 95, 1.0, 1.0, 0.7);
+  FillGlow(cr, kC, kC, 95, 1.0, 0.35, 0.7);
 }
 
 // The big turning backdrop disc: soft spiral bands. The strong version is

@@ -78,7 +78,9 @@ void DrawLine(cairo_t* cr, const GenContext& ctx, const char* text, double cx, d
   cairo_save(cr);
   cairo_translate(cr, cx, cy);
   cairo_rotate(cr, kLineTurn);
-  TextWithRim(cr, text, 0, 0, rim, 1.0, 0.8, 0.45);
+  // A dark, nearly opaque rim: it keeps the bloom of a bright sky off the
+  // letters, which would otherwise glow away into it.
+  TextWithRim(cr, text, 0, 0, rim, 1.0, 0.7, 0.8);
   cairo_restore(cr);
 }
 
