@@ -68,8 +68,7 @@ std::string ReplayForScreen(int record, const ScreenSize& screen)
         ReplayScript script;
         std::string error;
         if (!ReadReplayScript(file, script, error)) continue;
-        for (const ScreenSize& s : script.screens)
-            if (s == screen) return file;
+        if (ReplayNamesScreen(script, screen)) return file;
     }
     return std::string();
 }

@@ -104,16 +104,11 @@ std::vector<Replay> AllReplays()
     return all;
 }
 
-bool Names(const ReplayScript& script, const ScreenSize& screen)
-{
-    return std::find(script.screens.begin(), script.screens.end(), screen) != script.screens.end();
-}
-
 // A hard replay of this record names this size.
 bool HardReplayNames(const std::vector<Replay>& all, int record, const ScreenSize& screen)
 {
     for (const Replay& r : all)
-        if (r.hard && r.script.record == record && Names(r.script, screen)) return true;
+        if (r.hard && r.script.record == record && ReplayNamesScreen(r.script, screen)) return true;
     return false;
 }
 
@@ -222,7 +217,7 @@ TEST(Replays, EveryLevelIsProvenAtEveryProofSize)
         for (const ScreenSize& screen : proofScreenSizes) {
             bool proven = false;
             for (const Replay& r : all)
-                proven = proven || (!r.hard && levelTable[r.script.record].playOrder == order && Names(r.script, screen));
+                proven = proven || (!r.hard && levelTable[r.script.record].playOrder == order && ReplayNamesScreen(r.script, screen));
             int listed = -1;
             for (size_t k = 0; k < sizeof knownGaps / sizeof knownGaps[0]; ++k)
                 if (knownGaps[k].screen && knownGaps[k].playOrder == order && ScreenName(screen) == knownGaps[k].screen)
@@ -306,7 +301,7 @@ TEST(Replays, EveryReplayKeepsItsLevelsHashAtEachOfItsSizes)
     std::vector<size_t> owner;
     for (size_t i = 0; i < all.size(); ++i) {
         for (const ReplayHash& h : all[i].script.hashes)
-            EXPECT_TRUE(Names(all[i].script, h.screen))
+            EXPECT_TRUE(ReplayNamesScreen(all[i].script, h.screen))
                 << all[i].file << " keeps a hash for " << ScreenName(h.screen) << ", a size it does not name";
         for (const ScreenSize& screen : all[i].script.screens) {
             ReplayJob job;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -139,6 +140,11 @@ bool ParseReplayScript(const std::string& text, ReplayScript& script, std::strin
         return false;
     }
     return true;
+}
+
+bool ReplayNamesScreen(const ReplayScript& script, const ScreenSize& screen)
+{
+    return std::find(script.screens.begin(), script.screens.end(), screen) != script.screens.end();
 }
 
 bool FindReplayHash(const ReplayScript& script, const ScreenSize& screen, uint64_t* value)

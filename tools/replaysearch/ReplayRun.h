@@ -45,6 +45,8 @@ struct ReplayScript {
 
 // The recorded hash for this size, or false when the script keeps none.
 bool FindReplayHash(const ReplayScript& script, const ScreenSize& screen, uint64_t* value);
+// The script's screens line names this size.
+bool ReplayNamesScreen(const ReplayScript& script, const ScreenSize& screen);
 
 struct ReplayResult {
     bool finished = false;  // the goal was reached

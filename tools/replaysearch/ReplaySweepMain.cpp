@@ -220,13 +220,6 @@ std::vector<ReplaySeed> MarginStates(int count)
     return seeds;
 }
 
-bool NamesScreen(const ReplayScript& script, const ScreenSize& screen)
-{
-    for (const ScreenSize& s : script.screens)
-        if (s.width == screen.width && s.height == screen.height) return true;
-    return false;
-}
-
 // The plays that prove the size: each replay naming it at its difficulty,
 // and the default ones at difficulty 3 where no hard replay of the level
 // names it.
@@ -234,10 +227,11 @@ std::vector<ReplayJob> MarginJobs(const Options& o, const std::vector<Replay>& r
 {
     std::vector<int> hardOrders;
     for (const Replay& r : replays)
-        if (r.hard && NamesScreen(r.script, o.screen)) hardOrders.push_back(levelTable[r.script.record].playOrder);
+        if (r.hard && ReplayNamesScreen(r.script, o.screen)) hardOrders.push_back(levelTable[r.script.record].playOrder);
+    const std::vector<ReplaySeed> states = MarginStates(o.margins);
     std::vector<ReplayJob> jobs;
     for (size_t i = 0; i < replays.size(); ++i) {
-        if (!NamesScreen(replays[i].script, o.screen)) continue;
+        if (!ReplayNamesScreen(replays[i].script, o.screen)) continue;
         const int order = levelTable[replays[i].script.record].playOrder;
         const bool alsoHard = !replays[i].hard &&
                               std::find(hardOrders.begin(), hardOrders.end(), order) == hardOrders.end();
@@ -249,7 +243,7 @@ std::vector<ReplayJob> MarginJobs(const Options& o, const std::vector<Replay>& r
             job.script.difficulty = difficulty;
             job.screen = o.screen;
             job.idleTicks = 120;
-            job.scoredFrom = MarginStates(o.margins);
+            job.scoredFrom = states;
             jobs.push_back(job);
             of.push_back(i);
         }
@@ -267,8 +261,7 @@ int Margins(const Options& o, const std::vector<Replay>& replays)
         return 2;
     }
     int negative = 0;
-    std::map<int, std::string> worstOfLevel;  // play order -> its worst margin, as printed
-    std::map<int, int> worstValue;
+    std::map<int, std::pair<int, std::string>> worstOfLevel;  // play order -> its worst margin, and as printed
     std::printf("# replay\tscreen\tdifficulty\tthreshold\tkills\ttime bonus\tworst margin over %d states\t"
                 "floor margin (8 a kill)\n",
                 o.margins);
@@ -281,31 +274,27 @@ int Margins(const Options& o, const std::vector<Replay>& replays)
         const bool done = r.finished && !r.died;
         const int worst = r.lowestScore - rec.thresholdPoints, floor = floorScore - rec.thresholdPoints;
         if (!done || (!unscored && worst < 0)) ++negative;
-        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t", replay.file.c_str(), ScreenName(o.screen).c_str(),
-                    jobs[k].script.difficulty, rec.thresholdPoints, r.kills, r.timeBonus);
-        std::string shown;
-        int value = 1 << 30;
+        // A failed play ranks below any margin, a beaten boss above.
+        std::string shown, floorShown;
+        int value;
         if (!done) {
-            shown = r.died ? "died" : "never reached the goal";
-            value = -(1 << 30);
-            std::printf("%s\t-\n", shown.c_str());
+            shown = r.died ? "died" : "never reached the goal", floorShown = "-", value = -(1 << 30);
         } else if (unscored) {
-            shown = "boss beaten";
-            std::printf("boss beaten\tboss beaten\n");
+            shown = floorShown = "boss beaten", value = 1 << 30;
         } else {
-            shown = std::to_string(worst);
-            value = worst;
-            std::printf("%d\t%d\n", worst, floor);
+            shown = std::to_string(worst), floorShown = std::to_string(floor), value = worst;
         }
-        const int order = rec.playOrder;
-        if (!worstValue.count(order) || value < worstValue[order]) {
-            worstValue[order] = value;
-            worstOfLevel[order] = shown;
-        }
+        std::printf("%s\t%s\t%d\t%d\t%d\t%d\t%s\t%s\n", replay.file.c_str(), ScreenName(o.screen).c_str(),
+                    jobs[k].script.difficulty, rec.thresholdPoints, r.kills, r.timeBonus, shown.c_str(),
+                    floorShown.c_str());
+        auto level = worstOfLevel.find(rec.playOrder);
+        if (level == worstOfLevel.end() || value < level->second.first) worstOfLevel[rec.playOrder] = {value, shown};
     }
     std::printf("# play order\tworst margin at %s over both difficulties\n", ScreenName(o.screen).c_str());
-    for (int order : o.orders)
-        std::printf("%d\t%s\n", order, worstOfLevel.count(order) ? worstOfLevel[order].c_str() : "no replay names it");
+    for (int order : o.orders) {
+        auto level = worstOfLevel.find(order);
+        std::printf("%d\t%s\n", order, level != worstOfLevel.end() ? level->second.second.c_str() : "no replay names it");
+    }
     std::printf("replays with a negative margin or no finish: %d of %zu plays\n", negative, jobs.size());
     return negative == 0 ? 0 : 1;
 }
