@@ -101,7 +101,6 @@ const Row knownUnseen[] = {
 // ever within sight alive, at some size the default replays prove.
 const Row knownKilledUnseen[] = {
     {22, "1"},
-    {25, "12"},
     {27, "16"},
     {41, "0 4 6"},
     {-1, ""},
