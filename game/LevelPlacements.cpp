@@ -1029,30 +1029,30 @@ void PlaceRecord32(LevelRecord& r, const bool given[])
 // rec33.lvl
 void PlaceRecord33(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(1140, 580, 935.0f, 1325.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1235, 580, 935.0f, 1325.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1580, 520, 1530.0f, 1725.0f, 10, 0);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(1675, 520, 1530.0f, 1725.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(940, 580, 735.0f, 1125.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1035, 580, 735.0f, 1125.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1580, 520, 0.0f, 8192.0f, 10, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(1675, 520, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(2200, 395, 1930.0f, 0.0f);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(2400, 560, 2150.0f, 2700.0f, 2, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2495, 560, 2150.0f, 2700.0f, 2, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(3450, 480, 3400.0f, 3595.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(3545, 480, 3400.0f, 3595.0f, 10, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(2160, 560, 2145.0f, 2255.0f, 2, 1);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(2240, 560, 2145.0f, 2255.0f, 2, 1);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(3450, 480, 0.0f, 8192.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(3545, 480, 0.0f, 8192.0f, 10, 0);
     if (!given[9]) r.objects[9] = MakeWalkerObject(4140, 550, 3855.0f, 4245.0f, 4, 1);
     if (!given[11]) r.objects[11] = MakeWalkerObject(4235, 550, 3855.0f, 4245.0f, 4, 1);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(4550, 500, 4500.0f, 4695.0f, 10, 0);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(4645, 500, 4500.0f, 4695.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(4550, 500, 0.0f, 8192.0f, 10, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(4645, 500, 0.0f, 8192.0f, 10, 0);
     if (!given[13]) r.objects[13] = MakeWalkerObject(5500, 600, 5300.0f, 5850.0f, 4, 0);
     if (!given[15]) r.objects[15] = MakeWalkerObject(5595, 600, 5300.0f, 5850.0f, 4, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(6080, 540, 6030.0f, 6320.0f, 10, 0);
-    if (!given[16]) r.objects[16] = MakeBouncerObject(6175, 540, 6030.0f, 6320.0f, 10, 0);
-    if (!given[18]) r.objects[18] = MakeBouncerObject(6270, 540, 6030.0f, 6320.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(6080, 540, 0.0f, 8192.0f, 10, 0);
+    if (!given[16]) r.objects[16] = MakeBouncerObject(6175, 540, 0.0f, 8192.0f, 10, 0);
+    if (!given[18]) r.objects[18] = MakeBouncerObject(6270, 540, 0.0f, 8192.0f, 10, 0);
     if (!given[17]) r.objects[17] = MakeWalkerObject(6700, 620, 6555.0f, 6995.0f, 4, 0);
     if (!given[19]) r.objects[19] = MakeWalkerObject(6795, 620, 6555.0f, 6995.0f, 4, 0);
     if (!given[21]) r.objects[21] = MakeWalkerObject(6890, 620, 6555.0f, 6995.0f, 4, 0);
-    if (!given[20]) r.objects[20] = MakeBouncerObject(7200, 580, 7150.0f, 7440.0f, 10, 0);
-    if (!given[22]) r.objects[22] = MakeBouncerObject(7295, 580, 7150.0f, 7440.0f, 10, 0);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(7390, 580, 7150.0f, 7440.0f, 10, 0);
+    if (!given[20]) r.objects[20] = MakeBouncerObject(7200, 580, 0.0f, 8192.0f, 10, 0);
+    if (!given[22]) r.objects[22] = MakeBouncerObject(7295, 580, 0.0f, 8192.0f, 10, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(7390, 580, 0.0f, 8192.0f, 10, 0);
     if (!given[24]) r.objects[24] = LevelObject();
     if (!given[25]) r.objects[25] = LevelObject();
     if (!given[26]) r.objects[26] = LevelObject();
