@@ -349,23 +349,23 @@ void PlaceRecord14(LevelRecord& r, const bool given[])
 // rec15.lvl
 void PlaceRecord15(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeBouncerObject(590, 778, 540.0f, 890.0f, 10, 0);
-    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(715, 778, 18, 540.0f, 890.0f, 10, 0);
-    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(840, 778, 91, 540.0f, 890.0f, 10, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1070, 600, 1060.0f, 1180.0f, 2, 0);
-    if (!given[4]) r.objects[4] = MakeWalkerObject(1260, 600, 1250.0f, 1370.0f, 2, 0);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(1450, 600, 1440.0f, 1560.0f, 2, 0);
-    if (!given[6]) r.objects[6] = MakeWalkerObject(1640, 600, 1630.0f, 1750.0f, 2, 0);
-    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 838, 2250.0f, 2600.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2425, 838, 18, 2250.0f, 2600.0f, 10, 0);
-    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2550, 838, 91, 2250.0f, 2600.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeBouncerObject(590, 778, 0.0f, 6144.0f, 10, 0);
+    if (!given[1]) r.objects[1] = MakeDroppedBouncerObject(715, 778, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[2]) r.objects[2] = MakeDroppedBouncerObject(840, 778, 91, 0.0f, 6144.0f, 10, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(1320, 600, 760.0f, 1700.0f, 2, 1);
+    if (!given[4]) r.objects[4] = MakeWalkerObject(1540, 600, 760.0f, 1700.0f, 2, 1);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(1640, 600, 760.0f, 1700.0f, 2, 0);
+    if (!given[6]) r.objects[6] = MakeWalkerObject(1420, 600, 760.0f, 1700.0f, 2, 0);
+    if (!given[7]) r.objects[7] = MakeBouncerObject(2300, 838, 0.0f, 6144.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeDroppedBouncerObject(2425, 838, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[9]) r.objects[9] = MakeDroppedBouncerObject(2550, 838, 91, 0.0f, 6144.0f, 10, 0);
     if (!given[10]) r.objects[10] = MakeWalkerObject(3190, 640, 3180.0f, 3300.0f, 2, 0);
     if (!given[11]) r.objects[11] = MakeWalkerObject(3380, 640, 3370.0f, 3490.0f, 2, 0);
     if (!given[12]) r.objects[12] = MakeWalkerObject(3570, 640, 3560.0f, 3680.0f, 2, 0);
     if (!given[13]) r.objects[13] = MakeWalkerObject(3760, 640, 3750.0f, 3870.0f, 2, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(4450, 878, 4400.0f, 4750.0f, 10, 0);
-    if (!given[15]) r.objects[15] = MakeDroppedBouncerObject(4575, 878, 18, 4400.0f, 4750.0f, 10, 0);
-    if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(4700, 878, 91, 4400.0f, 4750.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(4450, 878, 0.0f, 6144.0f, 10, 0);
+    if (!given[15]) r.objects[15] = MakeDroppedBouncerObject(4575, 878, 18, 0.0f, 6144.0f, 10, 0);
+    if (!given[16]) r.objects[16] = MakeDroppedBouncerObject(4700, 878, 91, 0.0f, 6144.0f, 10, 0);
     if (!given[17]) r.objects[17] = MakeWalkerObject(5110, 746, 5100.0f, 5200.0f, 2, 0);
     if (!given[18]) r.objects[18] = MakeWalkerObject(5280, 746, 5270.0f, 5370.0f, 2, 0);
     if (!given[19]) r.objects[19] = MakeWalkerObject(5460, 746, 5450.0f, 5550.0f, 2, 0);
