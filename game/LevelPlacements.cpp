@@ -222,9 +222,9 @@ void PlaceRecord10(LevelRecord& r, const bool given[])
     if (!given[28]) r.objects[28] = MakeGearObject(3803, 178, 0.25f, 0.04f, 60);
     if (!given[29]) r.objects[29] = MakeGearObject(4028, 178, 0.4f, 0.04f, 50);
     if (!given[30]) r.objects[30] = MakeGearObject(4253, 178, 0.05f, 0.04f, 60);
-    if (!given[37]) r.objects[37] = MakeDroppedBouncerObject(6250, 625, 28, 0.0f, 0.0f, 11, 1);
-    if (!given[38]) r.objects[38] = MakeDroppedBouncerObject(6340, 625, 66, 0.0f, 0.0f, 11, 1);
-    if (!given[39]) r.objects[39] = MakeDroppedBouncerObject(6430, 625, 124, 0.0f, 0.0f, 11, 1);
+    if (!given[37]) r.objects[37] = MakeDroppedBouncerObject(645, 610, 28, 0.0f, 0.0f, 11, 1);
+    if (!given[38]) r.objects[38] = MakeDroppedBouncerObject(765, 610, 66, 0.0f, 0.0f, 11, 1);
+    if (!given[39]) r.objects[39] = MakeDroppedBouncerObject(885, 610, 124, 0.0f, 0.0f, 11, 1);
 }
 
 // rec11.lvl
