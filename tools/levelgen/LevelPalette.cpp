@@ -81,9 +81,9 @@ Palette ThemePalette(const std::string& theme)
     } else if (theme == "metal") {
         p.top = {0.62, 0.64, 0.66};
         p.topLight = {0.85, 0.87, 0.90};
-        p.rim = {0.45, 0.46, 0.48};
-        p.body = {0.34, 0.35, 0.37};
-        p.deep = {0.17, 0.17, 0.19};
+        p.rim = {0.60, 0.61, 0.64};
+        p.body = {0.50, 0.51, 0.54};
+        p.deep = {0.36, 0.36, 0.39};
         p.outline = {0.05, 0.05, 0.06};
         p.stone = {0.50, 0.40, 0.28};
         p.topDepth = 8;
