@@ -589,35 +589,35 @@ void PlaceRecord21(LevelRecord& r, const bool given[])
 // rec22.lvl
 void PlaceRecord22(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(760, 520, 600.0f, 980.0f, 2, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1150, 500, 0.0f, 0.0f, 14, 1);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(400, 560, 320.0f, 480.0f, 2, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(780, 550, 0.0f, 8192.0f, 14, 0);
     if (!given[2]) r.objects[2] = MakeGearObject(1, -309, 0.0f, 0.018f, 30);
     if (!given[3]) r.objects[3] = MakeGearObject(7501, -49, 0.0f, 0.018f, 40);
-    if (!given[4]) r.objects[4] = MakeGearObject(2428, -82, 0.0f, 0.03f, 50);
+    if (!given[4]) r.objects[4] = MakeGearObject(2428, -32, 0.0f, 0.03f, 50);
     if (!given[5]) r.objects[5] = MakeGearObject(5278, 23, 0.0f, 0.03f, 60);
-    if (!given[6]) r.objects[6] = MakeCannonObject(1150.0f, 490.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(1900, 560, 1760.0f, 2220.0f, 2, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(2830, 437, 0.0f, 0.0f, 14, 1);
+    if (!given[6]) r.objects[6] = MakeCannonObject(780.0f, 550.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(880, 520, 835.0f, 990.0f, 2, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(640, 550, 0.0f, 8192.0f, 14, 0);
     if (!given[9]) r.objects[9] = MakeGearObject(7001, -49, 0.0f, 0.018f, 30);
     if (!given[10]) r.objects[10] = MakeGearObject(501, -309, 0.0f, 0.018f, 40);
-    if (!given[11]) r.objects[11] = MakeGearObject(1928, -82, 0.0f, 0.03f, 50);
-    if (!given[12]) r.objects[12] = MakeGearObject(2178, -82, 0.0f, 0.03f, 60);
-    if (!given[13]) r.objects[13] = MakeCannonObject(2830.0f, 427.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
-    if (!given[14]) r.objects[14] = MakeWalkerObject(4000, 520, 3850.0f, 4550.0f, 2, 1);
-    if (!given[15]) r.objects[15] = MakeBouncerObject(4250, 560, 0.0f, 0.0f, 14, 1);
+    if (!given[11]) r.objects[11] = MakeGearObject(1928, -32, 0.0f, 0.03f, 50);
+    if (!given[12]) r.objects[12] = MakeGearObject(2178, -32, 0.0f, 0.03f, 60);
+    if (!given[13]) r.objects[13] = MakeCannonObject(640.0f, 550.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
+    if (!given[14]) r.objects[14] = MakeWalkerObject(3950, 520, 3850.0f, 4000.0f, 2, 1);
+    if (!given[15]) r.objects[15] = MakeBouncerObject(4250, 560, 0.0f, 8192.0f, 14, 0);
     if (!given[16]) r.objects[16] = MakeGearObject(3428, -82, 0.0f, 0.03f, 50);
     if (!given[17]) r.objects[17] = MakeGearObject(3678, -82, 0.0f, 0.03f, 60);
-    if (!given[18]) r.objects[18] = MakeCannonObject(4250.0f, 550.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
-    if (!given[19]) r.objects[19] = MakeBouncerObject(5100, 620, 0.0f, 0.0f, 14, 1);
+    if (!given[18]) r.objects[18] = MakeCannonObject(4287.0f, 550.0f, 0.0f, 1.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
+    if (!given[19]) r.objects[19] = MakeBouncerObject(4500, 550, 0.0f, 8192.0f, 12, 0);
     if (!given[20]) r.objects[20] = MakeGearObject(3928, -82, 0.0f, 0.03f, 50);
     if (!given[21]) r.objects[21] = MakeGearObject(4428, -12, 0.0f, 0.03f, 60);
-    if (!given[22]) r.objects[22] = MakeCannonObject(5100.0f, 610.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
-    if (!given[23]) r.objects[23] = MakeBouncerObject(6100, 660, 0.0f, 0.0f, 14, 1);
+    if (!given[22]) r.objects[22] = MakeCannonObject(4537.0f, 550.0f, 0.0f, 1.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
+    if (!given[23]) r.objects[23] = MakeBouncerObject(4800, 610, 0.0f, 8192.0f, 12, 0);
     if (!given[25]) r.objects[25] = MakeGearObject(4678, -12, 0.0f, 0.03f, 50);
     if (!given[26]) r.objects[26] = MakeGearObject(5678, 23, 0.0f, 0.03f, 60);
-    if (!given[27]) r.objects[27] = MakeCannonObject(6100.0f, 650.0f, -4.0f, 4.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
+    if (!given[27]) r.objects[27] = MakeCannonObject(4837.0f, 610.0f, 0.0f, 1.0f, 11.0f, 11.0f, 1.2f, 0, 0, 0);
     if (!given[28]) r.objects[28] = MakeGearObject(6728, 128, 0.0f, 0.03f, 60);
-    if (!given[29]) r.objects[29] = MakeCannonObject(880.0f, 550.0f, -3.0f, 3.0f, 10.0f, 10.0f, 1.0f, 0, 0, 0);
+    if (!given[29]) r.objects[29] = MakeCannonObject(40.0f, 590.0f, -3.0f, 3.0f, 10.0f, 10.0f, 1.0f, 0, 0, 0);
 }
 
 // rec23.lvl

@@ -99,7 +99,6 @@ const Row knownUnseen[] = {
 // Creatures killed (by a dropper, a cannon ball or a trail) before they were
 // ever within sight alive, at some size the default replays prove.
 const Row knownKilledUnseen[] = {
-    {22, "1"},
     {27, "16"},
     {-1, ""},
 };
