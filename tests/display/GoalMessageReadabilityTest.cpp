@@ -51,7 +51,7 @@ const KnownShortfall knownShortfalls[] = {
     {"record 10", "its goal's messages", "1024x768 1280x720"},
     {"record 14", "its goal's messages", "800x600"},
     {"record 16", "its goal's messages", "800x600"},
-    {"record 22", "its goal's messages", "1024x768"},
+    {"record 22", "its goal's messages", "800x600 1024x768 1920x1080"},
     {"record 24", "its goal's messages", "800x600"},
     {"record 28", "its goal's messages", "800x600 1024x768 1280x720"},
     {"record 36", "its goal's messages", "800x600"},
