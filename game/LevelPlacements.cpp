@@ -995,21 +995,23 @@ void PlaceRecord31(LevelRecord& r, const bool given[])
 // rec32.lvl
 void PlaceRecord32(LevelRecord& r, const bool given[])
 {
-    if (!given[0]) r.objects[0] = MakeWalkerObject(950, 560, 755.0f, 1245.0f, 4, 0);
-    if (!given[3]) r.objects[3] = MakeWalkerObject(1045, 560, 755.0f, 1245.0f, 4, 0);
-    if (!given[1]) r.objects[1] = MakeBouncerObject(1520, 500, 1470.0f, 1665.0f, 10, 0);
-    if (!given[4]) r.objects[4] = MakeBouncerObject(1615, 500, 1470.0f, 1665.0f, 10, 0);
+    if (!given[0]) r.objects[0] = MakeWalkerObject(285, 560, 280.0f, 575.0f, 4, 0);
+    if (!given[3]) r.objects[3] = MakeWalkerObject(366, 560, 280.0f, 575.0f, 4, 0);
+    if (!given[5]) r.objects[5] = MakeWalkerObject(447, 560, 280.0f, 575.0f, 4, 0);
+    if (!given[7]) r.objects[7] = MakeWalkerObject(805, 560, 800.0f, 1245.0f, 4, 0);
+    if (!given[9]) r.objects[9] = MakeWalkerObject(887, 560, 800.0f, 1245.0f, 4, 0);
+    if (!given[11]) r.objects[11] = MakeWalkerObject(969, 560, 800.0f, 1245.0f, 4, 0);
+    if (!given[13]) r.objects[13] = MakeWalkerObject(1051, 560, 800.0f, 1245.0f, 4, 0);
+    if (!given[1]) r.objects[1] = MakeBouncerObject(1520, 500, 0.0f, 8192.0f, 10, 0);
+    if (!given[4]) r.objects[4] = MakeBouncerObject(1615, 500, 0.0f, 8192.0f, 10, 0);
+    if (!given[6]) r.objects[6] = MakeBouncerObject(4480, 440, 0.0f, 8192.0f, 10, 0);
+    if (!given[8]) r.objects[8] = MakeBouncerObject(4575, 440, 0.0f, 8192.0f, 10, 0);
+    if (!given[10]) r.objects[10] = MakeBouncerObject(5400, 440, 0.0f, 8192.0f, 12, 0);
+    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 520, 0.0f, 8192.0f, 10, 0);
+    if (!given[14]) r.objects[14] = MakeBouncerObject(6345, 520, 0.0f, 8192.0f, 10, 0);
     if (!given[2]) r.objects[2] = MakeCeilingDropperObject(3200, 245, 2560.0f, 0.0f);
-    if (!given[5]) r.objects[5] = MakeWalkerObject(2046, 580, 2005.0f, 2395.0f, 4, 1);
-    if (!given[7]) r.objects[7] = MakeWalkerObject(2141, 580, 2005.0f, 2395.0f, 4, 1);
-    if (!given[6]) r.objects[6] = MakeBouncerObject(4480, 440, 4430.0f, 4625.0f, 10, 0);
-    if (!given[8]) r.objects[8] = MakeBouncerObject(4575, 440, 4430.0f, 4625.0f, 10, 0);
-    if (!given[9]) r.objects[9] = MakeWalkerObject(2900, 380, 2700.0f, 3250.0f, 4, 0);
-    if (!given[11]) r.objects[11] = MakeWalkerObject(2995, 380, 2700.0f, 3250.0f, 4, 0);
-    if (!given[13]) r.objects[13] = MakeWalkerObject(3090, 380, 2700.0f, 3250.0f, 4, 0);
-    if (!given[10]) r.objects[10] = MakeBouncerObject(5400, 440, 0.0f, 0.0f, 12, 1);
-    if (!given[12]) r.objects[12] = MakeBouncerObject(6250, 520, 6200.0f, 6395.0f, 10, 0);
-    if (!given[14]) r.objects[14] = MakeBouncerObject(6345, 520, 6200.0f, 6395.0f, 10, 0);
+    if (!given[25]) r.objects[25] = MakeWalkerObject(2046, 580, 2005.0f, 2395.0f, 4, 1);
+    if (!given[26]) r.objects[26] = MakeWalkerObject(2141, 580, 2005.0f, 2395.0f, 4, 1);
     if (!given[15]) r.objects[15] = MakeWalkerObject(3905, 500, 3363.0f, 4318.0f, 4, 0);
     if (!given[16]) r.objects[16] = MakeWalkerObject(4095, 500, 3363.0f, 4318.0f, 4, 0);
     if (!given[17]) r.objects[17] = MakeWalkerObject(4950, 500, 4755.0f, 5145.0f, 4, 0);
@@ -1019,8 +1021,6 @@ void PlaceRecord32(LevelRecord& r, const bool given[])
     if (!given[22]) r.objects[22] = MakeWalkerObject(6700, 600, 6555.0f, 6995.0f, 4, 0);
     if (!given[23]) r.objects[23] = MakeWalkerObject(6795, 600, 6555.0f, 6995.0f, 4, 0);
     if (!given[24]) r.objects[24] = MakeWalkerObject(6890, 600, 6555.0f, 6995.0f, 4, 0);
-    if (!given[25]) r.objects[25] = MakeWalkerObject(7250, 530, 7150.0f, 7600.0f, 4, 0);
-    if (!given[26]) r.objects[26] = MakeWalkerObject(7345, 530, 7150.0f, 7600.0f, 4, 0);
     if (!given[27]) r.objects[27] = LevelObject();
     if (!given[28]) r.objects[28] = LevelObject();
     if (!given[29]) r.objects[29] = LevelObject();

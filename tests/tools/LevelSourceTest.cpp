@@ -105,6 +105,23 @@ TEST_F(LevelSource, EveryNumberIsBoundedBeforeItBecomesAWholeNumber)
     EXPECT_FALSE(Read("decor 0 data//w8//tunnel.png cover 0 0 5000 100\n"));
     EXPECT_NE(error.find(":4: decor is at most 4096 pixels"), std::string::npos) << error;
     EXPECT_TRUE(Read("size 15360 5120\nground 0 700 15360 700\ndecor 9 data//w8//a.png tree -100 -50 4096 640\n")) << error;
+    const struct {
+        const char* sky;
+        const char* why;
+    } badSkies[] = {
+        {"sky 40 100 215 0.5\n", ":4: sky takes red, green, blue, an opacity and a depth"},
+        {"sky 40 100 300 0.5 200\n", ":4: sky takes whole numbers from 0 to 255"},
+        {"sky 40 100.5 215 0.5 200\n", ":4: sky takes whole numbers from 0 to 255"},
+        {"sky 40 100 215 1.5 200\n", ":4: sky takes an opacity from 0 to 1"},
+        {"sky 40 100 215 0.5 0\n", ":4: sky takes a whole, positive depth"},
+    };
+    for (const auto& bad : badSkies) {
+        EXPECT_FALSE(Read(bad.sky)) << bad.sky;
+        EXPECT_NE(error.find(bad.why), std::string::npos) << error;
+    }
+    ASSERT_TRUE(Read("sky 40 100 215 0.55 220\n")) << error;
+    EXPECT_EQ(design.sky.b, 215);
+    EXPECT_EQ(design.sky.depth, 220);
 }
 
 TEST_F(LevelSource, SlotsLieInsideTheRecordsTables)

@@ -146,6 +146,15 @@ cairo_surface_t* WrapBuffer(std::vector<uint32_t>& out, int w, int h)
                                                h, stride);
 }
 
+// The deepened sky over an open pixel at world row y: full at the top,
+// easing out to nothing at the shade's depth.
+uint32_t SkyPixel(const SkyShade& s, int y)
+{
+    const double t = std::min(1.0, static_cast<double>(y) / s.depth);
+    const double a = s.alpha * (1.0 - t * t * (3.0 - 2.0 * t));
+    return Pack(Rgb{s.r / 255.0, s.g / 255.0, s.b / 255.0}, a);
+}
+
 uint32_t LevelSeed(const LevelDesign& d) { return Hash(static_cast<uint32_t>(d.record) * 7919U + 17U); }
 
 // Inside the box of a picture drawn over a tunnel (the Vop rolls in front of
@@ -192,6 +201,7 @@ void PaintTile(const LevelDesign& d, const TerrainField& f, int row, int column,
             if (c == collSolid) o = GroundPixel(p, f, wx, wy, seed);
             else if (c == collDeadly) o = HazardPixel(p, f, wx, wy, seed);
             else if (f.firstSolid[wx] < wy && InTunnelCover(d, wx, wy)) o = PassageColour(d, wx, wy);
+            else if (wy < d.sky.depth && wy < f.firstSolid[wx]) o = SkyPixel(d.sky, wy);
         }
     }
     cairo_surface_t* s = WrapBuffer(out, T, T);

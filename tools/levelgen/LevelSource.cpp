@@ -227,6 +227,22 @@ bool ReadDecor(const std::vector<std::string>& w, LevelDesign& d, LineReader& r)
     return true;
 }
 
+// sky R G B ALPHA DEPTH
+bool ReadSky(const std::vector<std::string>& w, LevelDesign& d, LineReader& r)
+{
+    std::vector<double> n;
+    if (!Numbers(w, 1, n, r)) return false;
+    if (n.size() != 5) return r.Fail("sky takes red, green, blue, an opacity and a depth");
+    SkyShade& s = d.sky;
+    if (!WholeIn(n[0], 0, 255, s.r) || !WholeIn(n[1], 0, 255, s.g) || !WholeIn(n[2], 0, 255, s.b))
+        return r.Fail("sky takes whole numbers from 0 to 255 for red, green and blue");
+    if (!(n[3] >= 0 && n[3] <= 1)) return r.Fail("sky takes an opacity from 0 to 1");
+    s.alpha = n[3];
+    if (!WholeIn(n[4], 1, static_cast<int>(kMaxSourceNumber), s.depth))
+        return r.Fail("sky takes a whole, positive depth in pixels");
+    return true;
+}
+
 bool ReadRow(const std::vector<std::string>& w, LevelDesign& d, LineReader& r)
 {
     std::vector<double> n;
@@ -319,6 +335,8 @@ bool ReadStatement(const std::vector<std::string>& w, LevelDesign& d, LineReader
         return ReadProp(w, d, r);
     } else if (key == "decor") {
         return ReadDecor(w, d, r);
+    } else if (key == "sky") {
+        return ReadSky(w, d, r);
     } else if (key == "row") {
         return ReadRow(w, d, r);
     } else if (key == "heat" || key == "variant" || key == "colour" || key == "withobjects") {

@@ -35,6 +35,15 @@ struct DecorPicture {
     int line = 0;
 };
 
+// The sky deepened overhead in the tiles: a colour (0..255) at `alpha` over
+// the open air at the level's top, thinning to nothing at row `depth` (0: the
+// tiles leave the sky to the game's own colour).
+struct SkyShade {
+    int r = 0, g = 0, b = 0;
+    double alpha = 0;
+    int depth = 0;
+};
+
 // One object of an open slot. `kind` is the source keyword; `args` its
 // numbers in the order of the keyword's factory.
 struct PlacedObject {
@@ -62,6 +71,7 @@ struct LevelDesign {
     std::vector<TerrainShape> shapes;
     std::vector<Prop> props;
     std::vector<DecorPicture> decor;
+    SkyShade sky;
     std::vector<PlacedObject> objects;
     std::vector<ObjectMark> marks;
     // Named rows of numbers the definitions read (bouncer heights of records
