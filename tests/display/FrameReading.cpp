@@ -111,6 +111,14 @@ void Bounds(DrawnItem& item)
 
 const ScreenSize readingSizes[4] = {{800, 600}, {1024, 768}, {1280, 720}, {1920, 1080}};
 
+bool RecordWanted(const char* variable, int record)
+{
+    const char* list = std::getenv(variable);
+    if (!list || !*list) return true;
+    const std::string padded = "," + std::string(list) + ",";
+    return padded.find("," + std::to_string(record) + ",") != std::string::npos;
+}
+
 bool StartGameAt(const ScreenSize& size)
 {
     // One home for the whole program, removed when it ends.

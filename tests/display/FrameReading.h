@@ -23,6 +23,10 @@ struct SpriteTexture;
 // commonest and the default.
 extern const ScreenSize readingSizes[4];
 
+// Whether a test reads this record: every record, or only those the
+// environment variable lists ("0,5,12"), for a narrowed run.
+bool RecordWanted(const char* variable, int record);
+
 // Starts the harness as the game runs at this size: the real window,
 // resources and level pictures, the bloom option on, frames drawn only
 // when asked. The settings files go to a fresh folder under /tmp.

@@ -49,15 +49,6 @@ int Stride()
 // under it.
 const std::vector<int> knownGlare = {};
 
-// The records to read: all, or those FV_GLARE_RECORDS names.
-bool RecordWanted(int record)
-{
-    const char* list = std::getenv("FV_GLARE_RECORDS");
-    if (!list || !*list) return true;
-    const std::string padded = "," + std::string(list) + ",";
-    return padded.find("," + std::to_string(record) + ",") != std::string::npos;
-}
-
 bool NearWhite(uint32_t argb)
 {
     return ((argb >> 16) & 0xFF) >= 240 && ((argb >> 8) & 0xFF) >= 240 && (argb & 0xFF) >= 240;
@@ -116,7 +107,7 @@ TEST(Glare, NoLevelIsWashedOutWhilePlayed)
     mkdir("artifacts/glare", 0755);
     for (int record = 0; record < filledLevelRecords; ++record) {
         const int order = levelTable[record].playOrder;
-        if (order < 1 || !RecordWanted(record)) continue;
+        if (order < 1 || !RecordWanted("FV_GLARE_RECORDS", record)) continue;
         SCOPED_TRACE("record " + std::to_string(record));
         const std::string file = ReplayForScreen(record, ScreenSize{width, height});
         if (file.empty()) {

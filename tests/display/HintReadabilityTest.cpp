@@ -9,6 +9,7 @@
 // purpose. All five languages, with and without a pad. The figures go to
 // artifacts/proof/hints-WxH.tsv, the worst frame of a line that falls short
 // to artifacts/proof/hints/.
+// FV_READING_RECORDS="0,5" reads only the records it lists.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -42,28 +43,14 @@ constexpr int cameraStep = 64;
 // The records whose hints are drawn.
 const int hintRecords[] = {0, 7, 8, 6, 40, 12, 22, 21, 5};
 
-// Lines that fall short today: over dark near scenery, washed out under the
-// bloom where a colour cycle turns pale, or behind the tiles.
+// Lines that fall short today: over the darkest near scenery where the
+// colour cycle dims it, or under the bars at the screen's edge.
 const KnownShortfall knownShortfalls[] = {
-    {"record 0 line 1", "The sign shows the points you need", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 0 line 3", "Look around with the number pad", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 0 line 3", "Look around with the right stick", "800x600 1024x768 1280x720 1920x1080"},
     {"record 0 line 4", "Bouncers jump high. Time your move!", "800x600"},
-    {"record 5 line 1", "Keep rolling, never stop", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 5 line 4", "Jump early, land rolling", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 6 line 0", "The Spike Vop bounces on landing", "800x600"},
-    {"record 6 line 4", "Bounce on to the goal!", "800x600 1024x768 1280x720"},
-    {"record 7 line 2", "Jump with Space or Up", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 7 line 2", "Jump with the A button", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 8 line 0", "Watch out for the creatures!", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 8 line 1", "Touching them fills your danger meter", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 12 line 0", "The Air Vop floats", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 12 line 1", "Its jumps carry it far", "800x600 1024x768 1280x720"},
-    {"record 12 line 4", "Ride the wind", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 12 line 5", "Light as a feather!", "800x600 1024x768 1280x720 1920x1080"},
-    {"record 22 line 0", "The Angry Vop bounces furiously", "800x600 1920x1080"},
-    {"record 22 line 1", "Its temper rises faster", "1920x1080"},
-    {"record 22 line 2", "Strike quickly, then cool down", "1280x720 1920x1080"},
+    {"record 5 line 4", "Jump early, land rolling", "800x600 1024x768 1280x720"},
+    {"record 12 line 0", "The Air Vop floats", "800x600 1024x768 1280x720"},
+    {"record 12 line 5", "Light as a feather!", "1920x1080"},
+    {"record 22 line 2", "Strike quickly, then cool down", "1280x720"},
 };
 
 struct Judging {
@@ -151,6 +138,7 @@ TEST_P(HintReadability, EveryHintLineStandsOutFromWhatIsBehindIt)
     j.reader = &reader;
     j.languages = &texts;
     for (int record : hintRecords) {
+        if (!RecordWanted("FV_READING_RECORDS", record)) continue;
         SCOPED_TRACE("record " + std::to_string(record) + " at " + ScreenName(size));
         const std::string file = ReplayForScreen(record, size);
         if (file.empty()) {

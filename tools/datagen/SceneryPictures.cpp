@@ -3,7 +3,7 @@
 // the scenery layouts pivot on: trees and hills on their foot (about x 255,
 // row 510), the wheel on its hub (255, 255), the tower from its top (279, 10)
 // down. The layouts darken them by depth, so they are white with gentle
-// grey shading; the trees and hills are half transparent.
+// grey shading; all but the sun are veils with a denser rim.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -13,7 +13,57 @@
 
 namespace {
 
-constexpr double kVeilOpacity = 0.55;
+// Trees, hills and windmills are veils rather than solid cut-outs: a denser rim gives
+// each its outline, and the middle thins so the layers behind show through.
+// A dark near layer then reads as a mid tone where the black hint lines and
+// goal messages are written over it, and where near layers overlap they do
+// not stack up to near black.
+constexpr double kRimOpacity = 0.55, kMiddleOpacity = 0.2;
+// How far in from the outline, in picture pixels, the middle is reached.
+constexpr double kRimDepth = 46;
+
+// Distance of every pixel from the nearest clear one (alpha under a half),
+// by a two-pass chamfer; beyond the canvas counts as covered, so hills and
+// trunks running off an edge get no rim there.
+std::vector<double> DistanceInside(const unsigned char* data, int w, int h, int stride) {
+  const double far = 1e9, straight = 1.0, diagonal = 1.4142;
+  std::vector<double> d(static_cast<size_t>(w) * h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      d[static_cast<size_t>(y) * w + x] = data[y * stride + x * 4 + 3] < 128 ? 0.0 : far;
+  auto at = [&](int x, int y) {
+    return x < 0 || y < 0 || x >= w || y >= h ? far : d[static_cast<size_t>(y) * w + x];
+  };
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      double& v = d[static_cast<size_t>(y) * w + x];
+      v = std::min({v, at(x - 1, y) + straight, at(x, y - 1) + straight, at(x - 1, y - 1) + diagonal,
+                    at(x + 1, y - 1) + diagonal});
+    }
+  for (int y = h - 1; y >= 0; --y)
+    for (int x = w - 1; x >= 0; --x) {
+      double& v = d[static_cast<size_t>(y) * w + x];
+      v = std::min({v, at(x + 1, y) + straight, at(x, y + 1) + straight, at(x + 1, y + 1) + diagonal,
+                    at(x - 1, y + 1) + diagonal});
+    }
+  return d;
+}
+
+void RimVeil(Canvas& c) {
+  cairo_surface_flush(c.surface);
+  unsigned char* data = cairo_image_surface_get_data(c.surface);
+  const int stride = cairo_image_surface_get_stride(c.surface);
+  const std::vector<double> inside = DistanceInside(data, c.width, c.height, stride);
+  for (int y = 0; y < c.height; ++y)
+    for (int x = 0; x < c.width; ++x) {
+      double t = std::min(1.0, inside[static_cast<size_t>(y) * c.width + x] / kRimDepth);
+      t = t * t * (3 - 2 * t);
+      const double keep = kRimOpacity + (kMiddleOpacity - kRimOpacity) * t;
+      unsigned char* px = data + y * stride + x * 4;
+      for (int k = 0; k < 4; ++k) px[k] = static_cast<unsigned char>(px[k] * keep + 0.5);
+    }
+  cairo_surface_mark_dirty(c.surface);
+}
 
 void Trunk(cairo_t* cr, double baseX, double topX, double topY, double baseW, double topW,
            double bend) {
@@ -307,14 +357,7 @@ bool GenerateSceneryPicture(const DataFile& file, const GenContext& ctx) {
   else if (p == 20) WindmillWheel(c.cr);
   else if (p == 21) WindmillTower(c.cr);
   else Sun(c.cr);
-  if ((p >= 1 && p <= 8) || (p >= 11 && p <= 14)) {
-    // Trees and hills are veils rather than solid cut-outs: the layers behind
-    // show through, so a dark near layer reads as a mid tone where the black
-    // hint lines and goal messages are written over it.
-    cairo_identity_matrix(c.cr);
-    cairo_set_operator(c.cr, CAIRO_OPERATOR_DEST_IN);
-    cairo_set_source_rgba(c.cr, 0, 0, 0, kVeilOpacity);
-    cairo_paint(c.cr);
-  }
+  // The sun alone stays solid: it is the light, not a shape in the landscape.
+  if (p != 22) RimVeil(c);
   return SaveCanvas(c, file, ctx);
 }

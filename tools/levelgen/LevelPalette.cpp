@@ -9,9 +9,11 @@ namespace art {
 
 Palette ThemePalette(const std::string& theme)
 {
-    // Defaults: a green meadow over warm soil.
-    Palette p{{0.33, 0.66, 0.20}, {0.55, 0.84, 0.32}, {0.52, 0.36, 0.20}, {0.42, 0.28, 0.16}, {0.22, 0.14, 0.09},
-              {0.10, 0.07, 0.04}, {0.55, 0.46, 0.36}, {0.72, 0.52, 0.30}, {0.40, 0.26, 0.13}, {0.30, 0.05, 0.20},
+    // Defaults: a green meadow over warm soil. The soils stay mid tones down
+    // to their depths: the goal's messages and some hint lines are black and
+    // are written over the ground.
+    Palette p{{0.33, 0.66, 0.20}, {0.55, 0.84, 0.32}, {0.62, 0.45, 0.27}, {0.58, 0.42, 0.26}, {0.42, 0.30, 0.19},
+              {0.10, 0.07, 0.04}, {0.72, 0.62, 0.50}, {0.72, 0.52, 0.30}, {0.40, 0.26, 0.13}, {0.30, 0.05, 0.20},
               {0.95, 0.30, 0.55}, {0.30, 0.62, 0.18}, {0.98, 0.86, 0.30}, 16, true};
     if (theme == "snow") {
         p.top = {0.90, 0.94, 1.00};
@@ -67,11 +69,11 @@ Palette ThemePalette(const std::string& theme)
         // The alternative picture set: candy-coloured clay with a pink icing top.
         p.top = {0.95, 0.50, 0.70};
         p.topLight = {1.0, 0.75, 0.86};
-        p.rim = {0.62, 0.36, 0.62};
-        p.body = {0.48, 0.26, 0.52};
-        p.deep = {0.24, 0.12, 0.30};
+        p.rim = {0.76, 0.48, 0.80};
+        p.body = {0.66, 0.40, 0.74};
+        p.deep = {0.52, 0.30, 0.62};
         p.outline = {0.10, 0.04, 0.12};
-        p.stone = {0.70, 0.52, 0.78};
+        p.stone = {0.84, 0.66, 0.92};
         p.plank = {0.98, 0.82, 0.45};
         p.plankDark = {0.60, 0.42, 0.20};
         p.tuft = {0.95, 0.55, 0.75};
@@ -79,9 +81,9 @@ Palette ThemePalette(const std::string& theme)
     } else if (theme == "metal") {
         p.top = {0.62, 0.64, 0.66};
         p.topLight = {0.85, 0.87, 0.90};
-        p.rim = {0.45, 0.46, 0.48};
-        p.body = {0.34, 0.35, 0.37};
-        p.deep = {0.17, 0.17, 0.19};
+        p.rim = {0.60, 0.61, 0.64};
+        p.body = {0.50, 0.51, 0.54};
+        p.deep = {0.36, 0.36, 0.39};
         p.outline = {0.05, 0.05, 0.06};
         p.stone = {0.50, 0.40, 0.28};
         p.topDepth = 8;
@@ -89,9 +91,9 @@ Palette ThemePalette(const std::string& theme)
     } else if (theme == "dusk") {
         p.top = {0.45, 0.50, 0.22};
         p.topLight = {0.68, 0.66, 0.30};
-        p.rim = {0.50, 0.28, 0.25};
-        p.body = {0.38, 0.20, 0.20};
-        p.deep = {0.18, 0.08, 0.10};
+        p.rim = {0.64, 0.42, 0.38};
+        p.body = {0.56, 0.36, 0.34};
+        p.deep = {0.40, 0.24, 0.24};
         p.tuft = {0.50, 0.52, 0.22};
         p.flower = {1.0, 0.55, 0.25};
     }
