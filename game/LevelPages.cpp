@@ -218,7 +218,7 @@ const LandscapeElement page3Landscape[] = {
     E(sceneryWindmillWheel, 1090, 315, 255, 255, 0.35f, 0, 0, -1.4f, 1, 0.15f),
     E(sceneryTree1, 1145, 124, 220, 510, 0.5f, 0.1f, 1, 0, 1, 0.15f),
     E(bigGearCcwSprites[0], 1551, 143, 255, 255, 0.35f, 0.3f, 0, -2, 1, 0.15f),
-    E(sceneryHill1, 1651, 21, 255, 510, 0.7f, 0, 0, 0, 1, 0.15f),
+    E(sceneryHill1, 1651, -40, 255, 510, 0.7f, 0, 0, 0, 1, 0.15f),
 };
 
 // Page 4: windmill valleys.

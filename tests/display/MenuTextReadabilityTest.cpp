@@ -66,7 +66,7 @@ const KnownShortfall knownShortfalls[] = {
     {"level page 2", "Back", "800x600 1024x768 1280x720"},
     {"level page 2", "Exit", "800x600 1024x768 1280x720"},
     {"level page 2", "data//menusprite//buttons//schrift//ch2e.png", "800x600"},
-    {"level page 3", "Back", "800x600 1024x768 1280x720 1920x1080"},
+    {"level page 3", "Back", "800x600 1024x768 1280x720"},
     {"level page 3", "Exit", "800x600 1024x768 1280x720"},
     {"level page 3", "data//menusprite//buttons//schrift//ch3e.png", "800x600"},
     {"level page 4", "Back", "800x600 1024x768 1280x720"},
