@@ -94,16 +94,12 @@ const Row knownTooClose[] = {
 // Objects the default replays never bring within sight at some size they prove.
 const Row knownUnseen[] = {
     {34, "3"},
-    {41, "4 6 25"},
     {-1, ""},
 };
 // Creatures killed (by a dropper, a cannon ball or a trail) before they were
 // ever within sight alive, at some size the default replays prove.
 const Row knownKilledUnseen[] = {
-    {22, "1"},
-    {25, "12"},
     {27, "16"},
-    {41, "0 4 6"},
     {-1, ""},
 };
 // Gears with no ground or wall at their rim.
