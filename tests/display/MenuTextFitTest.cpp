@@ -44,10 +44,8 @@ struct KnownCollision {
     const char* sizes;
 };
 const KnownCollision knownCollisions[] = {
-    {"level page 1", 1, "vopauswahl_normalvop_black.png", "1024x768"},
     {"level page 3", 1, "haken.png", "1024x768"},
     {"level page 3", 2, "haken.png", "1024x768"},
-    {"level page 4", 1, "haken.png", "1024x768"},
     {"level page 4", 2, "haken.png", "1024x768"},
     {"level page 5", 1, "haken.png", "1024x768"},
     {"level page 5", 2, "haken.png", "1024x768"},

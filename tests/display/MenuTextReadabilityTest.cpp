@@ -62,7 +62,7 @@ const KnownShortfall knownShortfalls[] = {
     {"level page 3", "Back", "800x600 1024x768 1280x720"},
     {"level page 3", "Exit", "800x600 1024x768 1280x720"},
     {"level page 3", "data//menusprite//buttons//schrift//ch3e.png", "800x600 1024x768 1280x720"},
-    {"level page 4", "Back", "800x600 1024x768"},
+    {"level page 4", "Back", "800x600 1024x768 1280x720"},
     {"level page 5", "data//menusprite//buttons//schrift//ch5e.png", "800x600 1024x768 1280x720"},
     {"level page 4", "Exit", "800x600 1024x768 1280x720"},
     {"level page 4", "data//menusprite//buttons//schrift//ch4e.png", "800x600 1024x768 1280x720"},
@@ -74,6 +74,17 @@ const KnownShortfall knownShortfalls[] = {
     {"level page 5", "Total score: 0", "1024x768 1280x720"},
     {"main menu", "Total score: 0", "1024x768 1280x720"},
     {"level page 3", "Total score: 0", "1280x720"},
+    {"options", "Back", "800x600"},
+    {"options", "Easy", "800x600"},
+    {"options", "Exit", "800x600 1280x720"},
+    {"options", "Hard", "1280x720"},
+    {"options", "Normal", "800x600"},
+    {"credits", "the Vop fan circle", "1920x1080"},
+    {"level page 1", "Bounces on landing", "800x600"},
+    {"level page 1", "Bounces with fury", "800x600"},
+    {"level page 1", "Heavy and fast,", "800x600"},
+    {"level page 1", "Light and floaty,", "800x600"},
+    {"level page 1", "Rolls and jumps:", "800x600"},
 };
 
 const std::vector<MenuView>& Views()

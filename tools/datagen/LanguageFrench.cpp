@@ -15,7 +15,7 @@ const LanguageTexts frenchTexts = {
      "Point de contrôle !",
      "Boss vaincu !%sUn nouveau monde%sest ouvert !"},
     // mainmenu
-    {"1", "2", "3", "4", "5", "Quitter", "Tout effacer", "Options", "Crédits", "Mondes",
+    {"1", "2", "3", "4", "5", "Fin", "Tout effacer", "Options", "Crédits", "Mondes",
      "Score total : %i", "Retour", "Reclique !"},
     // optionsmenu
     {"Points de%scontrôle", "Vibration", "Difficulté", "Oui", "Non", "Non", "Oui", "Facile", "Normal",

@@ -15,7 +15,7 @@ const LanguageTexts germanTexts = {
      "Checkpoint!",
      "Boss besiegt!%sEine neue Welt%sist offen!"},
     // mainmenu
-    {"1", "2", "3", "4", "5", "Ende", "Alles löschen", "Optionen", "Credits", "Welten",
+    {"1", "2", "3", "4", "5", "Aus", "Alles löschen", "Optionen", "Credits", "Welten",
      "Gesamtpunkte: %i", "Zurück", "Noch einmal!"},
     // optionsmenu
     {"Check-%spoints", "Vibration", "Schwierigkeit", "An", "Aus", "Aus", "An", "Leicht", "Normal",

@@ -15,7 +15,7 @@ const LanguageTexts spanishTexts = {
      "¡Punto de control!",
      "¡Jefe vencido!%s¡Un mundo nuevo%sestá abierto!"},
     // mainmenu
-    {"1", "2", "3", "4", "5", "Salir", "Borrar todo", "Opciones", "Créditos", "Mundos",
+    {"1", "2", "3", "4", "5", "Fin", "Borrar todo", "Opciones", "Créditos", "Mundos",
      "Puntuación total: %i", "Volver", "¡Clic otra vez!"},
     // optionsmenu
     {"Puntos de%scontrol", "Vibración", "Dificultad", "Sí", "No", "No", "Sí", "Fácil", "Normal",
